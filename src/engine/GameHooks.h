@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+struct MachineInfo;
+struct SpinRecord;
+
+// The rest of the program as the machine flows call out to it: music, menus, caption, banner and
+// machine pictures, and the moments at which the game should be recorded. Every call has a
+// harmless default so that a test can override only what it checks.
+class GameHooks {
+public:
+    virtual ~GameHooks() = default;
+    virtual void stopMusic() {}
+    virtual void setMusicMachine(int /*machine*/) {}
+    virtual void checkGamesEntry(int /*machine*/) {}
+    virtual void readBannerText() {}
+    // Symbol sheet and optional legend bitmap of the machine now selected.
+    virtual void loadMachinePictures(const MachineInfo& /*info*/) {}
+    virtual void setCaption(const std::string& /*caption*/) {}
+    // A spin is about to turn the reels; its outcome is planned and its stake charged.
+    virtual void spinStarting(const SpinRecord& /*spin*/) {}
+    // Play is idle again after money moved (a spin with its payout and free spins, a borrow, a bet change).
+    virtual void playIdle() {}
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "MachineInfo.h"
+#include "Money.h"
+
+// One bet amount of the Options menu.
+struct BetAmount {
+    int coinValue;      // credits per coin
+    int maxWager;       // three coins
+    const char* label;  // "$10", "$5", "$1"
+    int color;          // palette index of the label
+};
+
+constexpr int kBetEntryCount = 3;
+constexpr int kBetEntryDefault = 2; // "$1"
+const BetAmount& betAmount(int entry); // entries 0 "$10", 1 "$5", 2 "$1"; others give "$1"
+
+constexpr int kBorrowEntryCount = 5;
+int borrowAmount(int entry); // 1000, 500, 250, 100, 50; 0 for other entries
+
+constexpr int kSpeedEntryCount = 4;
+constexpr int kSpeedEntryDefault = 1; // "Fast"
+int spinSpeedMs(int entry); // 10, 25, 40, 60; others give 25
+
+const Money kStartCredits = Money::fromCredits(500);
+const Money kStartBonusPool = Money::fromCredits(150);
+
+// The record of the game in play. Per-machine fields are indexed by machine 0..2.
+struct GameState {
+    int currentMachine = 0;
+    Money credits = kStartCredits;
+    Money borrowed = kStartCredits;
+    std::array<Money, kMachineCount> totalWagers{};
+    std::array<Money, kMachineCount> totalPaid{};
+    std::array<Money, kMachineCount> bonusPool{};
+    std::array<std::int32_t, kMachineCount> spins{};
+
+    int wager = 0;
+    int lastBet = 0;
+    int betEntry = kBetEntryDefault;
+    bool spinEnabled = true;
+
+    int winMultiplier = 0;
+    int winCombo = 0;
+    int freeSpinCount = 0;
+    bool keepCredits = false;
+
+    // The current machine's entries. currentMachine is kept within 0..2 by every writer.
+    std::size_t m() const { return isValidMachine(currentMachine) ? static_cast<std::size_t>(currentMachine) : 0; }
+    Money& machineWagers() { return totalWagers[m()]; }
+    Money& machinePaid() { return totalPaid[m()]; }
+    Money& machinePool() { return bonusPool[m()]; }
+    std::int32_t& machineSpins() { return spins[m()]; }
+    Money machineWagers() const { return totalWagers[m()]; }
+    Money machinePaid() const { return totalPaid[m()]; }
+    Money machinePool() const { return bonusPool[m()]; }
+    std::int32_t machineSpins() const { return spins[m()]; }
+
+    const BetAmount& bet() const { return betAmount(betEntry); }
+};
+
+// Start-of-game values for the current machine unless keepCredits is set; clears keepCredits.
+void ResetGameState(GameState& state);
+
+// 100 x paid / wagered of the current machine, 0 when nothing was wagered.
+double payoffPercentage(const GameState& state);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+constexpr int kMachineCount = 3;
+
+// Catalogue entry of the machine in play. Fields are kept trimmed; the fixed widths of the
+// original record matter only for the limits below.
+struct MachineInfo {
+    std::string machineName;    // up to 30 characters, e.g. "Lucky 7 Slots"
+    std::string shortName;      // up to 30 characters, e.g. "Lucky Sevens"
+    std::string machineVersion; // up to 5 characters
+    std::string filePrefix;     // symbol sheet base name, e.g. "LUCKY7"
+    std::string bitmapPrefix;   // legend bitmap base name, e.g. "LUCKY7B"
+};
+
+inline bool isValidMachine(int index) { return index >= 0 && index < kMachineCount; }
+
+// Fills info with the catalogue row of index; an index outside 0..2 leaves info unchanged.
+void SelectMachine(int index, MachineInfo& info);
+
+// The menu caption of a machine ("Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots").
+std::string machineMenuCaption(int index);

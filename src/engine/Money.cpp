@@ -1,0 +1,28 @@
+#include "Money.h"
+
+#include <cstdlib>
+
+std::int64_t Money::roundedCredits() const
+{
+    const std::int64_t whole = cents_ / 100;
+    const std::int64_t rest = cents_ % 100;
+    if (rest >= 50) return whole + 1;
+    if (rest <= -50) return whole - 1;
+    return whole;
+}
+
+std::string Money::toString() const
+{
+    const std::int64_t magnitude = cents_ < 0 ? -cents_ : cents_;
+    std::string text = std::to_string(magnitude / 100);
+    const std::int64_t fraction = magnitude % 100;
+    text += '.';
+    text += static_cast<char>('0' + fraction / 10);
+    text += static_cast<char>('0' + fraction % 10);
+    return cents_ < 0 ? "-" + text : text;
+}
+
+std::string Money::toWholeString() const
+{
+    return std::to_string(roundedCredits());
+}

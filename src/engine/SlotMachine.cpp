@@ -1,0 +1,438 @@
+#include "SlotMachine.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "EventPump.h"
+#include "GameHooks.h"
+#include "GameView.h"
+#include "MessageSink.h"
+#include "RandomSource.h"
+#include "SoundSink.h"
+#include "TickSource.h"
+
+namespace {
+
+// Extra milliseconds between credits of a payout, by the credits still to count.
+int payoutExtraDelay(int remaining)
+{
+    if (remaining > 1000) return 0;
+    if (remaining > 500) return 2;
+    if (remaining > 250) return 4;
+    if (remaining > 125) return 6;
+    if (remaining > 50) return 12;
+    if (remaining > 25) return 25;
+    if (remaining > 12) return 50;
+    if (remaining > 6) return 75;
+    if (remaining > 3) return 100;
+    return 200;
+}
+
+constexpr int kFreeSpinCombo = 7;
+constexpr int kTreasureMachine = 2;
+
+} // namespace
+
+SlotMachine::SlotMachine(const SlotMachinePorts& ports)
+    : ports_(ports)
+{
+    SelectMachine(0, info_);
+    reels_ = buildReelSet(0, false);
+}
+
+// ---- machine flows -------------------------------------------------------------------------
+
+void SlotMachine::NewGame(int machine)
+{
+    if (!isValidMachine(machine)) return;
+    ports_.hooks.stopMusic();
+    state_.totalWagers[static_cast<std::size_t>(machine)] = Money();
+    state_.totalPaid[static_cast<std::size_t>(machine)] = Money();
+    SelectMachine(machine, info_);
+    state_.currentMachine = machine;
+    ports_.hooks.setMusicMachine(machine);
+    ports_.hooks.checkGamesEntry(machine);
+    prepareMachine();
+    ports_.hooks.setCaption(info_.machineName + " 95");
+    ports_.view.refresh();
+}
+
+void SlotMachine::ChangeGame(int machine)
+{
+    if (!isValidMachine(machine)) return;
+    ports_.hooks.stopMusic();
+    state_.keepCredits = true;
+    SelectMachine(machine, info_);
+    state_.currentMachine = machine;
+    ports_.hooks.setMusicMachine(machine);
+    ports_.hooks.checkGamesEntry(machine);
+    prepareMachine();
+    ports_.hooks.setCaption(info_.machineName + " 95");
+    ports_.view.refresh();
+    ports_.hooks.playIdle();
+}
+
+void SlotMachine::prepareMachine()
+{
+    ports_.hooks.readBannerText();
+    ports_.hooks.loadMachinePictures(info_);
+    SetupReels();
+    ResetGameState(state_);
+}
+
+void SlotMachine::setupLoadedMachine(int machine)
+{
+    if (!isValidMachine(machine)) machine = 0;
+    state_.currentMachine = machine;
+    SelectMachine(machine, info_);
+    ports_.hooks.loadMachinePictures(info_);
+    SetupReels();
+    ports_.view.refresh();
+}
+
+void SlotMachine::SetupReels()
+{
+    reels_ = buildReelSet(state_.currentMachine, state_.freeSpinCount != 0);
+    ports_.view.reelsChanged();
+}
+
+// ---- menu commands -------------------------------------------------------------------------
+
+void SlotMachine::chooseBet(int entry)
+{
+    if (!state_.spinEnabled || entry < 0 || entry >= kBetEntryCount) return;
+    state_.wager = 0;
+    state_.lastBet = 0;
+    state_.betEntry = entry;
+    ports_.view.refresh();
+    ports_.hooks.playIdle();
+}
+
+void SlotMachine::borrow(int entry)
+{
+    const int amount = borrowAmount(entry);
+    if (!state_.spinEnabled || amount <= 0) return;
+    state_.borrowed += Money::fromCredits(amount);
+    state_.credits += Money::fromCredits(amount);
+    ports_.view.drawMainCounters();
+    ports_.view.drawPayoffTable(0, 7, state_.wager);
+    ports_.hooks.playIdle();
+}
+
+void SlotMachine::setSpeedEntry(int entry)
+{
+    if (entry < 0 || entry >= kSpeedEntryCount) return;
+    speedEntry_ = entry;
+}
+
+void SlotMachine::SetPlayControls(bool enabled)
+{
+    ports_.view.setMenusEnabled(enabled);
+    state_.spinEnabled = enabled;
+}
+
+// ---- wagers --------------------------------------------------------------------------------
+
+void SlotMachine::charge(int credits)
+{
+    state_.credits -= Money::fromCredits(credits);
+    state_.machineWagers() += Money::fromCredits(credits);
+    // A tenth of every credit staked goes to the pool: exactly 10 cents a credit.
+    state_.machinePool() += Money::fromCents(10 * static_cast<std::int64_t>(credits));
+    ports_.view.drawMainCounters();
+    ports_.view.drawPayoffTable(0, 7, state_.wager);
+}
+
+void SlotMachine::InsertCoin()
+{
+    if (!state_.spinEnabled) return;
+    const BetAmount& bet = state_.bet();
+    if (state_.credits >= Money::fromCredits(bet.coinValue)) {
+        play(SoundCue::Coin);
+        state_.wager += bet.coinValue;
+        charge(bet.coinValue);
+        if (state_.wager >= bet.maxWager) Spin();
+    } else {
+        ports_.messages.showExclamation("Wager Not Allowed", "You cannot wager more credits than you have!");
+    }
+}
+
+void SlotMachine::Spin()
+{
+    if (!state_.spinEnabled) return;
+    bool bannerPaused = false;
+    // Auto spin repeats here rather than by calling Spin again, so a long losing run cannot grow the stack.
+    for (;;) {
+        if (state_.wager <= 0) {
+            const char* refusal = nullptr;
+            const char* text = nullptr;
+            if (state_.lastBet <= 0) {
+                refusal = "No Wager Placed";
+                text = "Place a bet before spinning!";
+            } else if (Money::fromCredits(state_.lastBet) > state_.credits) {
+                refusal = "Invalid Wager";
+                text = "Your last wager is more than your available credits!  "
+                       "You need to borrow more credits or place a new wager.";
+            }
+            if (refusal) {
+                ports_.messages.showExclamation(refusal, text);
+                break;
+            }
+            state_.wager = state_.lastBet;
+            charge(state_.lastBet);
+        }
+
+        busy_ = true;
+        SetPlayControls(false);
+        state_.lastBet = state_.wager;
+        ports_.view.pauseBanner();
+        bannerPaused = true;
+
+        runCycle(false);
+        if (state_.freeSpinCount >= 1) runFreeSpins();
+
+        ports_.view.drawStatistics();
+        busy_ = false;
+        ports_.hooks.playIdle();
+
+        if (!autoSpin_ || state_.winMultiplier != 0 || finishing_) break;
+        if (!state_.spinEnabled) break;
+    }
+    if (bannerPaused) ports_.view.resumeBanner();
+}
+
+void SlotMachine::runFreeSpins()
+{
+    // Play stays locked from the start of the mode until the normal strip is back.
+    inFreeSpinMode_ = true;
+    SetPlayControls(false);
+    ports_.view.showFreeSpinLabel(true);
+    WaitSeconds(1);
+    while (state_.freeSpinCount >= 1) {
+        SetPlayControls(false);
+        state_.wager = state_.lastBet;
+        ports_.view.drawMainCounters();
+        ports_.view.drawPayoffTable(0, 7, state_.wager);
+        runCycle(true);
+    }
+    ports_.view.showFreeSpinLabel(false);
+    SetupReels();
+    inFreeSpinMode_ = false;
+    SetPlayControls(true);
+}
+
+// ---- the spin cycle ------------------------------------------------------------------------
+
+void SlotMachine::runCycle(bool freeSpin)
+{
+    plan_.PlanSpin(ports_.random);
+    std::int32_t& spins = state_.machineSpins();
+    if (spins < std::numeric_limits<std::int32_t>::max()) ++spins;
+
+    SpinRecord record;
+    record.machine = state_.currentMachine;
+    record.stake = state_.wager;
+    record.freeSpin = freeSpin;
+    record.freeSpinCount = state_.freeSpinCount;
+    for (int r = 0; r < 3; ++r) record.stops[r] = plan_.stopOfReel(r);
+    ports_.hooks.spinStarting(record);
+
+    ports_.view.drawSpinsCounter();
+    AnimateSpin();
+    ports_.view.drawPayoffTable(0, 7, 0);
+    EvaluateSpin();
+}
+
+void SlotMachine::waitUntil(std::uint32_t deadline, bool handleEvents)
+{
+    if (finishing_) return;
+    ports_.pump.waitUntil(deadline, handleEvents);
+}
+
+void SlotMachine::play(SoundCue cue)
+{
+    if (finishing_) return;
+    ports_.sound.play(cue);
+}
+
+void SlotMachine::AnimateSpin()
+{
+    GameView& view = ports_.view;
+    const std::uint32_t speed = static_cast<std::uint32_t>(spinSpeed());
+    std::uint32_t t0 = ports_.clock.now();
+    // A step is over once the tick passes t0 + speed; lateness is not caught up.
+    auto waitStep = [&] {
+        waitUntil(t0 + speed + 1, false);
+        t0 = ports_.clock.now();
+    };
+
+    if (!finishing_) {
+        for (int s = 1; s <= 8; ++s) {
+            waitStep();
+            view.drawLever(1, kLeverX, kLeverTop + 15 * (s - 1), 70);
+            view.drawLever(0, kLeverX, kLeverTop + 15 * s, 70);
+        }
+    }
+
+    t0 = ports_.clock.now();
+    play(SoundCue::Spin);
+    const bool veryFast = speedEntry_ == 0;
+    int soundCounter = 0;
+    for (int k = 0; k <= 93; ++k) {
+        if (finishing_) {
+            view.drawLever(0, kLeverX, kLeverTop, 90);
+            break;
+        }
+        waitStep();
+        if (k <= 8) view.drawLever(0, kLeverX, kLeverTop + 15 * (8 - k), 90);
+        for (int w = 3; w <= 5; ++w) {
+            view.drawReel(w - 3, plan_.at(k, 0, w), plan_.at(k, 1, w), plan_.at(k, 2, w));
+            view.drawPayLine();
+            if (veryFast) {
+                if (++soundCounter > 1) {
+                    soundCounter = 0;
+                    play(SoundCue::Spin);
+                }
+            } else {
+                play(SoundCue::Spin);
+            }
+        }
+        if (k == 69 || k == 81 || k == 93) play(SoundCue::ReelStop);
+        if (!finishing_) ports_.pump.processEvents();
+    }
+    if (finishing_) {
+        for (int w = 3; w <= 5; ++w) {
+            const int f = SpinPlan::kRestFrame;
+            view.drawReel(w - 3, plan_.at(f, 0, w), plan_.at(f, 1, w), plan_.at(f, 2, w));
+        }
+        view.drawPayLine();
+    }
+}
+
+// ---- scoring and payout --------------------------------------------------------------------
+
+void SlotMachine::unlockUnlessFreeSpins()
+{
+    if (!inFreeSpinMode_ && state_.freeSpinCount == 0) SetPlayControls(true);
+}
+
+void SlotMachine::EvaluateSpin()
+{
+    const int s1 = reels_.symbolAt(0, plan_.stopOfReel(0));
+    const int s2 = reels_.symbolAt(1, plan_.stopOfReel(1));
+    const int s3 = reels_.symbolAt(2, plan_.stopOfReel(2));
+
+    state_.winMultiplier = 0;
+    const int combo = matchCombination(state_.currentMachine, s1, s2, s3);
+    if (combo >= 0) {
+        state_.winMultiplier = reels_.payTable[static_cast<std::size_t>(combo)];
+        state_.winCombo = combo;
+        if (state_.currentMachine == kTreasureMachine && combo == kFreeSpinCombo) {
+            state_.freeSpinCount = 1;
+            SetupReels();
+        }
+    }
+
+    if (state_.winMultiplier > 0) {
+        state_.freeSpinCount = 0;
+        const int amount = state_.wager * state_.winMultiplier;
+        ports_.view.drawPayoffRow(state_.winCombo, amount);
+        if (state_.winMultiplier == reels_.payTable[0]) {
+            const Money pool = state_.machinePool();
+            state_.credits += pool;
+            state_.machinePaid() += pool;
+            state_.machinePool() = Money();
+            ports_.view.drawMainCounters();
+            TopAwardCelebration();
+            state_.machinePool() = kStartBonusPool;
+        } else {
+            play(SoundCue::Win);
+        }
+        PayOut(amount, state_.winCombo);
+        unlockUnlessFreeSpins();
+        state_.wager = 0;
+    } else {
+        if (state_.freeSpinCount >= 1) {
+            if (state_.freeSpinCount == 1) play(SoundCue::FreeSpins);
+            if (state_.freeSpinCount < std::numeric_limits<std::int16_t>::max()) ++state_.freeSpinCount;
+        } else {
+            play(SoundCue::Lose);
+        }
+        unlockUnlessFreeSpins();
+        state_.wager = 0;
+    }
+}
+
+void SlotMachine::PayOut(int amount, int combo)
+{
+    state_.wager = 0;
+    int remaining = amount;
+    std::uint32_t delay = 0;
+    std::uint32_t t0 = ports_.clock.now();
+    while (remaining >= 0) {
+        waitUntil(t0 + delay, false);
+        ports_.view.drawPayoffRow(combo, remaining);
+        if (remaining > 0) {
+            state_.credits += Money::fromCredits(1);
+            state_.machinePaid() += Money::fromCredits(1);
+            play(SoundCue::Credit);
+        }
+        ports_.view.drawCreditsCounter();
+        --remaining;
+        t0 = ports_.clock.now();
+        delay = 25 + static_cast<std::uint32_t>(payoutExtraDelay(remaining));
+        if (!finishing_) ports_.pump.processEvents();
+    }
+}
+
+void SlotMachine::TopAwardCelebration()
+{
+    std::uint32_t t0 = ports_.clock.now();
+    for (int step = 0; step < 60;) {
+        waitUntil(t0 + 46, false); // each step starts once more than 45 ms have passed
+        t0 = ports_.clock.now();
+        if (step % 12 == 0) play(SoundCue::TopAward);
+        ++step;
+        if (!finishing_) ports_.view.setLamp(step % 2 == 0 ? 1 : 2);
+    }
+    ports_.view.setLamp(0);
+}
+
+void SlotMachine::WaitSeconds(int seconds)
+{
+    seconds = std::clamp(seconds, 1, 32);
+    const std::uint32_t t0 = ports_.clock.now();
+    waitUntil(t0 + static_cast<std::uint32_t>(seconds) * 1000u, true);
+}
+
+// ---- recovery ------------------------------------------------------------------------------
+
+Money SlotMachine::completeRecordedSpin(const SpinRecord& spin)
+{
+    const Money before = state_.credits;
+    const bool wasFinishing = finishing_;
+    finishing_ = true;
+    busy_ = true;
+    if (isValidMachine(spin.machine) && spin.machine != state_.currentMachine) setupLoadedMachine(spin.machine);
+    state_.freeSpinCount = (state_.currentMachine == kTreasureMachine && spin.freeSpin) ? std::max(spin.freeSpinCount, 0) : 0;
+    SetupReels();
+    SetPlayControls(false);
+    state_.wager = std::clamp(spin.stake, 0, 30);
+    state_.lastBet = state_.wager;
+    plan_.restOn(spin.stops[0], spin.stops[1], spin.stops[2]);
+    inFreeSpinMode_ = spin.freeSpin;
+    EvaluateSpin();
+    if (state_.freeSpinCount >= 1) {
+        runFreeSpins();
+    } else if (inFreeSpinMode_) {
+        inFreeSpinMode_ = false;
+        SetupReels();
+        SetPlayControls(true);
+    }
+    state_.wager = 0;
+    busy_ = false;
+    finishing_ = wasFinishing;
+    ports_.view.refresh();
+    ports_.hooks.playIdle();
+    return state_.credits - before;
+}

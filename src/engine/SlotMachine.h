@@ -1,0 +1,105 @@
+#pragma once
+
+#include <string>
+
+#include "GameState.h"
+#include "MachineInfo.h"
+#include "Money.h"
+#include "ReelSet.h"
+#include "SoundCue.h"
+#include "SpinPlan.h"
+#include "SpinRecord.h"
+
+class EventPump;
+class GameHooks;
+class GameView;
+class MessageSink;
+class RandomSource;
+class SoundSink;
+class TickSource;
+
+// Everything the machine needs from outside, injected so that tests run on a virtual clock.
+struct SlotMachinePorts {
+    TickSource& clock;
+    EventPump& pump;
+    RandomSource& random;
+    GameView& view;
+    SoundSink& sound;
+    MessageSink& messages;
+    GameHooks& hooks;
+};
+
+// The slot machine in play: the game state, the machine's reels, the spin cycle, scoring and payout,
+// wagers, borrowing, auto spin and the new-game and change-game flows.
+class SlotMachine {
+public:
+    static constexpr int kLeverX = 345;
+    static constexpr int kLeverTop = 128;
+
+    explicit SlotMachine(const SlotMachinePorts& ports);
+
+    GameState& state() { return state_; }
+    const GameState& state() const { return state_; }
+    const MachineInfo& machineInfo() const { return info_; }
+    const ReelSet& reels() const { return reels_; }
+    const SpinPlan& plan() const { return plan_; }
+
+    // Machine flows.
+    void NewGame(int machine);
+    void ChangeGame(int machine);
+    // Makes machine current after a game was loaded into the state: catalogue entry, pictures, reels.
+    void setupLoadedMachine(int machine);
+    void SetupReels();
+
+    // Play actions (click zones and keys). Both do nothing while a spin runs.
+    void InsertCoin();
+    void Spin();
+
+    // Menu commands.
+    void chooseBet(int entry);
+    void borrow(int entry);
+    void setAutoSpin(bool on) { autoSpin_ = on; }
+    bool autoSpin() const { return autoSpin_; }
+    void setSpeedEntry(int entry);
+    int speedEntry() const { return speedEntry_; }
+    int spinSpeed() const { return spinSpeedMs(speedEntry_); }
+    void SetPlayControls(bool enabled);
+
+    // Steps of the spin, public for the window and for tests.
+    void AnimateSpin();
+    void EvaluateSpin();
+    void PayOut(int amount, int combo);
+    void TopAwardCelebration();
+    void WaitSeconds(int seconds);
+
+    // True from the moment a spin is accepted until it, its payout, its free spins and any auto
+    // spins are over.
+    bool busy() const { return busy_; }
+    // The window is closing: the running spin finishes at once, without animation, sounds or waits,
+    // and is scored and paid in full; no further auto spin starts.
+    void finishQuickly() { finishing_ = true; }
+
+    // Completes a spin that was interrupted before it was scored: its stake is already charged and its
+    // stops are known. Free spins it starts are played out at once. Returns the credits it paid.
+    Money completeRecordedSpin(const SpinRecord& spin);
+
+private:
+    void prepareMachine();
+    void charge(int credits);
+    void runCycle(bool freeSpin);
+    void runFreeSpins();
+    void play(SoundCue cue);
+    void waitUntil(std::uint32_t deadline, bool handleEvents);
+    void unlockUnlessFreeSpins();
+
+    SlotMachinePorts ports_;
+    GameState state_;
+    MachineInfo info_;
+    ReelSet reels_;
+    SpinPlan plan_;
+    int speedEntry_ = kSpeedEntryDefault;
+    bool autoSpin_ = false;
+    bool busy_ = false;
+    bool finishing_ = false;
+    bool inFreeSpinMode_ = false;
+};

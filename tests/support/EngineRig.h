@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+
+#include "GameHooks.h"
+#include "RecordingMessages.h"
+#include "RecordingSound.h"
+#include "RecordingView.h"
+#include "ScriptedRandom.h"
+#include "SlotMachine.h"
+#include "VirtualClock.h"
+
+// Records the hooks the machine flows call.
+class RecordingHooks : public GameHooks {
+public:
+    void stopMusic() override { ++musicStops; }
+    void setMusicMachine(int machine) override { musicMachine = machine; }
+    void checkGamesEntry(int machine) override { checkedGame = machine; }
+    void readBannerText() override { ++bannerReads; }
+    void loadMachinePictures(const MachineInfo& info) override { picturesPrefix = info.filePrefix; }
+    void setCaption(const std::string& text) override { caption = text; }
+    void spinStarting(const SpinRecord& spin) override { spins.push_back(spin); }
+    void playIdle() override { ++idles; }
+
+    int musicStops = 0, musicMachine = -1, checkedGame = -1, bannerReads = 0, idles = 0;
+    std::string picturesPrefix, caption;
+    std::vector<SpinRecord> spins;
+};
+
+// A slot machine wired to fakes: a virtual clock, scripted draws and recording sinks.
+struct EngineRig {
+    VirtualClock clock;
+    ScriptedRandom random;
+    RecordingView view;
+    RecordingSound sound;
+    RecordingMessages messages;
+    RecordingHooks hooks;
+    SlotMachine machine{SlotMachinePorts{clock, clock, random, view, sound, messages, hooks}};
+
+    explicit EngineRig(int startMachine = 0) { machine.NewGame(startMachine); }
+    GameState& state() { return machine.state(); }
+};
