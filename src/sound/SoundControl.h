@@ -9,4 +9,6 @@ public:
     virtual void setSoundOn(bool on) = 0;
     virtual void setToggle(int index, bool on) = 0;
     virtual void setMinimised(bool minimised) = 0;
+    // Cuts off every sound at once, ending a wait for a blocking sound (the window is closing).
+    virtual void silence() {}
 };
