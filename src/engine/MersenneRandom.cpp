@@ -8,9 +8,7 @@ MersenneRandom::MersenneRandom(SeedFunction seed)
 
 void MersenneRandom::reseed()
 {
-    const std::uint64_t seed = seed_();
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
-    engine_.seed(sequence);
+    engine_.seed(seed_());
 }
 
 double MersenneRandom::next()

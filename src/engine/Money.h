@@ -2,6 +2,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 // An exact amount of credits, kept in hundredths (one credit is shown as one dollar).
@@ -26,6 +27,9 @@ public:
     constexpr Money& operator+=(Money o) { cents_ += o.cents_; return *this; }
     constexpr Money& operator-=(Money o) { cents_ -= o.cents_; return *this; }
     constexpr auto operator<=>(const Money&) const = default;
+
+    // Readable test failures.
+    friend void PrintTo(const Money& m, std::ostream* os) { *os << m.toString(); }
 
 private:
     constexpr explicit Money(std::int64_t cents) : cents_(cents) {}

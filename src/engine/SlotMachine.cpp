@@ -44,7 +44,7 @@ SlotMachine::SlotMachine(const SlotMachinePorts& ports)
 
 void SlotMachine::NewGame(int machine)
 {
-    if (!isValidMachine(machine)) return;
+    if (!isValidMachine(machine) || !state_.spinEnabled) return;
     ports_.hooks.stopMusic();
     state_.totalWagers[static_cast<std::size_t>(machine)] = Money();
     state_.totalPaid[static_cast<std::size_t>(machine)] = Money();
@@ -59,7 +59,7 @@ void SlotMachine::NewGame(int machine)
 
 void SlotMachine::ChangeGame(int machine)
 {
-    if (!isValidMachine(machine)) return;
+    if (!isValidMachine(machine) || !state_.spinEnabled) return;
     ports_.hooks.stopMusic();
     state_.keepCredits = true;
     SelectMachine(machine, info_);

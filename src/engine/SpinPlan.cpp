@@ -12,6 +12,20 @@ int decelerationStep(int d)
     if (d <= 27) return 4;
     return 2;
 }
+
+// The reel position shown by a random draw.
+int drawnPosition(double r)
+{
+    int k = static_cast<int>(r * 28);
+    if (k < 0) k = 0;
+    if (k > 27) k = 27;
+    return k;
+}
+}
+
+int reelStopForDraw(double r)
+{
+    return (drawnPosition(r) + 23) % 28; // (k - 5) mod 28
 }
 
 SpinPlan::SpinPlan()
@@ -32,6 +46,7 @@ void SpinPlan::setRest(int wheel, int offset)
 void SpinPlan::PlanSpin(RandomSource& random)
 {
     random.reseed();
+    double lastDraw[kWheels]{};
     for (int f = 1; f <= 130; ++f) {
         for (int w = 3; w <= 5; ++w) {
             const int e = f - 1;
@@ -44,10 +59,8 @@ void SpinPlan::PlanSpin(RandomSource& random)
             const int d = f - 12 * w;
             int offset;
             if (d <= 1) {
-                int k = static_cast<int>(random.next() * 28);
-                if (k < 0) k = 0;
-                if (k > 27) k = 27;
-                offset = k * kSymbolRows;
+                lastDraw[w] = random.next();
+                offset = drawnPosition(lastDraw[w]) * kSymbolRows;
             } else {
                 offset = plan_[e - 1][2][w] - decelerationStep(d);
             }
@@ -56,7 +69,9 @@ void SpinPlan::PlanSpin(RandomSource& random)
         }
     }
     for (int w = 0; w < kWheels; ++w) {
-        reelStop_[static_cast<std::size_t>(w)] = static_cast<std::int16_t>(plan_[129][2][w] / kSymbolRows);
+        // The reels rest where their last draw sends them; the other wheels stay at 0.
+        const bool reel = w >= 3 && w <= 5;
+        reelStop_[static_cast<std::size_t>(w)] = static_cast<std::int16_t>(reel ? reelStopForDraw(lastDraw[w]) : 0);
         for (int field = 0; field < 3; ++field) plan_[kRestFrame][field][w] = plan_[129][field][w];
     }
 }

@@ -5,6 +5,10 @@
 
 class RandomSource;
 
+// Stop position (0..27) under the pay line for the last random draw r in [0, 1) of a reel: the draw
+// shows position Int(r * 28) and the deceleration then turns the strip on by 5 symbols.
+int reelStopForDraw(double r);
+
 // The precomputed animation of one spin: for frames 0..130, fields 0..2 (x, y, offset into the reel
 // surface) of wheels 0..8, where wheels 3, 4, 5 are reels 1, 2, 3. Frame 130 is the resting picture.
 class SpinPlan {
