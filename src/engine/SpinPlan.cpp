@@ -12,20 +12,6 @@ int decelerationStep(int d)
     if (d <= 27) return 4;
     return 2;
 }
-
-// The reel position shown by a random draw.
-int drawnPosition(double r)
-{
-    int k = static_cast<int>(r * 28);
-    if (k < 0) k = 0;
-    if (k > 27) k = 27;
-    return k;
-}
-}
-
-int reelStopForDraw(double r)
-{
-    return (drawnPosition(r) + 23) % 28; // (k - 5) mod 28
 }
 
 SpinPlan::SpinPlan()
@@ -60,7 +46,7 @@ void SpinPlan::PlanSpin(RandomSource& random)
             int offset;
             if (d <= 1) {
                 lastDraw[w] = random.next();
-                offset = drawnPosition(lastDraw[w]) * kSymbolRows;
+                offset = reelPositionForDraw(lastDraw[w]) * kSymbolRows;
             } else {
                 offset = plan_[e - 1][2][w] - decelerationStep(d);
             }

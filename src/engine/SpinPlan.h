@@ -5,9 +5,19 @@
 
 class RandomSource;
 
-// Stop position (0..27) under the pay line for the last random draw r in [0, 1) of a reel: the draw
-// shows position Int(r * 28) and the deceleration then turns the strip on by 5 symbols.
-int reelStopForDraw(double r);
+// Reel position (0..27) shown by a random draw r in [0, 1): Int(r * 28).
+constexpr int reelPositionForDraw(double r)
+{
+    const int k = static_cast<int>(r * 28);
+    return k < 0 ? 0 : k > 27 ? 27 : k;
+}
+
+// Stop position (0..27) under the pay line for the last random draw r of a reel: the deceleration
+// after that draw turns the strip on by 5 symbols, so the stop is (Int(r * 28) - 5) mod 28.
+constexpr int reelStopForDraw(double r)
+{
+    return (reelPositionForDraw(r) + 23) % 28;
+}
 
 // The precomputed animation of one spin: for frames 0..130, fields 0..2 (x, y, offset into the reel
 // surface) of wheels 0..8, where wheels 3, 4, 5 are reels 1, 2, 3. Frame 130 is the resting picture.
