@@ -1,0 +1,360 @@
+// The real SDL backend on SDL's disk driver, which writes everything the mixer plays to a raw file
+// (44100 Hz, signed 16-bit, stereo) in real time.
+#include <gtest/gtest.h>
+
+#include <SDL_mixer.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "EngineRig.h"
+#include "FakeAudioFiles.h"
+#include "MusicPlayer.h"
+#include "SdlAudioBackend.h"
+#include "SoundEffects.h"
+
+namespace {
+
+using fake_audio::TempDir;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kRate = 44100;
+constexpr int kSilence = 300; // sample magnitude taken as silence
+
+void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// The wall clock and an event loop with no events, as the game's sounds see them.
+class RealClock : public TickSource, public EventPump {
+public:
+    std::uint32_t now() override
+    {
+        return static_cast<std::uint32_t>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count());
+    }
+    void processEvents() override { ++processCalls; }
+    void waitUntil(std::uint32_t deadline, bool handleEvents) override
+    {
+        ++waits;
+        eventWaits += handleEvents;
+        const std::uint32_t t = now();
+        if (tickAfter(deadline, t)) sleepMs(static_cast<int>(deadline - t));
+    }
+    int waits = 0, eventWaits = 0, processCalls = 0;
+
+private:
+    Clock::time_point start_ = Clock::now();
+};
+
+// Passes each cue on and remembers it.
+class TeeSound : public SoundSink {
+public:
+    explicit TeeSound(SoundSink& next) : next_(next) {}
+    void play(SoundCue cue) override
+    {
+        cues.push_back(cue);
+        next_.play(cue);
+    }
+    std::vector<SoundCue> cues;
+
+private:
+    SoundSink& next_;
+};
+
+// The left channel of the recording from frame `from` on.
+struct Recording {
+    std::vector<std::int16_t> left;
+
+    // First and one past the last frame louder than silence; {0, 0} when all is silent.
+    std::pair<std::size_t, std::size_t> sounding() const
+    {
+        std::size_t first = left.size(), last = 0;
+        for (std::size_t i = 0; i < left.size(); ++i) {
+            if (std::abs(left[i]) > kSilence) {
+                first = std::min(first, i);
+                last = i + 1;
+            }
+        }
+        return first < last ? std::make_pair(first, last) : std::make_pair(std::size_t{0}, std::size_t{0});
+    }
+    double rms(std::size_t from, std::size_t to) const
+    {
+        double sum = 0;
+        for (std::size_t i = from; i < to; ++i) sum += static_cast<double>(left[i]) * left[i];
+        return to > from ? std::sqrt(sum / static_cast<double>(to - from)) : 0.0;
+    }
+    int peak() const
+    {
+        int p = 0;
+        for (std::int16_t s : left) p = std::max(p, std::abs(static_cast<int>(s)));
+        return p;
+    }
+    // Strength of one frequency in a window (Goertzel), relative to full scale.
+    double tone(std::size_t from, std::size_t count, double hz) const
+    {
+        const double w = 2 * std::acos(-1.0) * hz / kRate;
+        double s1 = 0, s2 = 0;
+        for (std::size_t i = from; i < from + count && i < left.size(); ++i) {
+            const double s = left[i] / 32768.0 + 2 * std::cos(w) * s1 - s2;
+            s2 = s1;
+            s1 = s;
+        }
+        const double power = s1 * s1 + s2 * s2 - 2 * std::cos(w) * s1 * s2;
+        return 2 * std::sqrt(std::max(power, 0.0)) / static_cast<double>(count);
+    }
+};
+
+// One SDL start per program: the backend lives for the whole suite, recording into one file.
+class SdlDiskAudioTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        recordDir = new TempDir;
+        recordFile = (*recordDir / "out.raw").string();
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", recordFile.c_str(), 1);
+        rssBeforeBackendKb = residentKb();
+        backend = new SdlAudioBackend();
+    }
+    static void TearDownTestSuite()
+    {
+        delete backend;
+        delete recordDir;
+    }
+
+    static long residentKb()
+    {
+        std::ifstream status("/proc/self/status");
+        std::string key;
+        while (status >> key) {
+            if (key == "VmRSS:") {
+                long kb = 0;
+                status >> kb;
+                return kb;
+            }
+        }
+        return 0;
+    }
+
+    // Frames recorded so far.
+    static std::size_t mark()
+    {
+        std::ifstream in(recordFile, std::ios::binary | std::ios::ate);
+        return in ? static_cast<std::size_t>(in.tellg()) / 4 : 0;
+    }
+    static Recording since(std::size_t frame)
+    {
+        std::ifstream in(recordFile, std::ios::binary);
+        in.seekg(static_cast<std::streamoff>(frame * 4));
+        Recording r;
+        std::int16_t lr[2];
+        while (in.read(reinterpret_cast<char*>(lr), sizeof lr)) r.left.push_back(lr[0]);
+        return r;
+    }
+    static double ms(std::size_t frames) { return 1000.0 * static_cast<double>(frames) / kRate; }
+
+    void SetUp() override { ASSERT_TRUE(backend->isOpen()) << backend->openError(); }
+
+    static inline TempDir* recordDir = nullptr;
+    static inline std::string recordFile;
+    static inline SdlAudioBackend* backend = nullptr;
+    static inline long rssBeforeBackendKb = 0;
+
+    TempDir dir;
+    RealClock clock;
+    ScriptedRandom random;
+};
+
+TEST_F(SdlDiskAudioTest, CoinSoundIsRecordedAtItsLevelAndLength)
+{
+    // A 400 ms tone at half of full scale.
+    fake_audio::writeFile(dir / "QUINTEL7.WAV", fake_audio::sineWave(400, 440, 0.5));
+    SoundEffects fx(*backend, dir.str(), random, clock, clock);
+
+    const std::size_t from = mark();
+    fx.play(SoundCue::Coin);
+    sleepMs(900);
+    const Recording rec = since(from);
+    const auto [first, last] = rec.sounding();
+    ASSERT_GT(last, first) << "the coin sound left only silence";
+
+    const double rms = rec.rms(first, last);
+    std::cout << "coin: RMS " << rms << " over " << ms(last - first) << " ms, starting " << ms(first)
+              << " ms after the play call\n";
+    // A sine of peak 0.5 has an RMS of 0.5 / sqrt(2) of full scale, about 11585.
+    EXPECT_NEAR(rms, 11585, 1200);
+    EXPECT_NEAR(ms(last - first), 400, 40);
+    EXPECT_GT(rec.tone(first, 4096, 440), 0.4);
+}
+
+TEST_F(SdlDiskAudioTest, LoseSoundHoldsTheGameUntilItHasPlayed)
+{
+    for (char d = '0'; d <= '5'; ++d) {
+        fake_audio::writeFile(dir / (std::string("QUINTEL") + d + ".WAV"), fake_audio::sineWave(600, 660, 0.3));
+    }
+    SoundEffects fx(*backend, dir.str(), random, clock, clock);
+
+    const std::size_t from = mark();
+    const auto start = Clock::now();
+    fx.play(SoundCue::Lose);
+    const double heldMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    std::cout << "lose: held the game " << heldMs << " ms for a 600 ms sound\n";
+    EXPECT_GE(heldMs, 590);
+    EXPECT_LT(heldMs, 900);
+    EXPECT_GT(clock.waits, 10);
+    EXPECT_EQ(clock.eventWaits, clock.waits);
+
+    sleepMs(200);
+    const auto [first, last] = since(from).sounding();
+    EXPECT_NEAR(ms(last - first), 600, 40);
+}
+
+TEST_F(SdlDiskAudioTest, FastRetriggersRestartOneVoice)
+{
+    fake_audio::writeFile(dir / "QUINTEL9.WAV", fake_audio::sineWave(500, 550, 0.4));
+    SoundEffects fx(*backend, dir.str(), random, clock, clock);
+
+    const std::size_t from = mark();
+    for (int frame = 0; frame < 20; ++frame) {
+        fx.play(SoundCue::Spin);
+        EXPECT_EQ(Mix_Playing(-1), 1);
+        sleepMs(10);
+    }
+    sleepMs(900);
+    const Recording rec = since(from);
+    const auto [first, last] = rec.sounding();
+    // Voices piled on each other would add up far beyond one tone's peak.
+    EXPECT_LE(rec.peak(), static_cast<int>(0.4 * 32767 * 1.05));
+    // It ends one sound's length after the last trigger, about 200 ms after the first.
+    EXPECT_GT(ms(last - first), 600);
+    EXPECT_LT(ms(last - first), 800);
+}
+
+TEST_F(SdlDiskAudioTest, TunePlaysAndTheNextOneFollowsWhenItEnds)
+{
+    // Two one-second tunes of four eighth notes on a piano.
+    const std::vector<fake_audio::Note> tune = {{60, 0, 0.5}, {64, 0.5, 0.5}, {67, 1, 0.5}, {72, 1.5, 0.5}};
+    fake_audio::writeFile(dir / "QUIN00.MID", fake_audio::midiTune(tune));
+    fake_audio::writeFile(dir / "QUIN01.MID", fake_audio::midiTune(tune));
+    MusicPlayer music(*backend, dir.str());
+    music.setMachine(0);
+
+    const long rssBefore = residentKb();
+    std::size_t from = mark();
+    const auto opened = Clock::now();
+    ASSERT_TRUE(music.tick()) << backend->lastError();
+    const double openMs = std::chrono::duration<double, std::milli>(Clock::now() - opened).count();
+    EXPECT_TRUE(music.playing());
+    sleepMs(1500);
+    auto [first, last] = since(from).sounding();
+    ASSERT_GT(last, first) << "the tune left only silence";
+    std::cout << "music: open and play took " << openMs << " ms, first sound " << ms(first)
+              << " ms after the tick; resident memory " << rssBeforeBackendKb << " kB before SDL, "
+              << rssBefore << " kB before the first tune, " << residentKb() << " kB while it plays\n";
+
+    // The mixer goes on reporting the tune for a while after its last note; the poll waits for that.
+    const auto end = Clock::now() + std::chrono::seconds(12);
+    while (backend->tunePlaying() && Clock::now() < end) sleepMs(100);
+    ASSERT_FALSE(backend->tunePlaying());
+    std::cout << "music: tune reported playing for "
+              << std::chrono::duration<double, std::milli>(Clock::now() - opened).count()
+              << " ms after it started (1000 ms of notes)\n";
+
+    ASSERT_TRUE(music.tick());
+    EXPECT_FALSE(music.playing());
+    EXPECT_EQ(music.musicName(), "QUIN01");
+    from = mark();
+    ASSERT_TRUE(music.tick()) << backend->lastError();
+    EXPECT_TRUE(music.playing());
+    sleepMs(1200);
+    std::tie(first, last) = since(from).sounding();
+    EXPECT_GT(last, first) << "the second tune left only silence";
+    music.closeAll();
+}
+
+TEST_F(SdlDiskAudioTest, MissingTuneFailsAndLeavesNothingOpen)
+{
+    MusicPlayer music(*backend, dir.str());
+    music.setMachine(2);
+    EXPECT_FALSE(music.tick());
+    EXPECT_FALSE(music.playing());
+    EXPECT_FALSE(backend->tunePlaying());
+    EXPECT_NE(backend->lastError().find("QUIN20.MID"), std::string::npos) << backend->lastError();
+}
+
+TEST_F(SdlDiskAudioTest, AWholeSpinRecordsItsSounds)
+{
+    // Each sound its own pitch, so that the recording tells them apart.
+    const std::map<SoundCue, double> pitch = {
+        {SoundCue::Coin, 500},   {SoundCue::Spin, 700},   {SoundCue::ReelStop, 900},
+        {SoundCue::Lose, 1100},  {SoundCue::Win, 1300},   {SoundCue::Credit, 1500},
+        {SoundCue::FreeSpins, 1700}, {SoundCue::TopAward, 1900}};
+    auto wave = [&](SoundCue cue, int ms) { return fake_audio::sineWave(ms, pitch.at(cue), 0.12); };
+    fake_audio::writeFile(dir / "QUINTEL7.WAV", wave(SoundCue::Coin, 150));
+    fake_audio::writeFile(dir / "QUINTEL9.WAV", wave(SoundCue::Spin, 150));
+    fake_audio::writeFile(dir / "QUINTEL6.WAV", wave(SoundCue::ReelStop, 150));
+    fake_audio::writeFile(dir / "QUINTELI.WAV", wave(SoundCue::Credit, 60));
+    fake_audio::writeFile(dir / "QUINTELH.WAV", wave(SoundCue::FreeSpins, 300));
+    fake_audio::writeFile(dir / "QUINTEL8.WAV", wave(SoundCue::TopAward, 100));
+    for (char c : std::string("012345")) {
+        fake_audio::writeFile(dir / (std::string("QUINTEL") + c + ".WAV"), wave(SoundCue::Lose, 300));
+    }
+    for (char c : std::string("ABCDE")) {
+        fake_audio::writeFile(dir / (std::string("QUINTEL") + c + ".WAV"), wave(SoundCue::Win, 300));
+    }
+
+    ScriptedRandom soundRandom;
+    SoundEffects fx(*backend, dir.str(), soundRandom, clock, clock);
+    TeeSound tee(fx);
+    RecordingView view;
+    RecordingMessages messages;
+    GameHooks hooks;
+    SlotMachine machine(SlotMachinePorts{clock, clock, random, view, tee, messages, hooks});
+    machine.NewGame(0);
+    random.forceStops(3, 11, 20);
+
+    const std::size_t from = mark();
+    const int spinsBefore = machine.state().machineSpins();
+    for (int coin = 0; coin < 3 && machine.state().machineSpins() == spinsBefore; ++coin) machine.InsertCoin();
+    sleepMs(400);
+    ASSERT_EQ(machine.state().machineSpins(), spinsBefore + 1);
+    ASSERT_TRUE(messages.shown.empty());
+
+    // Each cue the game played must be heard, and in the order of first play.
+    const Recording rec = since(from);
+    constexpr std::size_t kWindow = 1024;
+    std::map<SoundCue, std::size_t> heardAt;
+    for (std::size_t at = 0; at + kWindow <= rec.left.size(); at += kWindow / 2) {
+        for (const auto& [cue, hz] : pitch) {
+            if (!heardAt.count(cue) && rec.tone(at, kWindow, hz) > 0.05) heardAt[cue] = at;
+        }
+    }
+    std::vector<SoundCue> firstPlayed;
+    for (SoundCue cue : tee.cues) {
+        if (std::find(firstPlayed.begin(), firstPlayed.end(), cue) == firstPlayed.end()) firstPlayed.push_back(cue);
+    }
+    ASSERT_GE(firstPlayed.size(), 4u);
+    std::cout << "spin: " << tee.cues.size() << " cues played, first heard (ms):";
+    for (SoundCue cue : firstPlayed) {
+        std::cout << " cue" << static_cast<int>(cue) << "@" << (heardAt.count(cue) ? ms(heardAt[cue]) : -1.0);
+    }
+    std::cout << "\n";
+    for (std::size_t i = 0; i < firstPlayed.size(); ++i) {
+        ASSERT_TRUE(heardAt.count(firstPlayed[i])) << "cue " << static_cast<int>(firstPlayed[i]) << " not heard";
+        if (i > 0) {
+            EXPECT_GT(heardAt[firstPlayed[i]], heardAt[firstPlayed[i - 1]]) << i;
+        }
+    }
+    for (const auto& [cue, at] : heardAt) {
+        EXPECT_NE(std::find(firstPlayed.begin(), firstPlayed.end(), cue), firstPlayed.end())
+            << "cue " << static_cast<int>(cue) << " heard but never played";
+    }
+}
+
+} // namespace
