@@ -1,0 +1,44 @@
+// Quintel Slots 95: start-up wiring of the game window.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <chrono>
+
+#include "MersenneRandom.h"
+#include "ProgramDir.h"
+#include "QtEventClock.h"
+#include "SignalBridge.h"
+#include "SilentMusic.h"
+#include "SilentSound.h"
+#include "SlotsWindow.h"
+
+int main(int argc, char* argv[])
+{
+    // The audio library must leave SIGINT and SIGTERM to us.
+    qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quintel-slots"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quintel Slots 95"));
+    QApplication::setApplicationVersion(QStringLiteral("v2.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quintel-slots"));
+
+    const QString assetDir = ProgramDir::find(QCoreApplication::applicationDirPath());
+    QApplication::setWindowIcon(QIcon(assetDir + QStringLiteral("/icon.png")));
+
+    QtEventClock clock;
+    MersenneRandom random([] {
+        return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    });
+    SilentSound sound;
+    SilentMusic music;
+
+    SlotsWindow window(SlotsWindowPorts{clock, clock, random, sound, music, assetDir});
+    SignalBridge signalBridge([&window] { window.close(); });
+
+    window.show();
+    if (QScreen* screen = window.screen()) {
+        const QRect area = screen->availableGeometry();
+        window.move(area.center() - window.frameGeometry().center() + window.pos());
+    }
+    return app.exec();
+}

@@ -1,0 +1,329 @@
+#include "Face.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+#include "BannerStrip.h"
+#include "Fonts.h"
+#include "Graphics.h"
+#include "NumberLayout.h"
+#include "Palette.h"
+#include "SlotMachine.h"
+
+namespace {
+
+constexpr int kSmallCell = 16, kSmallHeight = 21, kSmallPoint = 4;
+constexpr int kLargeCell = 32, kLargeHeight = 42, kLargePoint = 8;
+constexpr int kPayLineY = SpinPlan::kReelTop + 66;
+constexpr int kBannerX = 42, kBannerY = 222;
+constexpr int kTreasureMachine = 2;
+
+// Legend cells by machine and row; -1 ends a row early.
+constexpr int kLegend[3][8][3] = {
+    {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {5, 5, 7}, {5, 7, 7}},
+    {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {6, 6, 6}, {4, 4, 4}, {5, 5, 5}, {7, 7, 7}},
+    {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, -1, -1}},
+};
+
+// A plain block copy of a logical rectangle of src to (x, y).
+void copyBlock(QPainter& p, int x, int y, const QImage& src, int sx, int sy, int w, int h)
+{
+    const qreal s = src.devicePixelRatio();
+    p.drawImage(QRectF(x, y, w, h), src, QRectF(sx * s, sy * s, w * s, h * s));
+}
+
+void print(QPainter& p, int x, int y, const QString& text, int color)
+{
+    p.setPen(Palette::color(color));
+    p.drawText(QPoint(x, y + QFontMetrics(p.font()).ascent()), text);
+}
+
+int textWidth(const QPainter& p, const QString& text) { return QFontMetrics(p.font()).horizontalAdvance(text); }
+
+QRect payoffRowRect(int row) { return QRect(125 + 154 * (row / 4), 290 + 32 * (row % 4), 4 * kSmallCell, kSmallHeight); }
+
+} // namespace
+
+Face::Face(Graphics& graphics, const SlotMachine& machine)
+    : graphics_(graphics), machine_(machine)
+{
+    setPixelRatio(1.0);
+}
+
+void Face::setPixelRatio(qreal ratio)
+{
+    const int scale = std::max(1, static_cast<int>(std::ceil(ratio - 0.01)));
+    surface_ = QImage(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(scale);
+    surface_.fill(Palette::rgb(14));
+}
+
+void Face::printRaised(QPainter& p, int x, int y, const QString& text, int back, int mid, int front)
+{
+    if (back == -1) print(p, x + 4, y + 4, text, 8);
+    else print(p, x, y, text, back);
+    print(p, x + 2, y + 2, text, mid);
+    print(p, x + 1, y + 1, text, front);
+}
+
+void Face::printEngraved(QPainter& p, int x, int y, const QString& text, int light, int dark, int face)
+{
+    print(p, x - 1, y - 1, text, light);
+    print(p, x + 1, y + 1, text, dark);
+    print(p, x, y, text, face);
+}
+
+void Face::drawBevel(QPainter& p, int left, int top, int right, int bottom)
+{
+    p.fillRect(QRect(QPoint(left - 3, top - 3), QPoint(right + 3, bottom + 3)), Palette::color(7));
+    const QRect outline(QPoint(left - 1, top - 1), QPoint(right + 1, bottom + 1));
+    p.fillRect(outline.left(), outline.top(), outline.width(), 1, Palette::color(0));
+    p.fillRect(outline.left(), outline.bottom(), outline.width(), 1, Palette::color(0));
+    p.fillRect(outline.left(), outline.top(), 1, outline.height(), Palette::color(0));
+    p.fillRect(outline.right(), outline.top(), 1, outline.height(), Palette::color(0));
+    const QRect bevel(QPoint(left - 2, top - 2), QPoint(right + 2, bottom + 2));
+    p.fillRect(bevel.left(), bevel.bottom(), bevel.width(), 1, Palette::color(15));
+    p.fillRect(bevel.right(), bevel.top(), 1, bevel.height(), Palette::color(15));
+    p.fillRect(bevel.left(), bevel.top(), bevel.width(), 1, Palette::color(8));
+    p.fillRect(bevel.left(), bevel.top(), 1, bevel.height(), Palette::color(8));
+}
+
+QRect Face::drawReel(int reel, int x, int y, int offset)
+{
+    QPainter p(&surface_);
+    copyBlock(p, x, y, graphics_.reelSurface(reel), 0, offset, 64, 132);
+    return QRect(x, y, 64, 132);
+}
+
+QRect Face::drawRestingReels()
+{
+    const SpinPlan& plan = machine_.plan();
+    QRect changed;
+    for (int w = 3; w <= 5; ++w) {
+        const int f = SpinPlan::kRestFrame;
+        changed |= drawReel(w - 3, plan.at(f, 0, w), plan.at(f, 1, w), plan.at(f, 2, w));
+    }
+    return changed;
+}
+
+QRect Face::drawPayLine()
+{
+    QPainter p(&surface_);
+    const QRect line(QPoint(SpinPlan::kReelLeft - 18, kPayLineY), QPoint(SpinPlan::kReelLeft + 275, kPayLineY));
+    p.fillRect(line, Palette::color(12));
+    return line;
+}
+
+QRect Face::drawLegend()
+{
+    QPainter p(&surface_);
+    const int machine = machine_.state().m();
+    const int step = machine == 0 ? 27 : 28;
+    QRect changed;
+    for (int row = 0; row < 8; ++row) {
+        const int x0 = 36 + 154 * (row / 4);
+        const int y = 285 + 32 * (row % 4);
+        for (int k = 0; k < 3; ++k) {
+            const int cell = kLegend[machine][row][k];
+            if (cell < 0) break;
+            copyBlock(p, x0 + step * k, y, graphics_.legend(), 32 * (cell % 3), 32 * (cell / 3), 32, 32);
+            changed |= QRect(x0 + step * k, y, 32, 32);
+        }
+    }
+    return changed;
+}
+
+QRect Face::drawLever(int picture, int x, int y, int rows)
+{
+    QPainter p(&surface_);
+    copyBlock(p, x, y, graphics_.handle(picture), 0, 0, 101, rows);
+    return QRect(x, y, 101, rows);
+}
+
+QRect Face::drawCells(QPainter& p, const QImage& strip, int cellWidth, int cellHeight, int pointWidth, int x, int y,
+                      const std::vector<int>& cells)
+{
+    const int start = x;
+    for (int cell : cells) {
+        const int width = cell == NumberLayout::kPoint ? pointWidth : cellWidth;
+        copyBlock(p, x, y, strip, cellWidth * cell, 0, width, cellHeight);
+        x += width;
+    }
+    return QRect(start, y, x - start, cellHeight);
+}
+
+QRect Face::drawCreditsCounter()
+{
+    QPainter p(&surface_);
+    return drawCells(p, graphics_.digitSource(), kSmallCell, kSmallHeight, kSmallPoint, 89, 52,
+                     NumberLayout::counterCells(machine_.state().credits.cents(), 5, true));
+}
+
+QRect Face::drawMainCounters()
+{
+    QRect changed = drawCreditsCounter();
+    QPainter p(&surface_);
+    const GameState& s = machine_.state();
+    changed |= drawCells(p, graphics_.digitSource(), kSmallCell, kSmallHeight, kSmallPoint, 265, 52,
+                         NumberLayout::counterCells(static_cast<std::int64_t>(s.wager) * 100, 2, true));
+    changed |= drawCells(p, graphics_.largeDigits(), kLargeCell, kLargeHeight, kLargePoint, 62, 3,
+                         NumberLayout::counterCells(s.machinePool().cents(), 4, true));
+    return changed;
+}
+
+QRect Face::drawSpinsCounter()
+{
+    QPainter p(&surface_);
+    drawBevel(p, 455, 257, 549, 277);
+    drawCells(p, graphics_.digitSource(), kSmallCell, kSmallHeight, kSmallPoint, 455, 257,
+              NumberLayout::counterCells(static_cast<std::int64_t>(machine_.state().machineSpins()) * 100, 6, false));
+    return QRect(QPoint(452, 254), QPoint(552, 280));
+}
+
+QRect Face::drawPayoffRow(int row, int amount)
+{
+    if (row < 0 || row > 7) return {};
+    if (row == 7 && machine_.state().m() == kTreasureMachine) return {};
+    QPainter p(&surface_);
+    const QRect r = payoffRowRect(row);
+    return drawCells(p, graphics_.digitSource(), kSmallCell, kSmallHeight, kSmallPoint, r.x(), r.y(),
+                     NumberLayout::amountCells(amount, 4));
+}
+
+QRect Face::drawPayoffTable(int firstRow, int lastRow, int wager)
+{
+    QRect changed;
+    const PayTable& table = machine_.reels().payTable;
+    for (int row = std::max(firstRow, 0); row <= std::min(lastRow, 7); ++row) {
+        const double amount = static_cast<double>(wager) * table[static_cast<std::size_t>(row)];
+        changed |= drawPayoffRow(row, static_cast<int>(std::lround(amount)));
+    }
+    return changed;
+}
+
+QRect Face::drawStatistics()
+{
+    QPainter p(&surface_);
+    constexpr int left = 354, top = 5, right = 550, bottom = 115;
+    drawBevel(p, left, top, right, bottom);
+    p.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), Palette::color(3));
+
+    const GameState& s = machine_.state();
+    p.setFont(Fonts::face(14, false));
+    printEngraved(p, 433, 6, QStringLiteral("Stats"), 7, 0, 14);
+    p.setFont(Fonts::face(12, false));
+    printEngraved(p, 356, 35, QStringLiteral("Wagers:"), 7, 0, 12);
+    printEngraved(p, 356, 60, QStringLiteral("Winnings:"), 7, 0, 12);
+    printEngraved(p, 356, 85, QStringLiteral("Payoff:"), 7, 0, 12);
+
+    const QString wagers = QString::fromStdString(NumberLayout::format(s.machineWagers().toDouble(), "###,###,##0.00"));
+    const QString paid = QString::fromStdString(NumberLayout::format(s.machinePaid().toDouble(), "###,###,##0.00"));
+    printEngraved(p, 533 - textWidth(p, wagers), 35, wagers, 7, 0, 15);
+    printEngraved(p, 533 - textWidth(p, paid), 60, paid, 7, 0, 15);
+
+    const double ratio = s.machineWagers() > Money() ? s.machinePaid().toDouble() / s.machineWagers().toDouble() : 0.0;
+    const QString measured = QString::fromStdString(NumberLayout::format(ratio, "#,##0.00%"));
+    const QString shown = QString::fromStdString(NumberLayout::format(ratio * 100.0, "#,##0.00"));
+    printEngraved(p, 547 - textWidth(p, measured), 85, shown, 7, 0, 15);
+    const QString percent = QStringLiteral("%");
+    printEngraved(p, 548 - textWidth(p, percent), 85, percent, 7, 8, 0);
+    return QRect(QPoint(left - 3, top - 3), QPoint(right + 3, bottom + 3));
+}
+
+QRect Face::drawLamp(int picture)
+{
+    lamp_ = picture;
+    QPainter p(&surface_);
+    const QImage& img = graphics_.lamp(picture);
+    copyBlock(p, 24, 4, img, 0, 0, 32, 41);
+    return QRect(24, 4, 32, 41);
+}
+
+QRect Face::drawFreeSpinLabel(bool shown)
+{
+    freeSpinLabel_ = shown;
+    const QRect area(356, 136, 97, 89);
+    QPainter p(&surface_);
+    p.fillRect(area, Palette::color(14));
+    if (shown) {
+        p.setFont(Fonts::face(13.5, true));
+        p.setPen(QColor(0, 0, 255));
+        p.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, QStringLiteral("Spin 'til You Win!"));
+    }
+    return area;
+}
+
+QImage Face::bannerPatch() const
+{
+    const qreal s = surface_.devicePixelRatio();
+    QImage patch = surface_.copy(QRect(static_cast<int>(250 * s), static_cast<int>(430 * s), static_cast<int>(10 * s),
+                                       static_cast<int>(10 * s)));
+    patch.setDevicePixelRatio(s);
+    return patch;
+}
+
+QRect Face::drawBanner(BannerStrip& banner)
+{
+    QPainter p(&surface_);
+    banner.draw(p, kBannerX, kBannerY);
+    return QRect(kBannerX, kBannerY, BannerStrip::kWidth, BannerStrip::kHeight);
+}
+
+QRect Face::eraseBanner()
+{
+    const QImage patch = bannerPatch();
+    QPainter p(&surface_);
+    for (int k = 0; k <= 30; ++k) {
+        p.drawImage(QRect(30 + 10 * k, 222, 10, 10), patch);
+        p.drawImage(QRect(30 + 10 * k, 232, 10, 10), patch);
+    }
+    return QRect(30, 222, 310, 20);
+}
+
+QRect Face::drawCaptions(QPainter& p)
+{
+    const GameState& s = machine_.state();
+    const BetAmount& bet = s.bet();
+    p.setFont(Fonts::face(18, true));
+    const QString label = QString::fromLatin1(bet.label);
+    printRaised(p, 300 - textWidth(p, label) / 2, 13, label, -1, 0, bet.color);
+    p.setFont(Fonts::face(10, true));
+    printRaised(p, 33, 52, QStringLiteral("Credits:"), -1, 0, captionColor_);
+    printRaised(p, 212, 52, QStringLiteral("Wager:"), -1, 0, captionColor_);
+    p.setFont(Fonts::face(24, true));
+    printRaised(p, 50, 242, QStringLiteral("Payoffs:"), -1, 0, captionColor_);
+    p.setFont(Fonts::face(18, false));
+    printEngraved(p, 450, 220, QStringLiteral("Spins:"), 7, 0, captionColor_);
+    return QRect(0, 0, kWidth, kHeight);
+}
+
+void Face::paintAll(BannerStrip* banner)
+{
+    {
+        QPainter p(&surface_);
+        p.fillRect(QRect(0, 0, kWidth, kHeight), Palette::color(14));
+        p.drawImage(QRect(0, 0, graphics_.cabinet().width(), graphics_.cabinet().height()), graphics_.cabinet());
+        p.drawImage(QRect(356, 392, 200, 128), graphics_.logo());
+    }
+    drawRestingReels();
+    drawPayLine();
+    drawLegend();
+    {
+        QPainter p(&surface_);
+        drawCaptions(p);
+    }
+    drawSpinsCounter();
+    {
+        QPainter p(&surface_);
+        drawBevel(p, 62, 4, 260, 44);
+    }
+    drawMainCounters();
+    drawPayoffTable(0, 7, machine_.state().wager);
+    drawLever(0, SlotMachine::kLeverX, SlotMachine::kLeverTop, 226);
+    drawStatistics();
+    // The lamp and the free-spin label lie over the face.
+    drawLamp(lamp_);
+    if (freeSpinLabel_) drawFreeSpinLabel(true);
+    if (banner && banner->rendered()) drawBanner(*banner);
+}

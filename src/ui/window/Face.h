@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+class BannerStrip;
+class Graphics;
+class QPainter;
+class SlotMachine;
+
+// The window-sized surface the game is drawn on, and every routine that draws on it: reels, pay line,
+// legend, lever, captions, counters, payoff table, statistics chart, lamp, the free-spin label and
+// the banner strip. Each routine returns the rectangle it changed so the widget can show it at once.
+class Face {
+public:
+    static constexpr int kWidth = 614;
+    static constexpr int kHeight = 524;
+
+    Face(Graphics& graphics, const SlotMachine& machine);
+
+    // A new surface at the screen's pixel ratio; the face must be painted again afterwards.
+    void setPixelRatio(qreal ratio);
+    qreal pixelRatio() const { return surface_.devicePixelRatio(); }
+    const QImage& surface() const { return surface_; }
+
+    void setCaptionColor(int index) { captionColor_ = index; }
+    int captionColor() const { return captionColor_; }
+
+    // The paint handler: the whole face in its drawing order.
+    void paintAll(BannerStrip* banner);
+
+    QRect drawReel(int reel, int x, int y, int offset);
+    QRect drawRestingReels();
+    QRect drawPayLine();
+    QRect drawLegend();
+    QRect drawLever(int picture, int x, int y, int rows);
+    QRect drawMainCounters();
+    QRect drawCreditsCounter();
+    QRect drawSpinsCounter();
+    QRect drawPayoffTable(int firstRow, int lastRow, int wager);
+    QRect drawPayoffRow(int row, int amount);
+    QRect drawStatistics();
+    QRect drawLamp(int picture);
+    QRect drawFreeSpinLabel(bool shown);
+    QRect drawBanner(BannerStrip& banner);
+    QRect eraseBanner();
+
+    // The 10 x 10 patch of plain cabinet the banner background is tiled from.
+    QImage bannerPatch() const;
+
+    // Raised and engraved captions; colours are palette indices, back -1 gives a drop shadow.
+    static void printRaised(QPainter& p, int x, int y, const QString& text, int back, int mid, int front);
+    static void printEngraved(QPainter& p, int x, int y, const QString& text, int light, int dark, int face);
+    // Bevelled frame around the content rectangle (left, top)-(right, bottom), corners included.
+    static void drawBevel(QPainter& p, int left, int top, int right, int bottom);
+
+private:
+    QRect drawCells(QPainter& p, const QImage& strip, int cellWidth, int cellHeight, int pointWidth, int x, int y,
+                    const std::vector<int>& cells);
+    QRect drawCaptions(QPainter& p);
+
+    Graphics& graphics_;
+    const SlotMachine& machine_;
+    QImage surface_;
+    int captionColor_ = 12;
+    int lamp_ = 0;
+    bool freeSpinLabel_ = false;
+};

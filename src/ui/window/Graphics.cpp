@@ -1,0 +1,207 @@
+#include "Graphics.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+#include "MachineInfo.h"
+#include "Palette.h"
+#include "ReelSet.h"
+
+namespace {
+
+constexpr QImage::Format kFormat = QImage::Format_RGB32;
+
+QImage blank(int w, int h, QRgb fill)
+{
+    QImage img(w, h, kFormat);
+    img.fill(fill);
+    return img;
+}
+
+// Fallback drawings, used only when the artwork files are missing.
+QImage drawCabinet(int w, int h)
+{
+    QImage img = blank(w, h, Palette::rgb(7));
+    QPainter p(&img);
+    p.setPen(Palette::color(8));
+    p.drawRect(0, 0, w - 1, h - 1);
+    p.fillRect(30, 70, 300, 155, Palette::color(8));
+    for (int c = 0; c < 3; ++c) p.fillRect(42 + 95 * c, 80, 90, 136, Qt::white);
+    p.fillRect(20, 240, 320, 180, QColor(170, 170, 170));
+    p.fillRect(40, 440, 280, 50, Palette::color(0));
+    return img;
+}
+
+QImage drawLogo(int w, int h)
+{
+    QImage img = blank(w, h, Palette::rgb(14));
+    QPainter p(&img);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(28);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Palette::color(4));
+    p.drawText(QRect(0, 0, w, h), Qt::AlignCenter, QStringLiteral("Quintel\nSlots 95"));
+    return img;
+}
+
+QImage drawDigits(int w, int h, QRgb color)
+{
+    QImage img = blank(w, h, Palette::rgb(0));
+    QPainter p(&img);
+    const int cell = h * 16 / 21;
+    QFont f(QStringLiteral("DejaVu Sans Mono"));
+    f.setPixelSize(h - 2);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor::fromRgb(color));
+    for (int d = 0; d < 10; ++d) p.drawText(QRect(cell * d, 0, cell, h), Qt::AlignCenter, QString::number(d));
+    const int dot = h / 5;
+    p.fillRect(cell * 11 + 1, h - dot - 1, dot / 2 + 1, dot / 2 + 1, QColor::fromRgb(color));
+    return img;
+}
+
+QImage drawLamp(int w, int h, int phase)
+{
+    QImage img = blank(w, h, Palette::rgb(7));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(phase == 0 ? QColor(120, 0, 0) : phase == 1 ? QColor(255, 40, 40) : QColor(255, 160, 120));
+    p.setPen(Qt::black);
+    p.drawEllipse(QRect(3, 3, w - 6, h - 12));
+    p.fillRect(6, h - 9, w - 12, 8, Palette::color(8));
+    return img;
+}
+
+QImage drawHandle(int w, int h, bool withLever)
+{
+    QImage img = blank(w, h, Palette::rgb(14));
+    if (!withLever) return img;
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(w / 2 - 4, 30, 8, h - 30, Palette::color(8));
+    p.setBrush(Qt::black);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRect(w / 2 - 25, 2, 50, 50));
+    return img;
+}
+
+QImage handleFallback(int w, int h) { return drawHandle(w, h, true); }
+QImage handleBackFallback(int w, int h) { return drawHandle(w, h, false); }
+
+constexpr std::array<const char*, Graphics::kSmallStripCount> kStripNames = {
+    "blue", "cyan", "green", "magenta", "red", "white", "yellow"};
+constexpr std::array<int, Graphics::kSmallStripCount> kStripColors = {9, 11, 10, 13, 12, 15, 14};
+
+} // namespace
+
+Graphics::Graphics(const QString& assetDir)
+    : assetDir_(assetDir)
+{
+    cabinet_ = loadPicture(QStringLiteral("cabinet.png"), 353, 522, drawCabinet);
+    logo_ = loadPicture(QStringLiteral("logo.png"), 200, 128, drawLogo);
+    largeDigits_ = loadPicture(QStringLiteral("digits-large-red.png"), 362, 42, nullptr);
+    if (largeDigits_.isNull()) largeDigits_ = drawDigits(362, 42, Palette::rgb(12));
+    for (int i = 0; i < kSmallStripCount; ++i) {
+        const auto idx = static_cast<std::size_t>(i);
+        smallDigits_[idx] = loadPicture(QStringLiteral("digits-%1.png").arg(QLatin1String(kStripNames[idx])), 181, 21, nullptr);
+        if (smallDigits_[idx].isNull()) smallDigits_[idx] = drawDigits(181, 21, Palette::rgb(kStripColors[idx]));
+    }
+    for (int i = 0; i < 3; ++i) {
+        QImage lamp = loadPicture(QStringLiteral("lamp%1.png").arg(i), 32, 41, nullptr);
+        lamps_[static_cast<std::size_t>(i)] = lamp.isNull() ? drawLamp(32, 41, i) : lamp;
+    }
+    handles_[0] = loadPicture(QStringLiteral("handle0.png"), 101, 226, handleFallback);
+    handles_[1] = loadPicture(QStringLiteral("handle1.png"), 101, 72, handleBackFallback);
+    for (auto& surface : reelSurfaces_) surface = blank(kReelSurfaceWidth, kReelSurfaceHeight, 0xffffffff);
+    legend_ = blank(96, 96, Palette::rgb(3));
+    symbolSheet_ = placeholderSheet(3);
+    sheetMissing_ = true;
+    selectDigitColor(2);
+}
+
+QImage Graphics::loadPicture(const QString& name, int width, int height, QImage (*fallback)(int, int)) const
+{
+    QImage img(assetDir_ + QLatin1Char('/') + name);
+    if (!img.isNull() && img.width() >= width && img.height() >= height) {
+        return img.convertToFormat(kFormat);
+    }
+    return fallback ? fallback(width, height) : QImage();
+}
+
+const QImage& Graphics::smallDigits(int color) const
+{
+    if (color < 0 || color >= kSmallStripCount) color = 2;
+    return smallDigits_[static_cast<std::size_t>(color)];
+}
+
+void Graphics::selectDigitColor(int color)
+{
+    if (color < 0 || color >= kSmallStripCount) return;
+    digitColor_ = color;
+    digitSource_ = smallDigits(color).copy();
+}
+
+const QImage& Graphics::lamp(int picture) const
+{
+    return lamps_[static_cast<std::size_t>(picture >= 0 && picture < 3 ? picture : 0)];
+}
+
+const QImage& Graphics::handle(int picture) const
+{
+    return handles_[static_cast<std::size_t>(picture == 1 ? 1 : 0)];
+}
+
+const QImage& Graphics::reelSurface(int reel) const
+{
+    return reelSurfaces_[static_cast<std::size_t>(reel >= 0 && reel < 3 ? reel : 0)];
+}
+
+QImage Graphics::placeholderSheet(int rows)
+{
+    // A clear sign that the machine file is missing: numbered cells in distinct colours.
+    QImage img = blank(192, 64 * rows, Palette::rgb(15));
+    QPainter p(&img);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(34);
+    f.setBold(true);
+    p.setFont(f);
+    for (int n = 0; n < 3 * rows; ++n) {
+        const QRect cell(64 * (n % 3), 64 * (n / 3), 64, 64);
+        p.fillRect(cell.adjusted(4, 4, -4, -4), Palette::color(1 + n % 14));
+        p.setPen(Palette::color(n % 14 == 13 ? 0 : 15));
+        p.drawText(cell, Qt::AlignCenter, QString::number(n));
+    }
+    return img;
+}
+
+void Graphics::loadMachinePictures(const MachineInfo& info)
+{
+    const QString sheetPath = assetDir_ + QLatin1Char('/') + QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP");
+    QImage sheet(sheetPath);
+    sheetMissing_ = sheet.isNull() || sheet.width() < 64 || sheet.height() < 64;
+    symbolSheet_ = sheetMissing_ ? placeholderSheet(3) : sheet.convertToFormat(kFormat);
+    if (info.bitmapPrefix.empty()) return;
+    const QString legendPath = assetDir_ + QLatin1Char('/') + QString::fromStdString(info.bitmapPrefix) + QStringLiteral(".BMP");
+    if (!QFileInfo::exists(legendPath)) return;
+    QImage legend(legendPath);
+    if (!legend.isNull()) legend_ = legend.convertToFormat(kFormat);
+}
+
+void Graphics::renderReelSurfaces(const ReelSet& reels)
+{
+    for (auto& surface : reelSurfaces_) surface.fill(0xffffffff);
+    for (int r = 0; r < kReelCount; ++r) {
+        QPainter p(&reelSurfaces_[static_cast<std::size_t>(r)]);
+        auto cell = [&](int symbol) { return QPoint(64 * (symbol % 3), 64 * (symbol / 3)); };
+        auto copy = [&](int y, int symbol, int fromRow, int rows) {
+            const QPoint at = cell(symbol);
+            p.drawImage(QPoint(0, y), symbolSheet_, QRect(at.x(), at.y() + fromRow, 64, rows));
+        };
+        const auto& strip = reels.strips[static_cast<std::size_t>(r)];
+        copy(0, strip[27], 32, 32);
+        for (int pos = 0; pos < kStripLength; ++pos) copy(66 * pos + 34, strip[static_cast<std::size_t>(pos)], 0, 64);
+        copy(66 * 28 + 34, strip[0], 0, 64);
+        copy(66 * 29 + 34, strip[1], 0, 32);
+    }
+}

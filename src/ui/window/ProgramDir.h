@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Where the game's pictures, machine files and manual live: QUINTEL_ASSET_DIR when set, else
+// ../share/quintel-slots beside the installed program, else the source tree's assets.
+class ProgramDir {
+public:
+    static QString find(const QString& executableDir);
+};

@@ -1,0 +1,40 @@
+#include "QtEventClock.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
+#include <thread>
+
+QtEventClock::QtEventClock() { elapsed_.start(); }
+
+std::uint32_t QtEventClock::now()
+{
+    // Starts at 1 so a tick is never mistaken for "no time yet"; wraps as a 32-bit counter does.
+    return static_cast<std::uint32_t>(elapsed_.elapsed() + 1);
+}
+
+void QtEventClock::processEvents() { QCoreApplication::processEvents(); }
+
+void QtEventClock::waitUntil(std::uint32_t deadline, bool handleEvents)
+{
+    if (handleEvents) {
+        while (!tickReached(now(), deadline)) {
+            QEventLoop loop;
+            QTimer timer;
+            timer.setSingleShot(true);
+            timer.setTimerType(Qt::PreciseTimer);
+            QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+            timer.start(static_cast<int>(deadline - now()));
+            loop.exec();
+        }
+        return;
+    }
+    // Show what was drawn before going to sleep: pending repaints only, no input.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+    for (std::uint32_t t = now(); !tickReached(t, deadline); t = now()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(deadline - t));
+    }
+}

@@ -1,0 +1,457 @@
+#include "SlotsWindow.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <cmath>
+
+#include "FaceWidget.h"
+#include "MusicControl.h"
+#include "SoundControl.h"
+
+namespace {
+
+// Caption colour index by digit colour: Blue, Cyan, Green, Purple, Red, White, Yellow.
+constexpr std::array<int, Graphics::kSmallStripCount> kCaptionColors = {12, 9, 12, 15, 10, 9, 12};
+
+std::string defaultMidiErrorText(const std::string& musicName)
+{
+    std::string lower = musicName;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return "There has been an error playing a MIDI file (" + lower +
+           ".mid).  Either the MIDI file could not be found or your system is not configured to play MIDI files.  "
+           "Music has been switched off.";
+}
+
+} // namespace
+
+SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
+    : QMainWindow(parent),
+      ports_(ports),
+      graphics_(ports.assetDir),
+      machine_(SlotMachinePorts{ports.clock, ports.pump, ports.random, *this, ports.sound,
+                                ports.messages ? *ports.messages : static_cast<MessageSink&>(*this), *this}),
+      face_(graphics_, machine_)
+{
+    setWindowTitle(QStringLiteral("3 Slots"));
+    faceWidget_ = new FaceWidget(face_, this);
+    faceWidget_->zoneClicked = [this](int zone) { runPlay(zone == 0); };
+    faceWidget_->pixelRatioChanged = [this] { adoptPixelRatio(); };
+    setCentralWidget(faceWidget_);
+    buildMenus();
+
+    bannerTimer_.setInterval(1500);
+    connect(&bannerTimer_, &QTimer::timeout, this, &SlotsWindow::bannerTick);
+    musicTimer_.setInterval(5000);
+    connect(&musicTimer_, &QTimer::timeout, this, &SlotsWindow::musicTick);
+
+    for (int i = 0; i < 6; ++i) ports_.sound.setToggle(i, true);
+    ports_.sound.setSoundOn(true);
+
+    // Load-time set-up: a new game on machine 0, bet and colour defaults, then the banner.
+    machine_.NewGame(0);
+    face_.setCaptionColor(12);
+    if (bannerEntry() == 0) bannerTimer_.start();
+    else bannerTimer_.setInterval(80);
+    face_.drawLamp(0);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    faceWidget_->setFocus();
+}
+
+SlotsWindow::~SlotsWindow() = default;
+
+// ---- menus ---------------------------------------------------------------------------------
+
+QAction* SlotsWindow::addItem(QMenu* menu, const QString& caption, const QString& name, bool checkable)
+{
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    a->setCheckable(checkable);
+    return a;
+}
+
+void SlotsWindow::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    auto topMenu = [&](int index, const QString& caption) {
+        QMenu* m = bar->addMenu(caption);
+        m->setObjectName(QStringLiteral("menu%1").arg(index));
+        menus_[static_cast<std::size_t>(index)] = m;
+        return m;
+    };
+    auto subMenu = [](QMenu* parent, const QString& caption, const QString& name) {
+        QMenu* m = parent->addMenu(caption);
+        m->setObjectName(name);
+        return m;
+    };
+
+    // File
+    QMenu* file = topMenu(0, QStringLiteral("&File"));
+    QMenu* change = subMenu(file, QStringLiteral("Change Game"), QStringLiteral("mnuChangeGame"));
+    file->addSeparator();
+    QMenu* newGame = subMenu(file, QStringLiteral("New Game"), QStringLiteral("mnuNewGame"));
+    for (int i = 0; i < kMachineCount; ++i) {
+        const QString caption = QString::fromStdString(machineMenuCaption(i));
+        QAction* c = addItem(change, caption, QStringLiteral("mnuChange%1").arg(i));
+        connect(c, &QAction::triggered, this, [this, i] { machine_.ChangeGame(i); });
+        changeActions_.push_back(c);
+        QAction* g = addItem(newGame, caption, QStringLiteral("mnuGames%1").arg(i), true);
+        connect(g, &QAction::triggered, this, [this, i] { machine_.NewGame(i); });
+        gamesActions_.push_back(g);
+    }
+    connect(file, &QMenu::aboutToShow, this, [this] {
+        for (int i = 0; i < kMachineCount; ++i) {
+            changeActions_[static_cast<std::size_t>(i)]->setEnabled(i != machine_.state().currentMachine);
+        }
+    });
+    file->addSeparator();
+    connect(addItem(file, QStringLiteral("Load "), QStringLiteral("mnuLoadSave0")), &QAction::triggered, this,
+            [this] { if (commands_.load) commands_.load(); });
+    connect(addItem(file, QStringLiteral("Save"), QStringLiteral("mnuLoadSave1")), &QAction::triggered, this,
+            [this] { if (commands_.save) commands_.save(); });
+    file->addSeparator();
+    connect(addItem(file, QStringLiteral("Quit"), QStringLiteral("mnuQuit")), &QAction::triggered, this, &QWidget::close);
+
+    // Options
+    QMenu* options = topMenu(1, QStringLiteral("&Options"));
+    auto radioGroup = [&](QMenu* menu, const QStringList& captions, const QString& prefix, std::vector<QAction*>& group,
+                          void (SlotsWindow::*command)(int)) {
+        auto* actionGroup = new QActionGroup(menu);
+        actionGroup->setExclusive(true);
+        for (int i = 0; i < captions.size(); ++i) {
+            QAction* a = addItem(menu, captions[i], prefix + QString::number(i), true);
+            actionGroup->addAction(a);
+            connect(a, &QAction::triggered, this, [this, command, i] { (this->*command)(i); });
+            group.push_back(a);
+        }
+    };
+    radioGroup(subMenu(options, QStringLiteral("Bet Amount"), QStringLiteral("mnuWager")),
+               {QStringLiteral("$10"), QStringLiteral("$5"), QStringLiteral("$1")}, QStringLiteral("mnuBet"),
+               betActions_, &SlotsWindow::chooseBetAmount);
+    radioGroup(subMenu(options, QStringLiteral("Digit Colors"), QStringLiteral("mnuDig")),
+               {QStringLiteral("Blue"), QStringLiteral("Cyan"), QStringLiteral("Green"), QStringLiteral("Purple"),
+                QStringLiteral("Red"), QStringLiteral("White"), QStringLiteral("Yellow")},
+               QStringLiteral("mnuDigits"), digitActions_, &SlotsWindow::chooseDigitColor);
+    radioGroup(subMenu(options, QStringLiteral("Banner"), QStringLiteral("mnuBannerMenu")),
+               {QStringLiteral("On"), QStringLiteral("Off")}, QStringLiteral("mnuBanner"), bannerActions_,
+               &SlotsWindow::chooseBanner);
+    radioGroup(subMenu(options, QStringLiteral("Spin Speed"), QStringLiteral("mnuSpeedMenu")),
+               {QStringLiteral("Very Fast"), QStringLiteral("Fast"), QStringLiteral("Medium"), QStringLiteral("Slow")},
+               QStringLiteral("mnuSpeed"), speedActions_, &SlotsWindow::chooseSpinSpeed);
+    QMenu* sound = subMenu(options, QStringLiteral("Sound"), QStringLiteral("mnuSoundMenu"));
+    radioGroup(sound, {QStringLiteral("On"), QStringLiteral("Off")}, QStringLiteral("mnuSound"), soundActions_,
+               &SlotsWindow::chooseSound);
+    sound->addSeparator();
+    const QStringList toggles = {QStringLiteral("Spin Sound"), QStringLiteral("Stop Sound"), QStringLiteral("Win Sounds"),
+                                 QStringLiteral("Lose Sounds"), QStringLiteral("Coin Sound"), QStringLiteral("Credit Sound")};
+    for (int i = 0; i < toggles.size(); ++i) {
+        QAction* a = addItem(sound, toggles[i], QStringLiteral("mnuSounds%1").arg(i), true);
+        a->setChecked(true);
+        connect(a, &QAction::toggled, this, [this, i](bool on) { ports_.sound.setToggle(i, on); });
+        toggleActions_.push_back(a);
+    }
+    musicAction_ = addItem(sound, QStringLiteral("Music"), QStringLiteral("mnuMusic"), true);
+    connect(musicAction_, &QAction::triggered, this, [this](bool on) { setMusicOn(on); });
+    connect(addItem(options, QStringLiteral("Banner Text"), QStringLiteral("mnuBannerText")), &QAction::triggered, this,
+            [this] { if (commands_.bannerText) commands_.bannerText(); });
+    checkOnly(betActions_, kBetEntryDefault);
+    checkOnly(digitActions_, 2);
+    checkOnly(bannerActions_, 0);
+    checkOnly(speedActions_, kSpeedEntryDefault);
+    checkOnly(soundActions_, 0);
+
+    // Bank
+    QMenu* bank = topMenu(2, QStringLiteral("&Bank"));
+    QMenu* borrow = subMenu(bank, QStringLiteral("Borrow"), QStringLiteral("mnuBorrowMain"));
+    const QStringList amounts = {QStringLiteral("$1000"), QStringLiteral("$500"), QStringLiteral("$250"),
+                                 QStringLiteral("$100"), QStringLiteral("$50")};
+    for (int i = 0; i < amounts.size(); ++i) {
+        QAction* a = addItem(borrow, amounts[i], QStringLiteral("mnuBorrow%1").arg(i));
+        connect(a, &QAction::triggered, this, [this, i] { machine_.borrow(i); });
+        borrowActions_.push_back(a);
+    }
+
+    // Auto Play stays usable while the reels turn.
+    QMenu* autoPlay = topMenu(3, QStringLiteral("Auto Play"));
+    autoAction_ = addItem(autoPlay, QStringLiteral("Auto Spin"), QStringLiteral("mnuAuto"), true);
+    connect(autoAction_, &QAction::toggled, this, [this](bool on) { machine_.setAutoSpin(on); });
+
+    // Help
+    QMenu* help = topMenu(4, QStringLiteral("&Help"));
+    connect(addItem(help, QStringLiteral("About"), QStringLiteral("mnuAbout")), &QAction::triggered, this,
+            [this] { if (commands_.about) commands_.about(); });
+    connect(addItem(help, QStringLiteral("Machine Odds"), QStringLiteral("mnuOdds")), &QAction::triggered, this,
+            [this] { if (commands_.machineOdds) commands_.machineOdds(); });
+    connect(addItem(help, QStringLiteral("Game History"), QStringLiteral("mnuHistory")), &QAction::triggered, this,
+            [this] { if (commands_.gameHistory) commands_.gameHistory(); });
+    help->addSeparator();
+    QAction* manual = addItem(help, QStringLiteral("Manual"), QStringLiteral("mnuHelp"));
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    manual->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(manual);
+    connect(manual, &QAction::triggered, this, [this] { if (commands_.manual) commands_.manual(); });
+}
+
+int SlotsWindow::checkedIndex(const std::vector<QAction*>& group)
+{
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        if (group[i]->isChecked()) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void SlotsWindow::checkOnly(const std::vector<QAction*>& group, int index)
+{
+    for (std::size_t i = 0; i < group.size(); ++i) group[i]->setChecked(static_cast<int>(i) == index);
+}
+
+bool SlotsWindow::soundToggle(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(toggleActions_.size())) return false;
+    return toggleActions_[static_cast<std::size_t>(index)]->isChecked();
+}
+
+bool SlotsWindow::musicOn() const { return musicAction_->isChecked(); }
+
+// ---- menu commands ---------------------------------------------------------------------------
+
+void SlotsWindow::chooseBetAmount(int entry)
+{
+    if (entry < 0 || entry >= kBetEntryCount) return;
+    checkOnly(betActions_, entry);
+    machine_.chooseBet(entry);
+}
+
+void SlotsWindow::chooseDigitColor(int entry)
+{
+    if (entry < 0 || entry >= Graphics::kSmallStripCount) return;
+    checkOnly(digitActions_, entry);
+    graphics_.selectDigitColor(entry);
+    face_.setCaptionColor(kCaptionColors[static_cast<std::size_t>(entry)]);
+    refresh();
+}
+
+void SlotsWindow::chooseSpinSpeed(int entry)
+{
+    if (entry < 0 || entry >= kSpeedEntryCount) return;
+    checkOnly(speedActions_, entry);
+    machine_.setSpeedEntry(entry);
+}
+
+void SlotsWindow::chooseBanner(int entry)
+{
+    if (entry != 0 && entry != 1) return;
+    checkOnly(bannerActions_, entry);
+    if (entry == 0) {
+        bannerTimer_.start();
+    } else {
+        bannerTimer_.stop();
+        showChanged(face_.eraseBanner());
+    }
+}
+
+void SlotsWindow::chooseSound(int entry)
+{
+    if (entry != 0 && entry != 1) return;
+    checkOnly(soundActions_, entry);
+    soundOn_ = entry == 0;
+    ports_.sound.setSoundOn(soundOn_);
+}
+
+void SlotsWindow::setMusicOn(bool on)
+{
+    musicAction_->setChecked(on);
+    if (on) {
+        if (soundOn_) musicTimer_.start(5000);
+    } else {
+        musicTimer_.stop();
+        ports_.music.closeAll();
+    }
+}
+
+void SlotsWindow::musicTick()
+{
+    musicTimer_.setInterval(5000);
+    if (ports_.music.tick()) return;
+    const std::string name = ports_.music.musicName();
+    if (ports_.messages) ports_.messages->showExclamation("MIDI Error", midiError(name));
+    else showExclamation("MIDI Error", midiError(name));
+    setMusicOn(false);
+}
+
+std::string SlotsWindow::midiError(const std::string& musicName) const
+{
+    return commands_.midiErrorText ? commands_.midiErrorText(musicName) : defaultMidiErrorText(musicName);
+}
+
+void SlotsWindow::showLoadedMachine(int machine)
+{
+    if (!isValidMachine(machine)) return;
+    checkGamesEntry(machine);
+    setCaption(machineMenuCaption(machine) + " 95");
+}
+
+void SlotsWindow::setBannerText(const std::string& text)
+{
+    banner_.setText(QString::fromStdString(text));
+    banner_.invalidate();
+}
+
+// ---- play ------------------------------------------------------------------------------------
+
+void SlotsWindow::spinAction() { runPlay(true); }
+void SlotsWindow::insertCoinAction() { runPlay(false); }
+
+void SlotsWindow::runPlay(bool spin)
+{
+    ++playDepth_;
+    if (spin) machine_.Spin();
+    else machine_.InsertCoin();
+    --playDepth_;
+    // A close that came while the reels turned waited for the spin to be finished and paid.
+    if (playDepth_ == 0 && closePending_ && !machine_.busy()) {
+        closePending_ = false;
+        close();
+    }
+}
+
+void SlotsWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        runPlay(true);
+        return;
+    case Qt::Key_B:
+    case Qt::Key_Backslash:
+        event->accept();
+        if (!event->isAutoRepeat()) runPlay(false);
+        return;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void SlotsWindow::closeEvent(QCloseEvent* event)
+{
+    if (machine_.busy()) {
+        // Finish the running spin at once, score and pay it, then close.
+        closePending_ = true;
+        machine_.finishQuickly();
+        event->ignore();
+        if (playDepth_ == 0) QTimer::singleShot(50, this, &QWidget::close);
+        return;
+    }
+    if (!closed_) {
+        closed_ = true;
+        bannerTimer_.stop();
+        musicTimer_.stop();
+        ports_.music.closeAll();
+        if (commands_.closing) commands_.closing();
+    }
+    event->accept();
+}
+
+void SlotsWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange) ports_.sound.setMinimised(isMinimized());
+    QMainWindow::changeEvent(event);
+}
+
+// ---- banner ----------------------------------------------------------------------------------
+
+void SlotsWindow::bannerTick()
+{
+    if (lampFlashPending_) {
+        lampFlashPending_ = false;
+        machine_.TopAwardCelebration();
+    }
+    if (!banner_.rendered()) {
+        banner_.render(face_.bannerPatch(), face_.pixelRatio());
+        bannerTimer_.setInterval(80);
+    }
+    banner_.advance();
+    showChanged(face_.drawBanner(banner_));
+}
+
+void SlotsWindow::pauseBanner() { bannerTimer_.stop(); }
+
+void SlotsWindow::resumeBanner()
+{
+    if (bannerEntry() == 0) bannerTimer_.start();
+}
+
+// ---- drawing ---------------------------------------------------------------------------------
+
+void SlotsWindow::showChanged(const QRect& changed)
+{
+    if (!changed.isEmpty()) faceWidget_->update(changed);
+}
+
+void SlotsWindow::adoptPixelRatio()
+{
+    face_.setPixelRatio(faceWidget_->devicePixelRatioF());
+    if (banner_.rendered()) banner_.invalidate();
+    refresh();
+}
+
+void SlotsWindow::drawReel(int reel, int x, int y, int offset) { showChanged(face_.drawReel(reel, x, y, offset)); }
+void SlotsWindow::drawPayLine() { showChanged(face_.drawPayLine()); }
+void SlotsWindow::drawLever(int picture, int x, int y, int rows) { showChanged(face_.drawLever(picture, x, y, rows)); }
+void SlotsWindow::drawMainCounters() { showChanged(face_.drawMainCounters()); }
+void SlotsWindow::drawCreditsCounter() { showChanged(face_.drawCreditsCounter()); }
+void SlotsWindow::drawSpinsCounter() { showChanged(face_.drawSpinsCounter()); }
+void SlotsWindow::drawPayoffTable(int firstRow, int lastRow, int wager) { showChanged(face_.drawPayoffTable(firstRow, lastRow, wager)); }
+void SlotsWindow::drawPayoffRow(int row, int amount) { showChanged(face_.drawPayoffRow(row, amount)); }
+void SlotsWindow::drawStatistics() { showChanged(face_.drawStatistics()); }
+void SlotsWindow::setLamp(int picture) { showChanged(face_.drawLamp(picture)); }
+void SlotsWindow::showFreeSpinLabel(bool shown) { showChanged(face_.drawFreeSpinLabel(shown)); }
+void SlotsWindow::reelsChanged() { graphics_.renderReelSurfaces(machine_.reels()); }
+
+void SlotsWindow::setMenusEnabled(bool enabled)
+{
+    for (int i : {0, 1, 2, 4}) menus_[static_cast<std::size_t>(i)]->menuAction()->setEnabled(enabled);
+}
+
+void SlotsWindow::refresh()
+{
+    face_.paintAll(bannerEntry() == 0 ? &banner_ : nullptr);
+    faceWidget_->update();
+}
+
+// ---- hooks -----------------------------------------------------------------------------------
+
+void SlotsWindow::stopMusic() { ports_.music.stop(); }
+void SlotsWindow::setMusicMachine(int machine) { ports_.music.setMachine(machine); }
+void SlotsWindow::checkGamesEntry(int machine) { checkOnly(gamesActions_, machine); }
+
+void SlotsWindow::readBannerText()
+{
+    const std::string name = machine_.machineInfo().machineName;
+    const std::string text = commands_.readBannerText ? commands_.readBannerText(name)
+                                                      : "BannerText               Welcome to " + name + "!";
+    banner_.setText(QString::fromStdString(text));
+}
+
+void SlotsWindow::loadMachinePictures(const MachineInfo& info) { graphics_.loadMachinePictures(info); }
+void SlotsWindow::setCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+void SlotsWindow::spinStarting(const SpinRecord& spin)
+{
+    if (commands_.spinStarting) commands_.spinStarting(spin);
+}
+
+void SlotsWindow::playIdle()
+{
+    if (commands_.playIdle) commands_.playIdle();
+}
+
+void SlotsWindow::showExclamation(const std::string& title, const std::string& text)
+{
+    QMessageBox::warning(this, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
+}

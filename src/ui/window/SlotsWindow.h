@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <string>
+
+#include "BannerStrip.h"
+#include "Face.h"
+#include "GameHooks.h"
+#include "GameView.h"
+#include "Graphics.h"
+#include "MessageSink.h"
+#include "SlotMachine.h"
+#include "SlotsWindowCommands.h"
+#include "SlotsWindowPorts.h"
+
+class FaceWidget;
+class QAction;
+class QActionGroup;
+class QMenu;
+
+// The main window `Slots`: the cabinet face with its reels, counters, banner and statistics, the two
+// click zones and the keys, the menu bar, and the slot machine it plays. It is the machine's view,
+// hooks and message sink; dialogs and saving reach it through SlotsWindowCommands.
+class SlotsWindow : public QMainWindow, private GameView, private GameHooks, private MessageSink {
+    Q_OBJECT
+public:
+    explicit SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent = nullptr);
+    ~SlotsWindow() override;
+
+    SlotMachine& machine() { return machine_; }
+    SlotsWindowCommands& commands() { return commands_; }
+    const Face& face() const { return face_; }
+    const Graphics& graphics() const { return graphics_; }
+    const BannerStrip& banner() const { return banner_; }
+
+    // Play actions: click zone 0 / Enter and click zone 1 / B.
+    void spinAction();
+    void insertCoinAction();
+
+    // Menu commands with an index, exactly as the menus run them (a loaded game restores its choices so).
+    void chooseBetAmount(int entry);  // "$10", "$5", "$1"
+    void chooseDigitColor(int entry); // Blue .. Yellow
+    void chooseSpinSpeed(int entry);  // Very Fast .. Slow
+    void chooseBanner(int entry);     // 0 On, 1 Off
+    void chooseSound(int entry);      // 0 On, 1 Off
+    void setMusicOn(bool on);
+    // The checked index of each radio group.
+    int betEntry() const { return checkedIndex(betActions_); }
+    int digitEntry() const { return checkedIndex(digitActions_); }
+    int speedEntry() const { return checkedIndex(speedActions_); }
+    int bannerEntry() const { return checkedIndex(bannerActions_); }
+    bool soundToggle(int index) const;
+    bool musicOn() const;
+
+    // After a game was loaded: caption and the New Game check mark of its machine.
+    void showLoadedMachine(int machine);
+    std::string bannerText() const { return banner_.text().toStdString(); }
+    // A changed text is rendered again at the next banner tick.
+    void setBannerText(const std::string& text);
+    int captionColor() const { return face_.captionColor(); }
+
+    // Repaints the whole face.
+    void refreshFace() { refresh(); }
+    // The banner timer's handler and the music timer's handler.
+    void bannerTick();
+    void musicTick();
+    bool bannerRunning() const { return bannerTimer_.isActive(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // GameView
+    void drawReel(int reel, int x, int y, int offset) override;
+    void drawPayLine() override;
+    void drawLever(int picture, int x, int y, int rows) override;
+    void drawMainCounters() override;
+    void drawCreditsCounter() override;
+    void drawSpinsCounter() override;
+    void drawPayoffTable(int firstRow, int lastRow, int wager) override;
+    void drawPayoffRow(int row, int amount) override;
+    void drawStatistics() override;
+    void setLamp(int picture) override;
+    void showFreeSpinLabel(bool shown) override;
+    void reelsChanged() override;
+    void setMenusEnabled(bool enabled) override;
+    void pauseBanner() override;
+    void resumeBanner() override;
+    void refresh() override;
+    // GameHooks
+    void stopMusic() override;
+    void setMusicMachine(int machine) override;
+    void checkGamesEntry(int machine) override;
+    void readBannerText() override;
+    void loadMachinePictures(const MachineInfo& info) override;
+    void setCaption(const std::string& caption) override;
+    void spinStarting(const SpinRecord& spin) override;
+    void playIdle() override;
+    // MessageSink
+    void showExclamation(const std::string& title, const std::string& text) override;
+
+    void buildMenus();
+    QAction* addItem(QMenu* menu, const QString& caption, const QString& name, bool checkable = false);
+    static int checkedIndex(const std::vector<QAction*>& group);
+    static void checkOnly(const std::vector<QAction*>& group, int index);
+    void showChanged(const QRect& changed);
+    void runPlay(bool spin);
+    void adoptPixelRatio();
+    std::string midiError(const std::string& musicName) const;
+
+    SlotsWindowPorts ports_;
+    SlotsWindowCommands commands_;
+    Graphics graphics_;
+    SlotMachine machine_;
+    Face face_;
+    BannerStrip banner_;
+    FaceWidget* faceWidget_ = nullptr;
+    QTimer bannerTimer_; // Timer1
+    QTimer musicTimer_;  // Timer2
+
+    std::array<QMenu*, 5> menus_{};
+    std::vector<QAction*> changeActions_, gamesActions_, betActions_, digitActions_, bannerActions_, speedActions_,
+        soundActions_, toggleActions_, borrowActions_;
+    QAction* autoAction_ = nullptr;
+    QAction* musicAction_ = nullptr;
+
+    bool soundOn_ = true;
+    bool lampFlashPending_ = true;
+    int playDepth_ = 0;
+    bool closePending_ = false;
+    bool closed_ = false;
+};

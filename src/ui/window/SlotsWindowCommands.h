@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+struct SpinRecord;
+
+// The window's commands that belong to other parts of the program. Each is empty until wired, and an
+// empty command does nothing (readBannerText and midiErrorText fall back to built-in texts).
+struct SlotsWindowCommands {
+    std::function<void()> load;        // File > Load
+    std::function<void()> save;        // File > Save
+    std::function<void()> about;       // Help > About
+    std::function<void()> bannerText;  // Options > Banner Text
+    std::function<void()> manual;      // Help > Manual, F1
+    std::function<void()> machineOdds; // Help > Machine Odds
+    std::function<void()> gameHistory; // Help > Game History
+    // Runs once while the window closes, after the music is closed: the place to save the game.
+    std::function<void()> closing;
+    // A spin's stake is charged and its outcome planned.
+    std::function<void(const SpinRecord&)> spinStarting;
+    // Play is idle after money moved.
+    std::function<void()> playIdle;
+    // The banner text for a machine's display name.
+    std::function<std::string(const std::string& machineName)> readBannerText;
+    // The "MIDI Error" text for a tune's base name.
+    std::function<std::string(const std::string& musicName)> midiErrorText;
+};
