@@ -1,0 +1,160 @@
+#include "MachineOddsDialog.h"
+
+#include <array>
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "GameState.h"
+#include "MachineInfo.h"
+#include "MachineOdds.h"
+#include "OddsReport.h"
+
+namespace {
+
+constexpr int kCell = 32;
+constexpr int kFreeSpinCombo = 7;
+
+// Legend cells of each combination row, as the cabinet's pay table shows them; -1 leaves a place empty.
+using LegendRow = std::array<int, 3>;
+const std::array<std::array<LegendRow, kComboCount>, kMachineCount> kLegend = {{
+    {{{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {5, 5, 7}, {5, 7, 7}}},
+    {{{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {6, 6, 6}, {4, 4, 4}, {5, 5, 5}, {7, 7, 7}}},
+    {{{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, -1, -1}}},
+}};
+
+// The machine's legend bitmap, found whatever the case of its name; a null image when there is none
+// or it is too small to hold the eight cells (three to a row).
+QImage loadLegend(const QString& assetDir, const QString& baseName)
+{
+    const QDir dir(assetDir);
+    if (assetDir.isEmpty() || !dir.exists()) return {};
+    const QStringList matches = dir.entryList({baseName + ".BMP"}, QDir::Files | QDir::Readable | QDir::CaseSensitive) +
+                                dir.entryList({baseName + ".bmp"}, QDir::Files | QDir::Readable);
+    for (const QString& name : matches) {
+        const QImage image(dir.filePath(name));
+        if (!image.isNull() && image.width() >= 3 * kCell && image.height() >= 3 * kCell) return image;
+    }
+    return {};
+}
+
+QPixmap legendPicture(const QImage& sheet, const LegendRow& cells, int step)
+{
+    QPixmap picture(kCell + 2 * step, kCell);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    for (int k = 0; k < 3; ++k) {
+        const int n = cells[static_cast<std::size_t>(k)];
+        if (n < 0) continue;
+        painter.drawImage(QPoint(step * k, 0), sheet, QRect(kCell * (n % 3), kCell * (n / 3), kCell, kCell));
+    }
+    return picture;
+}
+
+QLabel* makeLabel(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QString percent(double fraction, int decimals)
+{
+    return QString::fromStdString(formatPercent(fraction, decimals));
+}
+
+} // namespace
+
+MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPercentage, const QString& assetDir, QWidget* parent)
+    : QDialog(parent)
+{
+    if (!isValidMachine(machine)) machine = 0;
+    const MachineOdds odds = computeMachineOdds(machine);
+    const BetAmount& bet = betAmount(betEntry);
+    MachineInfo info;
+    SelectMachine(machine, info);
+
+    setWindowTitle("Machine Odds");
+    setModal(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* title = makeLabel(QString::fromStdString(odds.name), "machineName", this);
+    QFont bold = title->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    title->setFont(bold);
+    layout->addWidget(title);
+
+    const QImage sheet = loadLegend(assetDir, QString::fromStdString(info.bitmapPrefix));
+    hasPictures_ = !sheet.isNull();
+    const int step = machine == 0 ? 27 : 28;
+
+    auto* table = new QGridLayout;
+    table->setHorizontalSpacing(18);
+    QFont headerFont = font();
+    headerFont.setBold(true);
+    const char* headers[] = {"Combination", "Pays", "Chance"};
+    for (int col = 0; col < 3; ++col) {
+        auto* header = new QLabel(headers[col], this);
+        header->setFont(headerFont);
+        table->addWidget(header, 0, col);
+    }
+    for (const CombinationOdds& c : odds.combinations) {
+        const int row = c.combo + 1;
+        const QString n = QString::number(c.combo);
+        auto* picture = makeLabel(QString(), "legend" + n, this);
+        if (hasPictures_) {
+            picture->setPixmap(legendPicture(sheet, kLegend[static_cast<std::size_t>(machine)][static_cast<std::size_t>(c.combo)], step));
+        } else {
+            picture->setText("Combination " + n);
+        }
+        table->addWidget(picture, row, 0);
+        const bool freeSpins = odds.hasFreeSpins && c.combo == kFreeSpinCombo;
+        const QString pays = freeSpins ? QString("Free spins") : QString::fromUtf8("\u00d7 %1").arg(c.multiplier);
+        table->addWidget(makeLabel(pays, "pays" + n, this), row, 1, Qt::AlignRight | Qt::AlignVCenter);
+        table->addWidget(makeLabel(QString::fromStdString(formatOneIn(c.probability.toDouble())), "chance" + n, this), row, 2,
+                         Qt::AlignRight | Qt::AlignVCenter);
+    }
+    layout->addLayout(table);
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(rule);
+
+    const double hit = odds.hitFrequency.toDouble();
+    layout->addWidget(makeLabel(QString("Hit frequency: %1 spins (%2)")
+                                    .arg(QString::fromStdString(formatOneIn(hit)), percent(hit, 1)),
+                                "hitFrequency", this));
+    if (odds.hasFreeSpins) {
+        layout->addWidget(makeLabel(QString("Spin 'til You Win!: %1 spins, %2 free spins on average, paying \u00d7 %3")
+                                        .arg(QString::fromStdString(formatOneIn(odds.freeSpins.triggerProbability.toDouble())))
+                                        .arg(odds.freeSpins.expectedSpins.toDouble(), 0, 'f', 1)
+                                        .arg(odds.freeSpins.expectedMultiplier.toDouble(), 0, 'f', 2),
+                                    "freeSpins", this));
+    }
+
+    const QString betText = QString::fromUtf8("%1 \u00d7 3 coins").arg(bet.label);
+    const double theoretical = odds.totalReturn(bet.maxWager).toDouble();
+    layout->addWidget(makeLabel(QString("Theoretical return at %1: %2").arg(betText, percent(theoretical, 1)), "theoreticalReturn", this));
+    layout->addWidget(makeLabel(QString("Your payoff on this machine: %1").arg(percent(payoffPercentage / 100.0, 2)), "actualPayoff", this));
+
+    auto* summary = makeLabel(QString("On average this machine pays back %1 of what you bet at %2").arg(percent(theoretical, 1), betText),
+                              "summary", this);
+    summary->setFont(headerFont);
+    layout->addWidget(summary);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
