@@ -1,0 +1,31 @@
+#pragma once
+
+#include "SymbolSet.h"
+
+// Machine 0, "Quintel Slots": a fruit machine whose gold Q medallion is wild.
+// 0 Q medallion, 1 bell, 2 plum, 3 orange, 4 watermelon, 5 cherries, 6 lemon (pays nothing);
+// legend cell 7 is the "any symbol" tile.
+class QuintelSymbols : public SymbolSet {
+public:
+  std::string sheetName() const override { return "QUINTEL"; }
+  std::string legendName() const override { return "QUINTELB"; }
+  QString machineName() const override { return QStringLiteral("Quintel Slots"); }
+  int symbolCount() const override { return 7; }
+  QString symbolName(int symbol) const override;
+  void drawSymbol(QPainter& p, int symbol) const override;
+  void drawLegendCell(QPainter& p, int cell) const override;
+  std::vector<int> legendRow(int row) const override;
+  QString comboText(int row) const override;
+  int multiplier(int row) const override;
+
+  static void drawMedallion(QPainter& p);
+  static void drawLemon(QPainter& p);
+  static void drawCherries(QPainter& p);
+  static void drawAnyTile(QPainter& p);
+
+private:
+  static void drawBell(QPainter& p);
+  static void drawPlum(QPainter& p);
+  static void drawOrange(QPainter& p);
+  static void drawMelon(QPainter& p);
+};
