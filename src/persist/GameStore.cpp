@@ -1,0 +1,122 @@
+#include "GameStore.h"
+
+#include <limits>
+
+#include "IniDocument.h"
+#include "LeadingDecimal.h"
+#include "ProfileFile.h"
+#include "Utf8Text.h"
+
+namespace {
+
+constexpr const char* kSettings = "Settings";
+constexpr const char* kBannerKey = "BannerText";
+constexpr std::int64_t kMaxSpins = std::numeric_limits<std::int32_t>::max();
+constexpr int kMaxLastBet = 30;
+
+using Stored = std::optional<std::string>;
+
+// An index of a menu group: absent or out of range gives the default.
+int readIndex(const Stored& text, int last, int fallback)
+{
+    if (!text) return fallback;
+    const auto value = LeadingDecimal::parse(*text).toRoundedInteger(last);
+    return value && *value >= 0 ? static_cast<int>(*value) : fallback;
+}
+
+std::int64_t readCount(const Stored& text, std::int64_t max, std::int64_t fallback)
+{
+    if (!text) return fallback;
+    const auto value = LeadingDecimal::parse(*text).toRoundedInteger(max);
+    return value && *value >= 0 ? *value : fallback;
+}
+
+Money readMoney(const Stored& text, Money fallback)
+{
+    if (!text) return fallback;
+    const auto cents = LeadingDecimal::parse(*text).toCents(GameStore::kMaxCredits * 100);
+    return cents && *cents >= 0 ? Money::fromCents(*cents) : fallback;
+}
+
+} // namespace
+
+GameStore::GameStore(ProfileFile& file) : file_(file) {}
+
+std::optional<std::string> GameStore::sectionName(int slot)
+{
+    if (slot == kCurrentGameSlot) return "Current Game";
+    if (slot >= 0 && slot < kSlotCount) return "Saved Game #" + std::to_string(slot + 1);
+    return std::nullopt;
+}
+
+std::string GameStore::defaultBannerText(const std::string& machineDisplayName)
+{
+    return "BannerText               Welcome to " + std::string(trimBlanks(machineDisplayName)) + "!";
+}
+
+bool GameStore::SaveGame(int slot, const SavedGame& game, const std::string* bannerText)
+{
+    const std::optional<std::string> section = sectionName(slot);
+    if (!section) return false;
+    const IniDocument::Entries entries = {
+        {"GameNo", std::to_string(game.gameNo)},
+        {"GameName", padOrCut(sanitizeLine(game.gameName), kNameLength)},
+        {"Credits", game.credits.toString()},
+        {"BonusPool", game.bonusPool.toString()},
+        {"TotalWagers", game.totalWagers.toString()},
+        {"TotalPaid", game.totalPaid.toString()},
+        {"Borrowed", game.borrowed.toWholeString()},
+        {"Spins", std::to_string(game.spins)},
+        {"Coins", std::to_string(game.coins) + " "},
+        {"Speed", std::to_string(game.speed)},
+        {"BannerOn", std::to_string(game.bannerOn)},
+        {"DigitColor", std::to_string(game.digitColor)},
+    };
+    const bool withBanner = slot == kCurrentGameSlot && bannerText != nullptr;
+    return file_.update([&](IniDocument& doc) {
+        for (const auto& [key, value] : entries) doc.set(*section, key, value);
+        if (withBanner) doc.set(kSettings, kBannerKey, utf8Prefix(sanitizeLine(*bannerText), kBannerLimit));
+    });
+}
+
+SavedGame GameStore::LoadGame(int slot, const SavedGame& current) const
+{
+    const std::optional<std::string> section = sectionName(slot);
+    if (!section) return current;
+    const IniDocument doc = file_.read();
+    const auto stored = [&](const char* key) { return doc.value(*section, key); };
+
+    SavedGame game = current;
+    game.gameNo = readIndex(stored("GameNo"), kMachineCount - 1, 0);
+    if (const Stored name = stored("GameName")) game.gameName = utf8Prefix(*name, kNameLength);
+    game.credits = readMoney(stored("Credits"), current.credits);
+    game.bonusPool = readMoney(stored("BonusPool"), current.bonusPool);
+    game.totalWagers = readMoney(stored("TotalWagers"), current.totalWagers);
+    game.totalPaid = readMoney(stored("TotalPaid"), current.totalPaid);
+    game.borrowed = readMoney(stored("Borrowed"), current.borrowed);
+    game.spins = readCount(stored("Spins"), kMaxSpins, current.spins);
+    game.lastBet = static_cast<int>(readCount(stored("LastBet"), kMaxLastBet, current.lastBet));
+    game.coins = readIndex(stored("Coins"), kBetEntryCount - 1, 0);
+    game.speed = readIndex(stored("Speed"), kSpeedEntryCount - 1, 1);
+    game.digitColor = readIndex(stored("DigitColor"), 6, 2);
+    game.bannerOn = readIndex(stored("BannerOn"), 1, 0);
+    return game;
+}
+
+std::string GameStore::readBannerText(const std::string& machineDisplayName) const
+{
+    const Stored banner = file_.find(kSettings, kBannerKey);
+    if (!banner) return defaultBannerText(machineDisplayName);
+    return utf8Prefix(*banner, kBannerLimit);
+}
+
+std::array<std::optional<std::string>, GameStore::kSlotCount> GameStore::listSlots() const
+{
+    const IniDocument doc = file_.read();
+    std::array<std::optional<std::string>, kSlotCount> names;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const Stored name = doc.value(*sectionName(slot), "GameName");
+        if (name) names[static_cast<std::size_t>(slot)] = std::string(trimBlanks(utf8Prefix(*name, kNameLength)));
+    }
+    return names;
+}
