@@ -4,6 +4,8 @@
 
 #include <SDL_mixer.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -288,73 +290,109 @@ TEST_F(SdlDiskAudioTest, MissingTuneFailsAndLeavesNothingOpen)
     EXPECT_NE(backend->lastError().find("QUIN20.MID"), std::string::npos) << backend->lastError();
 }
 
-TEST_F(SdlDiskAudioTest, AWholeSpinRecordsItsSounds)
+// Stops whose spin plays the wanted result sound and neither free spins nor the top award, found by
+// playing spins on a virtual clock.
+std::array<int, 3> findStops(SoundCue wanted)
 {
-    // Each sound its own pitch, so that the recording tells them apart.
+    for (int a = 0; a < 28; ++a) {
+        for (int b = 0; b < 28; ++b) {
+            EngineRig rig;
+            rig.random.forceStops(a, b, a);
+            for (int coin = 0; coin < 3; ++coin) rig.machine.InsertCoin();
+            if (rig.sound.count(wanted) == 1 && rig.sound.count(SoundCue::FreeSpins) == 0 &&
+                rig.sound.count(SoundCue::TopAward) == 0) {
+                return {a, b, a};
+            }
+        }
+    }
+    return {-1, -1, -1};
+}
+
+// Plays one three-coin spin on the wall clock with every sound at its own pitch, and checks that each
+// sound the game played is heard in the recording, in the order the game first played them.
+class SdlDiskSpinTest : public SdlDiskAudioTest {
+protected:
+    std::vector<SoundCue> spinAndListen(const std::array<int, 3>& stops)
+    {
+        auto wave = [&](SoundCue cue, int ms) { return fake_audio::sineWave(ms, pitch.at(cue), 0.12); };
+        fake_audio::writeFile(dir / "QUINTEL7.WAV", wave(SoundCue::Coin, 150));
+        fake_audio::writeFile(dir / "QUINTEL9.WAV", wave(SoundCue::Spin, 150));
+        fake_audio::writeFile(dir / "QUINTEL6.WAV", wave(SoundCue::ReelStop, 150));
+        fake_audio::writeFile(dir / "QUINTELI.WAV", wave(SoundCue::Credit, 60));
+        fake_audio::writeFile(dir / "QUINTELH.WAV", wave(SoundCue::FreeSpins, 300));
+        fake_audio::writeFile(dir / "QUINTEL8.WAV", wave(SoundCue::TopAward, 100));
+        for (char c : std::string("012345")) {
+            fake_audio::writeFile(dir / (std::string("QUINTEL") + c + ".WAV"), wave(SoundCue::Lose, 300));
+        }
+        for (char c : std::string("ABCDE")) {
+            fake_audio::writeFile(dir / (std::string("QUINTEL") + c + ".WAV"), wave(SoundCue::Win, 300));
+        }
+
+        ScriptedRandom soundRandom;
+        SoundEffects fx(*backend, dir.str(), soundRandom, clock, clock);
+        TeeSound tee(fx);
+        RecordingView view;
+        RecordingMessages messages;
+        GameHooks hooks;
+        SlotMachine machine(SlotMachinePorts{clock, clock, random, view, tee, messages, hooks});
+        machine.NewGame(0);
+        random.forceStops(stops[0], stops[1], stops[2]);
+
+        const std::size_t from = mark();
+        for (int coin = 0; coin < 3; ++coin) machine.InsertCoin();
+        sleepMs(400);
+        EXPECT_EQ(machine.state().machineSpins(), 1);
+        EXPECT_TRUE(messages.shown.empty());
+
+        const Recording rec = since(from);
+        constexpr std::size_t kWindow = 1024;
+        std::map<SoundCue, std::size_t> heardAt;
+        for (std::size_t at = 0; at + kWindow <= rec.left.size(); at += kWindow / 2) {
+            for (const auto& [cue, hz] : pitch) {
+                if (!heardAt.count(cue) && rec.tone(at, kWindow, hz) > 0.05) heardAt[cue] = at;
+            }
+        }
+        std::vector<SoundCue> firstPlayed;
+        for (SoundCue cue : tee.cues) {
+            if (std::find(firstPlayed.begin(), firstPlayed.end(), cue) == firstPlayed.end()) firstPlayed.push_back(cue);
+        }
+        std::cout << "spin: " << tee.cues.size() << " cues played; first heard (ms):";
+        for (SoundCue cue : firstPlayed) {
+            std::cout << " cue" << static_cast<int>(cue) << "@" << (heardAt.count(cue) ? ms(heardAt[cue]) : -1.0);
+        }
+        std::cout << "\n";
+        for (std::size_t i = 0; i < firstPlayed.size(); ++i) {
+            EXPECT_TRUE(heardAt.count(firstPlayed[i])) << "cue " << static_cast<int>(firstPlayed[i]) << " not heard";
+            if (i > 0 && heardAt.count(firstPlayed[i]) && heardAt.count(firstPlayed[i - 1])) {
+                EXPECT_GT(heardAt[firstPlayed[i]], heardAt[firstPlayed[i - 1]]) << i;
+            }
+        }
+        for (const auto& [cue, at] : heardAt) {
+            EXPECT_NE(std::find(firstPlayed.begin(), firstPlayed.end(), cue), firstPlayed.end())
+                << "cue " << static_cast<int>(cue) << " heard but never played";
+        }
+        return firstPlayed;
+    }
+
     const std::map<SoundCue, double> pitch = {
-        {SoundCue::Coin, 500},   {SoundCue::Spin, 700},   {SoundCue::ReelStop, 900},
-        {SoundCue::Lose, 1100},  {SoundCue::Win, 1300},   {SoundCue::Credit, 1500},
-        {SoundCue::FreeSpins, 1700}, {SoundCue::TopAward, 1900}};
-    auto wave = [&](SoundCue cue, int ms) { return fake_audio::sineWave(ms, pitch.at(cue), 0.12); };
-    fake_audio::writeFile(dir / "QUINTEL7.WAV", wave(SoundCue::Coin, 150));
-    fake_audio::writeFile(dir / "QUINTEL9.WAV", wave(SoundCue::Spin, 150));
-    fake_audio::writeFile(dir / "QUINTEL6.WAV", wave(SoundCue::ReelStop, 150));
-    fake_audio::writeFile(dir / "QUINTELI.WAV", wave(SoundCue::Credit, 60));
-    fake_audio::writeFile(dir / "QUINTELH.WAV", wave(SoundCue::FreeSpins, 300));
-    fake_audio::writeFile(dir / "QUINTEL8.WAV", wave(SoundCue::TopAward, 100));
-    for (char c : std::string("012345")) {
-        fake_audio::writeFile(dir / (std::string("QUINTEL") + c + ".WAV"), wave(SoundCue::Lose, 300));
-    }
-    for (char c : std::string("ABCDE")) {
-        fake_audio::writeFile(dir / (std::string("QUINTEL") + c + ".WAV"), wave(SoundCue::Win, 300));
-    }
+        {SoundCue::Coin, 500},  {SoundCue::Spin, 700}, {SoundCue::ReelStop, 900},   {SoundCue::Lose, 1100},
+        {SoundCue::Win, 1300},  {SoundCue::Credit, 1500}, {SoundCue::FreeSpins, 1700}, {SoundCue::TopAward, 1900}};
+};
 
-    ScriptedRandom soundRandom;
-    SoundEffects fx(*backend, dir.str(), soundRandom, clock, clock);
-    TeeSound tee(fx);
-    RecordingView view;
-    RecordingMessages messages;
-    GameHooks hooks;
-    SlotMachine machine(SlotMachinePorts{clock, clock, random, view, tee, messages, hooks});
-    machine.NewGame(0);
-    random.forceStops(3, 11, 20);
+TEST_F(SdlDiskSpinTest, LosingSpinRecordsCoinSpinStopAndLoseSounds)
+{
+    const auto stops = findStops(SoundCue::Lose);
+    ASSERT_GE(stops[0], 0);
+    EXPECT_EQ(spinAndListen(stops),
+              (std::vector<SoundCue>{SoundCue::Coin, SoundCue::Spin, SoundCue::ReelStop, SoundCue::Lose}));
+}
 
-    const std::size_t from = mark();
-    const int spinsBefore = machine.state().machineSpins();
-    for (int coin = 0; coin < 3 && machine.state().machineSpins() == spinsBefore; ++coin) machine.InsertCoin();
-    sleepMs(400);
-    ASSERT_EQ(machine.state().machineSpins(), spinsBefore + 1);
-    ASSERT_TRUE(messages.shown.empty());
-
-    // Each cue the game played must be heard, and in the order of first play.
-    const Recording rec = since(from);
-    constexpr std::size_t kWindow = 1024;
-    std::map<SoundCue, std::size_t> heardAt;
-    for (std::size_t at = 0; at + kWindow <= rec.left.size(); at += kWindow / 2) {
-        for (const auto& [cue, hz] : pitch) {
-            if (!heardAt.count(cue) && rec.tone(at, kWindow, hz) > 0.05) heardAt[cue] = at;
-        }
-    }
-    std::vector<SoundCue> firstPlayed;
-    for (SoundCue cue : tee.cues) {
-        if (std::find(firstPlayed.begin(), firstPlayed.end(), cue) == firstPlayed.end()) firstPlayed.push_back(cue);
-    }
-    ASSERT_GE(firstPlayed.size(), 4u);
-    std::cout << "spin: " << tee.cues.size() << " cues played, first heard (ms):";
-    for (SoundCue cue : firstPlayed) {
-        std::cout << " cue" << static_cast<int>(cue) << "@" << (heardAt.count(cue) ? ms(heardAt[cue]) : -1.0);
-    }
-    std::cout << "\n";
-    for (std::size_t i = 0; i < firstPlayed.size(); ++i) {
-        ASSERT_TRUE(heardAt.count(firstPlayed[i])) << "cue " << static_cast<int>(firstPlayed[i]) << " not heard";
-        if (i > 0) {
-            EXPECT_GT(heardAt[firstPlayed[i]], heardAt[firstPlayed[i - 1]]) << i;
-        }
-    }
-    for (const auto& [cue, at] : heardAt) {
-        EXPECT_NE(std::find(firstPlayed.begin(), firstPlayed.end(), cue), firstPlayed.end())
-            << "cue " << static_cast<int>(cue) << " heard but never played";
-    }
+TEST_F(SdlDiskSpinTest, WinningSpinRecordsWinAndCreditSounds)
+{
+    const auto stops = findStops(SoundCue::Win);
+    ASSERT_GE(stops[0], 0);
+    EXPECT_EQ(spinAndListen(stops), (std::vector<SoundCue>{SoundCue::Coin, SoundCue::Spin, SoundCue::ReelStop,
+                                                           SoundCue::Win, SoundCue::Credit}));
 }
 
 } // namespace
