@@ -1,0 +1,108 @@
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "EngineRig.h"
+#include "Face.h"
+#include "Graphics.h"
+#include "ImageCompare.h"
+#include "Palette.h"
+
+namespace {
+
+QString assetDir() { return qEnvironmentVariable("QUINTEL_ASSET_DIR"); }
+
+} // namespace
+
+TEST(ReelSurface, HoldsHalfSymbolsAroundTheWholeStripInOrder)
+{
+    EngineRig rig;
+    Graphics graphics(assetDir());
+    graphics.loadMachinePictures(rig.machine.machineInfo());
+    const ReelSet& reels = rig.machine.reels();
+    graphics.renderReelSurfaces(reels);
+    const QImage& sheet = graphics.symbolSheet();
+    for (int r = 0; r < 3; ++r) {
+        const QImage& surface = graphics.reelSurface(r);
+        const auto& strip = reels.strips[static_cast<std::size_t>(r)];
+        auto cellX = [](int s) { return 64 * (s % 3); };
+        auto cellY = [](int s) { return 64 * (s / 3); };
+        std::string where;
+        EXPECT_TRUE(sameBlock(surface, 0, 0, sheet, cellX(strip[27]), cellY(strip[27]) + 32, 64, 32, &where)) << where;
+        for (int p = 0; p < kStripLength; ++p) {
+            const int s = strip[static_cast<std::size_t>(p)];
+            ASSERT_TRUE(sameBlock(surface, 0, 66 * p + 34, sheet, cellX(s), cellY(s), 64, 64, &where)) << "reel " << r << " position " << p << " " << where;
+        }
+        EXPECT_TRUE(sameBlock(surface, 0, 1882, sheet, cellX(strip[0]), cellY(strip[0]), 64, 64, &where)) << where;
+        EXPECT_TRUE(sameBlock(surface, 0, 1948, sheet, cellX(strip[1]), cellY(strip[1]), 64, 32, &where)) << where;
+        for (int x = 0; x < 64; ++x) {
+            EXPECT_EQ(surface.pixel(x, 32), 0xffffffffu);
+            EXPECT_EQ(surface.pixel(x, 99), 0xffffffffu);
+        }
+    }
+}
+
+TEST(ReelSurface, MissingSymbolSheetGivesAPlaceholderNotACrash)
+{
+    EngineRig rig;
+    Graphics graphics(QStringLiteral("/nonexistent/quintel-assets"));
+    graphics.loadMachinePictures(rig.machine.machineInfo());
+    EXPECT_TRUE(graphics.symbolSheetMissing());
+    graphics.renderReelSurfaces(rig.machine.reels());
+    const QImage& surface = graphics.reelSurface(0);
+    int coloured = 0;
+    for (int y = 34; y < 98; ++y) coloured += surface.pixel(32, y) != 0xffffffffu;
+    EXPECT_GT(coloured, 30); // the placeholder cell is drawn, not left white
+}
+
+TEST(FaceDrawing, HighDensityScalesBitmapsByWholePixels)
+{
+    EngineRig rig;
+    Graphics graphics(assetDir());
+    graphics.loadMachinePictures(rig.machine.machineInfo());
+    graphics.renderReelSurfaces(rig.machine.reels());
+    Face face(graphics, rig.machine);
+    face.setPixelRatio(2.0);
+    face.paintAll(nullptr);
+    const QImage& s = face.surface();
+    ASSERT_EQ(s.width(), 2 * Face::kWidth);
+    ASSERT_EQ(s.height(), 2 * Face::kHeight);
+    // The pay line is two device rows thick.
+    EXPECT_EQ(s.pixel(2 * 100, 298), Palette::rgb(12));
+    EXPECT_EQ(s.pixel(2 * 100, 299), Palette::rgb(12));
+    // Credits 500: the third cell is glyph 5, each source pixel a 2 x 2 block.
+    const QImage& digits = graphics.digitSource();
+    for (int y = 0; y < 21; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const QRgb src = digits.pixel(80 + x, y);
+            const int dx = 2 * (89 + 32 + x), dy = 2 * (52 + y);
+            ASSERT_EQ(s.pixel(dx, dy), src) << x << "," << y;
+            ASSERT_EQ(s.pixel(dx + 1, dy + 1), src) << x << "," << y;
+        }
+    }
+}
+
+TEST(FaceDrawing, StatisticsAmountsEndAtTheSameRightEdgeWhateverTheirLength)
+{
+    EngineRig rig;
+    Graphics graphics(assetDir());
+    Face face(graphics, rig.machine);
+    auto whiteSpan = [&](int top) {
+        face.drawStatistics();
+        int left = 10000, right = -1;
+        for (int y = top; y < top + 20; ++y)
+            for (int x = 356; x <= 548; ++x) // inside the white bevel edge
+                if (face.surface().pixel(x, y) == Palette::rgb(15)) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        return std::pair{left, right};
+    };
+    const auto small = whiteSpan(35);
+    rig.state().totalWagers[0] = Money::fromCredits(1000000);
+    const auto grouped = whiteSpan(35);
+    EXPECT_LE(small.second, 533);
+    EXPECT_GE(small.second, 526);
+    EXPECT_LE(grouped.second, 533);
+    EXPECT_GE(grouped.second, 526);
+    EXPECT_LT(grouped.first, small.first - 40); // "1,000,000.00" is much wider than "0.00"
+}

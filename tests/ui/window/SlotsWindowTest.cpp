@@ -1,0 +1,432 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "ImageCompare.h"
+#include "NullMusic.h"
+#include "NullSound.h"
+#include "NumberLayout.h"
+#include "Palette.h"
+#include "RecordingMessages.h"
+#include "ScriptedRandom.h"
+#include "SlotsWindow.h"
+#include "VirtualClock.h"
+
+namespace {
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { open(qEnvironmentVariable("QUINTEL_ASSET_DIR")); }
+
+    void open(const QString& assets)
+    {
+        window.reset();
+        window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        window->show();
+    }
+
+    QAction* action(const char* name)
+    {
+        auto* a = window->findChild<QAction*>(QString::fromLatin1(name));
+        if (!a) ADD_FAILURE() << "no action " << name;
+        return a;
+    }
+    QMenu* menu(const char* name)
+    {
+        auto* m = window->findChild<QMenu*>(QString::fromLatin1(name));
+        if (!m) ADD_FAILURE() << "no menu " << name;
+        return m;
+    }
+    // Captions of a menu's items, separators as "-".
+    static QStringList captions(const QMenu* m)
+    {
+        QStringList out;
+        for (QAction* a : m->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return out;
+    }
+    static QStringList checkedNames(const QMenu* m)
+    {
+        QStringList out;
+        for (QAction* a : m->actions())
+            if (a->isChecked()) out << a->objectName();
+        return out;
+    }
+    void press(int key)
+    {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &down);
+    }
+    const QImage& face() const { return window->face().surface(); }
+    GameState& state() { return window->machine().state(); }
+
+    // The cells of a counter drawn at (x, y) match the digit source cell by cell.
+    void expectCounter(int x, int y, const std::vector<int>& cells)
+    {
+        const QImage& digits = window->graphics().digitSource();
+        for (int c : cells) {
+            const int w = c == NumberLayout::kPoint ? 4 : 16;
+            std::string where;
+            EXPECT_TRUE(sameBlock(face(), x, y, digits, 16 * c, 0, w, 21, &where)) << "cell " << c << " at x " << x << " " << where;
+            x += w;
+        }
+    }
+
+    // Stops p1..p3 on the current machine that win a combination other than the top one, or -1s.
+    std::array<int, 3> winningStops()
+    {
+        const ReelSet& reels = window->machine().reels();
+        for (int a = 0; a < 28; ++a)
+            for (int b = 0; b < 28; ++b)
+                for (int c = 0; c < 28; ++c) {
+                    const int combo = matchCombination(reels.machine, reels.symbolAt(0, a), reels.symbolAt(1, b), reels.symbolAt(2, c));
+                    if (combo > 0 && reels.payTable[static_cast<std::size_t>(combo)] > 0) return {a, b, c};
+                }
+        return {-1, -1, -1};
+    }
+
+    VirtualClock clock;
+    ScriptedRandom random;
+    NullSound sound;
+    NullMusic music;
+    RecordingMessages messages;
+    std::unique_ptr<SlotsWindow> window;
+};
+
+} // namespace
+
+TEST_F(WindowTest, MenuTreeHasTheCaptionsAndDefaultChecks)
+{
+    QStringList bar;
+    for (QAction* a : window->menuBar()->actions()) bar << a->text();
+    EXPECT_EQ(bar, (QStringList{"&File", "&Options", "&Bank", "Auto Play", "&Help"}));
+
+    EXPECT_EQ(captions(menu("menu0")), (QStringList{"Change Game", "-", "New Game", "-", "Load ", "Save", "-", "Quit"}));
+    EXPECT_EQ(captions(menu("mnuChangeGame")), (QStringList{"Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots"}));
+    EXPECT_EQ(captions(menu("mnuNewGame")), (QStringList{"Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots"}));
+    EXPECT_EQ(captions(menu("menu1")), (QStringList{"Bet Amount", "Digit Colors", "Banner", "Spin Speed", "Sound", "Banner Text"}));
+    EXPECT_EQ(captions(menu("mnuWager")), (QStringList{"$10", "$5", "$1"}));
+    EXPECT_EQ(captions(menu("mnuDig")), (QStringList{"Blue", "Cyan", "Green", "Purple", "Red", "White", "Yellow"}));
+    EXPECT_EQ(captions(menu("mnuSpeedMenu")), (QStringList{"Very Fast", "Fast", "Medium", "Slow"}));
+    EXPECT_EQ(captions(menu("mnuSoundMenu")), (QStringList{"On", "Off", "-", "Spin Sound", "Stop Sound", "Win Sounds",
+                                                           "Lose Sounds", "Coin Sound", "Credit Sound", "Music"}));
+    EXPECT_EQ(captions(menu("mnuBorrowMain")), (QStringList{"$1000", "$500", "$250", "$100", "$50"}));
+    EXPECT_EQ(captions(menu("menu3")), (QStringList{"Auto Spin"}));
+    EXPECT_EQ(captions(menu("menu4")), (QStringList{"About", "Machine Odds", "Game History", "-", "Manual"}));
+
+    EXPECT_EQ(checkedNames(menu("mnuWager")), (QStringList{"mnuBet2"}));
+    EXPECT_EQ(checkedNames(menu("mnuDig")), (QStringList{"mnuDigits2"}));
+    EXPECT_EQ(checkedNames(menu("mnuBannerMenu")), (QStringList{"mnuBanner0"}));
+    EXPECT_EQ(checkedNames(menu("mnuSpeedMenu")), (QStringList{"mnuSpeed1"}));
+    EXPECT_EQ(checkedNames(menu("mnuSoundMenu")), (QStringList{"mnuSound0", "mnuSounds0", "mnuSounds1", "mnuSounds2",
+                                                               "mnuSounds3", "mnuSounds4", "mnuSounds5"}));
+    EXPECT_EQ(checkedNames(menu("mnuNewGame")), (QStringList{"mnuGames0"}));
+    EXPECT_FALSE(action("mnuAuto")->isChecked());
+    EXPECT_EQ(action("mnuHelp")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quintel Slots 95"));
+    EXPECT_EQ(sound.toggles, (std::array<bool, 6>{true, true, true, true, true, true}));
+}
+
+TEST_F(WindowTest, RadioGroupsKeepOneCheckAndApplyTheirValue)
+{
+    action("mnuSpeed3")->trigger();
+    EXPECT_EQ(checkedNames(menu("mnuSpeedMenu")), (QStringList{"mnuSpeed3"}));
+    EXPECT_EQ(window->machine().spinSpeed(), 60);
+    EXPECT_EQ(window->speedEntry(), 3);
+
+    action("mnuBet0")->trigger();
+    EXPECT_EQ(checkedNames(menu("mnuWager")), (QStringList{"mnuBet0"}));
+    EXPECT_EQ(state().bet().coinValue, 10);
+    window->insertCoinAction();
+    EXPECT_EQ(state().wager, 10);
+    action("mnuBet0")->trigger(); // the checked item again still clears the wager and the last bet
+    EXPECT_EQ(state().wager, 0);
+    EXPECT_EQ(state().lastBet, 0);
+    EXPECT_EQ(window->betEntry(), 0);
+
+    action("mnuDigits4")->trigger();
+    EXPECT_EQ(checkedNames(menu("mnuDig")), (QStringList{"mnuDigits4"}));
+    EXPECT_EQ(window->captionColor(), 10);
+    EXPECT_EQ(window->graphics().digitSource(), window->graphics().smallDigits(4));
+    action("mnuDigits1")->trigger();
+    EXPECT_EQ(window->captionColor(), 9);
+}
+
+TEST_F(WindowTest, FileMenuGreysOnlyTheCurrentMachineUnderChangeGame)
+{
+    window->machine().ChangeGame(2);
+    emit menu("menu0")->aboutToShow();
+    EXPECT_TRUE(action("mnuChange0")->isEnabled());
+    EXPECT_TRUE(action("mnuChange1")->isEnabled());
+    EXPECT_FALSE(action("mnuChange2")->isEnabled());
+    for (const char* name : {"mnuGames0", "mnuGames1", "mnuGames2"}) EXPECT_TRUE(action(name)->isEnabled()) << name;
+
+    action("mnuChange0")->trigger();
+    emit menu("menu0")->aboutToShow();
+    EXPECT_FALSE(action("mnuChange0")->isEnabled());
+    EXPECT_TRUE(action("mnuChange2")->isEnabled());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quintel Slots 95"));
+}
+
+TEST_F(WindowTest, NewGameChecksItsMachineAndSetsTheCaption)
+{
+    action("mnuGames1")->trigger();
+    EXPECT_EQ(checkedNames(menu("mnuNewGame")), (QStringList{"mnuGames1"}));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Lucky 7 Slots 95"));
+    EXPECT_EQ(music.name, "QUIN10");
+    window->showLoadedMachine(2);
+    EXPECT_EQ(checkedNames(menu("mnuNewGame")), (QStringList{"mnuGames2"}));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Treasure Chest Slots 95"));
+}
+
+TEST_F(WindowTest, SoundTogglesFlipAndTheMasterSwitchLeavesThemAlone)
+{
+    action("mnuSounds3")->trigger();
+    EXPECT_FALSE(action("mnuSounds3")->isChecked());
+    EXPECT_FALSE(sound.toggles[3]);
+    action("mnuSounds3")->trigger();
+    EXPECT_TRUE(action("mnuSounds3")->isChecked());
+    EXPECT_TRUE(sound.toggles[3]);
+
+    action("mnuSound1")->trigger();
+    EXPECT_FALSE(sound.soundOn);
+    EXPECT_EQ(checkedNames(menu("mnuSoundMenu")).first(), QStringLiteral("mnuSound1"));
+    for (int i = 0; i < 6; ++i) EXPECT_TRUE(window->soundToggle(i)) << i;
+    action("mnuSound0")->trigger();
+    EXPECT_TRUE(sound.soundOn);
+}
+
+TEST_F(WindowTest, BorrowAddsCreditsAndRedrawsTheCounter)
+{
+    action("mnuBorrow0")->trigger();
+    EXPECT_EQ(state().credits, Money::fromCredits(1500));
+    EXPECT_EQ(state().borrowed, Money::fromCredits(1500));
+    expectCounter(89, 52, NumberLayout::counterCells(150000, 5, true));
+}
+
+TEST_F(WindowTest, KeyBInsertsOneCoinAndEnterSpins)
+{
+    press(Qt::Key_Enter);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "No Wager Placed");
+
+    press(Qt::Key_B);
+    EXPECT_EQ(state().wager, 1);
+    EXPECT_EQ(state().credits, Money::fromCredits(499));
+    press(Qt::Key_B);
+    EXPECT_EQ(state().wager, 2);
+    EXPECT_EQ(state().machineSpins(), 0);
+
+    press(Qt::Key_Return);
+    EXPECT_EQ(state().machineSpins(), 1);
+    EXPECT_EQ(state().wager, 0);
+    EXPECT_EQ(state().lastBet, 2);
+    EXPECT_TRUE(state().spinEnabled);
+    press(Qt::Key_Return); // repeats the last bet
+    EXPECT_EQ(state().machineSpins(), 2);
+}
+
+TEST_F(WindowTest, MenusAreLockedWhileTheReelsTurnExceptAutoPlay)
+{
+    std::vector<bool> during;
+    int wagerDuring = -1;
+    clock.at(clock.now() + 800, [&] {
+        for (const char* m : {"menu0", "menu1", "menu2", "menu3", "menu4"}) during.push_back(menu(m)->menuAction()->isEnabled());
+        window->insertCoinAction(); // refused while the reels turn
+        wagerDuring = state().wager;
+        action("mnuAuto")->trigger(); // Auto Play still works
+    });
+    window->insertCoinAction();
+    window->insertCoinAction();
+    window->insertCoinAction(); // the third coin spins
+    EXPECT_EQ(during, (std::vector<bool>{false, false, false, true, false}));
+    EXPECT_EQ(wagerDuring, 3);
+    EXPECT_TRUE(action("mnuAuto")->isChecked());
+    EXPECT_TRUE(window->machine().autoSpin());
+    for (const char* m : {"menu0", "menu1", "menu2", "menu3", "menu4"}) EXPECT_TRUE(menu(m)->menuAction()->isEnabled()) << m;
+}
+
+TEST_F(WindowTest, FaceShowsPayLineAndCounters)
+{
+    for (int x = 37; x <= 330; ++x) ASSERT_EQ(face().pixel(x, 149), Palette::rgb(12)) << x;
+    EXPECT_NE(face().pixel(37, 148), Palette::rgb(12));
+
+    // Credits 500 fill three cells after two blanks; wager 0 shows its ones place.
+    const int B = NumberLayout::kBlank, P = NumberLayout::kPoint;
+    expectCounter(89, 52, {B, B, 5, 0, 0, P, 0, 0});
+    expectCounter(265, 52, {B, 0, P, 0, 0});
+    expectCounter(455, 257, {B, B, B, B, B, 0});
+
+    // A wager of 5 on the "$5" bet: blank, 5, point, 0, 0; the pay table shows 5 x each multiplier.
+    window->chooseBetAmount(1);
+    window->insertCoinAction();
+    expectCounter(265, 52, {B, 5, P, 0, 0});
+    const PayTable& table = window->machine().reels().payTable;
+    for (int row = 0; row < 8; ++row) {
+        expectCounter(125 + 154 * (row / 4), 290 + 32 * (row % 4), NumberLayout::amountCells(5 * table[static_cast<std::size_t>(row)], 4));
+    }
+}
+
+TEST_F(WindowTest, DigitColourChangesSmallCountersButNotThePool)
+{
+    const QImage poolBefore = face().copy(62, 3, 200, 42);
+    window->chooseDigitColor(0);
+    std::string where;
+    EXPECT_TRUE(sameBlock(face(), 89 + 32, 52, window->graphics().smallDigits(0), 80, 0, 16, 21, &where)) << where;
+    EXPECT_EQ(face().copy(62, 3, 200, 42), poolBefore);
+}
+
+TEST_F(WindowTest, TreasureLegendRowSevenIsOnePicture)
+{
+    window->machine().NewGame(2);
+    const QImage& legend = window->graphics().legend();
+    std::string where;
+    EXPECT_TRUE(sameBlock(face(), 190, 381, legend, 32, 64, 32, 32, &where)) << where; // cell 7
+    const QImage& cabinet = window->graphics().cabinet();
+    EXPECT_TRUE(sameBlock(face(), 218 + 4, 381, cabinet, 218 + 4, 381, 20, 32, &where)) << where;
+}
+
+TEST_F(WindowTest, BannerOffLeavesTheStripCabinetGrey)
+{
+    for (int i = 0; i < 5; ++i) window->bannerTick();
+    EXPECT_TRUE(window->bannerRunning());
+    window->chooseBanner(1);
+    EXPECT_FALSE(window->bannerRunning());
+    const QImage patch = face().copy(250, 430, 10, 10);
+    for (int y = 222; y < 242; ++y)
+        for (int x = 30; x < 340; ++x) ASSERT_EQ(face().pixel(x, y), patch.pixel((x - 30) % 10, (y - 222) % 10)) << x << "," << y;
+    window->refreshFace(); // a repaint does not bring the strip back
+    EXPECT_EQ(face().pixel(100, 230), patch.pixel(0, 8));
+    window->chooseBanner(0);
+    EXPECT_TRUE(window->bannerRunning());
+}
+
+TEST_F(WindowTest, BannerStripIsFilledFromTheSurfaceAtEveryTick)
+{
+    for (const char* text : {"", "A", "A much longer banner text that runs far beyond the strip", "Hi"}) {
+        window->setBannerText(text);
+        EXPECT_FALSE(window->banner().rendered());
+        for (int tick = 0; tick < 45; ++tick) {
+            window->bannerTick();
+            const BannerStrip& b = window->banner();
+            const QImage& s = b.surface();
+            for (int y = 0; y < 20; ++y)
+                for (int x = 0; x < 280; ++x)
+                    ASSERT_EQ(face().pixel(42 + x, 222 + y), s.pixel((b.offset() + x) % b.surfaceWidth(), y))
+                        << "text '" << text << "' tick " << tick << " at " << x << "," << y;
+        }
+    }
+    EXPECT_EQ(window->bannerText(), "Hi");
+}
+
+TEST_F(WindowTest, FullSpinRestsOnThePlannedStops)
+{
+    const std::uint32_t start = clock.now();
+    random.forceStops(3, 14, 25);
+    window->insertCoinAction();
+    window->insertCoinAction();
+    window->insertCoinAction();
+    const int stops[3] = {3, 14, 25};
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_EQ(window->machine().plan().stopOfReel(r), stops[r]);
+        std::string where;
+        // The reel window shows rows 66p .. 66p + 131 of its surface, the pay line row aside.
+        EXPECT_TRUE(sameBlock(face(), 55 + 95 * r, 83, window->graphics().reelSurface(r), 0, 66 * stops[r], 64, 66, &where)) << where;
+        EXPECT_TRUE(sameBlock(face(), 55 + 95 * r, 150, window->graphics().reelSurface(r), 0, 66 * stops[r] + 67, 64, 65, &where)) << where;
+    }
+    EXPECT_GE(clock.now() - start, 102u * 25u); // the animation ran its steps on the clock
+    expectCounter(455, 257, NumberLayout::counterCells(100, 6, false));
+    EXPECT_TRUE(action("mnuAuto")->isEnabled());
+}
+
+TEST_F(WindowTest, ClosingDuringASpinFinishesAndPaysItFirst)
+{
+    const auto stops = winningStops();
+    ASSERT_GE(stops[0], 0);
+    const ReelSet& reels = window->machine().reels();
+    const int combo = matchCombination(reels.machine, reels.symbolAt(0, stops[0]), reels.symbolAt(1, stops[1]), reels.symbolAt(2, stops[2]));
+    const int multiplier = reels.payTable[static_cast<std::size_t>(combo)];
+
+    int closings = 0;
+    Money creditsAtClose;
+    window->commands().closing = [&] {
+        ++closings;
+        creditsAtClose = state().credits;
+    };
+    random.forceStops(stops[0], stops[1], stops[2]);
+    clock.at(clock.now() + 1000, [&] { window->close(); });
+    const std::uint32_t start = clock.now();
+    window->insertCoinAction();
+    window->insertCoinAction();
+    window->insertCoinAction();
+    EXPECT_EQ(closings, 1);
+    EXPECT_EQ(creditsAtClose, Money::fromCredits(500 - 3 + 3 * multiplier));
+    EXPECT_EQ(state().machineSpins(), 1);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(music.closes, 1);
+    EXPECT_LT(clock.now() - start, 2000u); // no count-up delays after the close
+    EXPECT_EQ(std::count(sound.cues.begin(), sound.cues.end(), SoundCue::Credit), 0);
+}
+
+TEST_F(WindowTest, CloseWhenIdleRunsTheSequenceOnce)
+{
+    int closings = 0;
+    window->commands().closing = [&] { ++closings; };
+    window->setMusicOn(true);
+    window->close();
+    window->close();
+    EXPECT_EQ(closings, 1);
+    EXPECT_EQ(music.closes, 1);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowTest, MusicFailureShowsMidiErrorAndSwitchesMusicOff)
+{
+    action("mnuMusic")->trigger();
+    EXPECT_TRUE(window->musicOn());
+    music.tickResult = false;
+    music.name = "QUIN21";
+    window->musicTick();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "MIDI Error");
+    EXPECT_NE(messages.shown[0].text.find("(quin21.mid)"), std::string::npos);
+    EXPECT_FALSE(window->musicOn());
+    EXPECT_FALSE(action("mnuMusic")->isChecked());
+
+    window->commands().midiErrorText = [](const std::string& name) { return "no " + name; };
+    window->setMusicOn(true);
+    window->musicTick();
+    EXPECT_EQ(messages.shown.back().text, "no QUIN21");
+}
+
+TEST_F(WindowTest, CommandsReachTheirHooks)
+{
+    QStringList ran;
+    auto& c = window->commands();
+    c.load = [&] { ran << "load"; };
+    c.save = [&] { ran << "save"; };
+    c.about = [&] { ran << "about"; };
+    c.bannerText = [&] { ran << "banner"; };
+    c.manual = [&] { ran << "manual"; };
+    c.machineOdds = [&] { ran << "odds"; };
+    c.gameHistory = [&] { ran << "history"; };
+    for (const char* name : {"mnuLoadSave0", "mnuLoadSave1", "mnuAbout", "mnuBannerText", "mnuHelp", "mnuOdds", "mnuHistory"})
+        action(name)->trigger();
+    EXPECT_EQ(ran, (QStringList{"load", "save", "about", "banner", "manual", "odds", "history"}));
+}
+
+TEST_F(WindowTest, MissingAssetsStillGiveAPlayableWindow)
+{
+    QTemporaryDir empty;
+    open(empty.path());
+    EXPECT_TRUE(window->graphics().symbolSheetMissing());
+    random.forceStops(1, 2, 3);
+    window->insertCoinAction();
+    window->spinAction();
+    EXPECT_EQ(state().machineSpins(), 1);
+    EXPECT_EQ(window->machine().plan().stopOfReel(2), 3);
+}
