@@ -107,7 +107,7 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
     for (int col = 0; col < 3; ++col) {
         auto* header = new QLabel(headers[col], this);
         header->setFont(headerFont);
-        table->addWidget(header, 0, col);
+        table->addWidget(header, 0, col, col == 0 ? Qt::AlignLeft : Qt::AlignRight);
     }
     for (const CombinationOdds& c : odds.combinations) {
         const int row = c.combo + 1;
