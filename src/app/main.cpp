@@ -1,6 +1,7 @@
 // Quintel Slots 95: start-up wiring of the game window.
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <chrono>
 
@@ -23,7 +24,10 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("quintel-slots"));
 
     const QString assetDir = ProgramDir::find(QCoreApplication::applicationDirPath());
-    QApplication::setWindowIcon(QIcon(assetDir + QStringLiteral("/icon.png")));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(assetDir + QStringLiteral("/icons/quintel-slots-%1.png").arg(size));
+    icon.addFile(assetDir + QStringLiteral("/icon.png"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quintel-slots"), icon));
 
     QtEventClock clock;
     MersenneRandom random([] {

@@ -448,6 +448,8 @@ void SlotsWindow::spinStarting(const SpinRecord& spin)
 
 void SlotsWindow::playIdle()
 {
+    // The wager is back to 0 once play is idle; show it so rather than the last stake.
+    showChanged(face_.drawMainCounters());
     if (commands_.playIdle) commands_.playIdle();
 }
 
