@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -278,6 +279,30 @@ TEST_F(SdlDiskAudioTest, TunePlaysAndTheNextOneFollowsWhenItEnds)
     std::tie(first, last) = since(from).sounding();
     EXPECT_GT(last, first) << "the second tune left only silence";
     music.closeAll();
+}
+
+TEST_F(SdlDiskAudioTest, TheGamesOwnSoundsAndTunesLoad)
+{
+    const char* assets = std::getenv("QUINTEL_ASSET_DIR");
+    if (assets == nullptr || !std::filesystem::exists(std::filesystem::path(assets) / "QUINTEL7.WAV")) {
+        GTEST_SKIP() << "no game sounds in the asset directory yet";
+    }
+    for (const char* name : {"QUINTEL0", "QUINTEL1", "QUINTEL2", "QUINTEL3", "QUINTEL4", "QUINTEL5", "QUINTEL6",
+                             "QUINTEL7", "QUINTEL8", "QUINTEL9", "QUINTELA", "QUINTELB", "QUINTELC", "QUINTELD",
+                             "QUINTELE", "QUINTELH", "QUINTELI"}) {
+        const int wave = backend->loadWaveFile((std::filesystem::path(assets) / (std::string(name) + ".WAV")).string());
+        EXPECT_NE(wave, AudioBackend::kNoWave) << name << ": " << backend->lastError();
+        EXPECT_GT(backend->waveLengthMs(wave), 0u) << name;
+        backend->freeWave(wave);
+    }
+    for (int m = 0; m < 3; ++m) {
+        for (int t = 0; t < 3; ++t) {
+            const std::string name = "QUIN" + std::to_string(m) + std::to_string(t) + ".MID";
+            EXPECT_TRUE(backend->openTune((std::filesystem::path(assets) / name).string()))
+                << name << ": " << backend->lastError();
+            backend->closeTune();
+        }
+    }
 }
 
 TEST_F(SdlDiskAudioTest, MissingTuneFailsAndLeavesNothingOpen)

@@ -2,6 +2,7 @@
 // open and the game must go on silently.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 
 #include "EngineRig.h"
@@ -86,6 +87,16 @@ TEST_F(SdlNoDeviceTest, AWholeSpinRunsSilentlyAndMusicSwitchesItselfOffWhenAsked
     EXPECT_FALSE(music.tick());
     EXPECT_FALSE(music.playing());
     EXPECT_NE(midiErrorText(music.musicName()).find("(quin10.mid)"), std::string::npos);
+}
+
+TEST_F(SdlNoDeviceTest, SdlLeavesTerminationSignalsToTheGame)
+{
+    auto backend = std::make_unique<SdlAudioBackend>();
+    for (int sig : {SIGTERM, SIGINT}) {
+        struct sigaction current {};
+        ASSERT_EQ(sigaction(sig, nullptr, &current), 0);
+        EXPECT_EQ(current.sa_handler, SIG_DFL) << "signal " << sig;
+    }
 }
 
 TEST_F(SdlNoDeviceTest, MissingSoundFontIsReported)
