@@ -1,0 +1,61 @@
+#include "HelpWindow.h"
+
+#include "DialogLook.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+HelpWindow::HelpWindow(const QString& manualPath, QWidget* parent)
+    : QWidget(parent, Qt::Window), path_(manualPath) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Quintel Slots 95 Manual"));
+    setFont(dialoglook::windowFont());
+
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("Browser"));
+    browser_->setOpenExternalLinks(true);
+    browser_->setFont(dialoglook::font(10, false));
+
+    backButton_ = new QPushButton(QStringLiteral("&Back"), this);
+    backButton_->setObjectName(QStringLiteral("Back"));
+    backButton_->setEnabled(false);
+    homeButton_ = new QPushButton(QStringLiteral("&Home"), this);
+    homeButton_->setObjectName(QStringLiteral("Home"));
+    closeButton_ = new QPushButton(QStringLiteral("&Close"), this);
+    closeButton_->setObjectName(QStringLiteral("Close"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(backButton_);
+    buttons->addWidget(homeButton_);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_, 1);
+
+    connect(backButton_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(homeButton_, &QPushButton::clicked, browser_, &QTextBrowser::home);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(browser_, &QTextBrowser::backwardAvailable, backButton_, &QPushButton::setEnabled);
+
+    const QFileInfo file(manualPath);
+    found_ = !manualPath.isEmpty() && file.isFile() && file.isReadable();
+    if (found_) {
+        browser_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    } else {
+        browser_->setPlainText(missingText(manualPath));
+        homeButton_->setEnabled(false);
+    }
+
+    dialoglook::applyClassic(this);
+    resize(640, 560);
+}
+
+QString HelpWindow::missingText(const QString& manualPath) {
+    return QStringLiteral("The manual could not be found at ") + manualPath + QStringLiteral(".");
+}
