@@ -5,6 +5,7 @@
 #include "IniDocument.h"
 #include "LeadingDecimal.h"
 #include "ProfileFile.h"
+#include "SpinJournal.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -54,29 +55,53 @@ std::string GameStore::defaultBannerText(const std::string& machineDisplayName)
     return "BannerText               Welcome to " + std::string(trimBlanks(machineDisplayName)) + "!";
 }
 
-bool GameStore::SaveGame(int slot, const SavedGame& game, const std::string* bannerText)
+void GameStore::writeGame(IniDocument& doc, const std::string& section, const SavedGame& game)
+{
+    // The keys in the order the game has always written them.
+    doc.set(section, "GameNo", std::to_string(game.gameNo));
+    doc.set(section, "GameName", padOrCut(sanitizeLine(game.gameName), kNameLength));
+    doc.set(section, "Credits", game.credits.toString());
+    doc.set(section, "BonusPool", game.bonusPool.toString());
+    doc.set(section, "TotalWagers", game.totalWagers.toString());
+    doc.set(section, "TotalPaid", game.totalPaid.toString());
+    doc.set(section, "Borrowed", game.borrowed.toWholeString());
+    doc.set(section, "Spins", std::to_string(game.spins));
+    doc.set(section, "Coins", std::to_string(game.coins) + " ");
+    doc.set(section, "Speed", std::to_string(game.speed));
+    doc.set(section, "BannerOn", std::to_string(game.bannerOn));
+    doc.set(section, "DigitColor", std::to_string(game.digitColor));
+}
+
+bool GameStore::SaveGame(int slot, const SavedGame& game, const std::string* bannerText, const GameHistory* history)
 {
     const std::optional<std::string> section = sectionName(slot);
     if (!section) return false;
-    const IniDocument::Entries entries = {
-        {"GameNo", std::to_string(game.gameNo)},
-        {"GameName", padOrCut(sanitizeLine(game.gameName), kNameLength)},
-        {"Credits", game.credits.toString()},
-        {"BonusPool", game.bonusPool.toString()},
-        {"TotalWagers", game.totalWagers.toString()},
-        {"TotalPaid", game.totalPaid.toString()},
-        {"Borrowed", game.borrowed.toWholeString()},
-        {"Spins", std::to_string(game.spins)},
-        {"Coins", std::to_string(game.coins) + " "},
-        {"Speed", std::to_string(game.speed)},
-        {"BannerOn", std::to_string(game.bannerOn)},
-        {"DigitColor", std::to_string(game.digitColor)},
-    };
-    const bool withBanner = slot == kCurrentGameSlot && bannerText != nullptr;
+    const bool current = slot == kCurrentGameSlot;
     return file_.update([&](IniDocument& doc) {
-        for (const auto& [key, value] : entries) doc.set(*section, key, value);
-        if (withBanner) doc.set(kSettings, kBannerKey, utf8Prefix(sanitizeLine(*bannerText), kBannerLimit));
+        writeGame(doc, *section, game);
+        if (!current) return;
+        if (bannerText != nullptr) doc.set(kSettings, kBannerKey, utf8Prefix(sanitizeLine(*bannerText), kBannerLimit));
+        if (history != nullptr) history->writeTo(doc);
+        SpinJournal::clear(doc);
     });
+}
+
+bool GameStore::recordSpinStart(const SavedGame& charged, const SpinRecord& spin)
+{
+    return file_.update([&](IniDocument& doc) {
+        writeGame(doc, *sectionName(kCurrentGameSlot), charged);
+        SpinJournal::write(doc, spin);
+    });
+}
+
+std::optional<SpinRecord> GameStore::pendingSpin() const
+{
+    return SpinJournal::read(file_.read());
+}
+
+GameHistory GameStore::readHistory() const
+{
+    return GameHistory::readFrom(file_.read());
 }
 
 SavedGame GameStore::LoadGame(int slot, const SavedGame& current) const

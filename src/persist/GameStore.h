@@ -5,8 +5,11 @@
 #include <optional>
 #include <string>
 
+#include "GameHistory.h"
 #include "SavedGame.h"
+#include "SpinRecord.h"
 
+class IniDocument;
 class ProfileFile;
 
 // The saved games of the profile file: ten player slots (0..9, sections "Saved Game #1" to
@@ -29,11 +32,22 @@ public:
     // The default banner: "BannerText" and blanks, then "Welcome to <machine>!".
     static std::string defaultBannerText(const std::string& machineDisplayName);
 
-    // Writes the game's section, and for slot 99 also the banner text when given, in one
-    // replacement of the file. Control characters in the name and the banner become blanks; the
-    // name is cut or padded to 40 characters, the banner cut to 254. False when the slot is not
-    // valid or the file could not be written.
-    bool SaveGame(int slot, const SavedGame& game, const std::string* bannerText);
+    // Writes the game's section in one replacement of the file. For slot 99 the same replacement
+    // also writes the banner text and the game history when given, and removes the record of a
+    // spin in progress: the game written is the one after that spin. Control characters in the
+    // name and the banner become blanks; the name is cut or padded to 40 characters, the banner
+    // cut to 254. False when the slot is not valid or the file could not be written.
+    bool SaveGame(int slot, const SavedGame& game, const std::string* bannerText,
+                  const GameHistory* history = nullptr);
+
+    // Before the reels of a spin turn: the current game with the stake already charged, and the
+    // spin, in one replacement. False when the file could not be written.
+    bool recordSpinStart(const SavedGame& charged, const SpinRecord& spin);
+    // The spin that was recorded and not yet followed by a save of the current game: the program
+    // ended while it ran. Complete it on the game loaded from slot 99, then save slot 99.
+    std::optional<SpinRecord> pendingSpin() const;
+    // The last spins of the game, newest first.
+    GameHistory readHistory() const;
 
     // The game stored in slot. An absent key gives its default: GameNo 0, Coins 0, Speed 1,
     // DigitColor 2, BannerOn 0, GameName and every number the value in current. A text that is not
@@ -48,5 +62,7 @@ public:
     std::array<std::optional<std::string>, kSlotCount> listSlots() const;
 
 private:
+    static void writeGame(IniDocument& doc, const std::string& section, const SavedGame& game);
+
     ProfileFile& file_;
 };

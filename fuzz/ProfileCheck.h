@@ -1,0 +1,88 @@
+#pragma once
+
+// What the fuzzer asks of any bytes found as the profile file, shared with the test that replays
+// the kept inputs: reading never fails, loaded values are in range, and whatever the file held,
+// a save followed by a load gives back exactly what was saved.
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+
+#include "GameStore.h"
+#include "IniDocument.h"
+#include "ProfileFile.h"
+
+namespace profile_check {
+
+inline SavedGame someGame()
+{
+    SavedGame game;
+    game.gameNo = 2;
+    game.gameName = "Fuzz";
+    game.credits = Money::fromCents(1234567890123);
+    game.bonusPool = Money::fromCents(15030);
+    game.totalWagers = Money::fromCredits(42);
+    game.totalPaid = Money::fromCents(1);
+    game.borrowed = Money::fromCredits(1500);
+    game.spins = 2'000'000'000;
+    game.coins = 1;
+    game.speed = 3;
+    game.bannerOn = 1;
+    game.digitColor = 6;
+    return game;
+}
+
+// Runs every reader over bytes stored as QUINTEL.INI in dir (emptied first), then saves and
+// loads again. Returns what went wrong, or an empty text.
+inline std::string checkProfileBytes(const std::string& bytes, const std::filesystem::path& dir)
+{
+    namespace fs = std::filesystem;
+    if (IniDocument::parse(bytes).serialise() != bytes) return "parse and serialise changed the bytes";
+
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(dir, error)) fs::remove_all(entry.path(), error);
+    const fs::path path = dir / "QUINTEL.INI";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    ProfileFile file(path);
+    GameStore store(file);
+    const SavedGame current;
+    for (int slot : {0, 4, 9, 99}) {
+        const SavedGame loaded = store.LoadGame(slot, current);
+        if (loaded.gameNo < 0 || loaded.gameNo > 2 || loaded.coins < 0 || loaded.coins > 2 || loaded.speed < 0 ||
+            loaded.speed > 3 || loaded.digitColor < 0 || loaded.digitColor > 6 || loaded.bannerOn < 0 ||
+            loaded.bannerOn > 1)
+            return "an index loaded out of range";
+        if (loaded.credits < Money{} || loaded.borrowed < Money{} || loaded.spins < 0 || loaded.lastBet < 0)
+            return "a negative value loaded";
+    }
+    for (const auto& name : store.listSlots())
+        if (name && name->size() > 4 * GameStore::kNameLength) return "a slot name longer than 40 characters";
+    if (store.readBannerText("Quintel Slots").size() > 4 * GameStore::kBannerLimit) return "banner too long";
+    if (const auto spin = store.pendingSpin()) {
+        if (spin->machine < 0 || spin->machine > 2 || spin->stake < 0 || spin->stake > 30) return "bad journal";
+        for (int stop : spin->stops)
+            if (stop < 0 || stop > 27) return "bad journal stop";
+    }
+    if (store.readHistory().entries().size() > GameHistory::kCapacity) return "history too long";
+
+    const SavedGame game = someGame();
+    GameHistory history;
+    HistoryEntry entry;
+    entry.combo = 0;
+    entry.win = Money::fromCents(30015);
+    history.add(entry);
+    const std::string banner = "Fuzzed\nbanner";
+    if (!store.SaveGame(99, game, &banner, &history)) return "save failed";
+    if (!(store.LoadGame(99, SavedGame{}) == game)) return "saved game did not load back";
+    if (store.readBannerText("x") != "Fuzzed banner") return "banner did not load back";
+    if (!(store.readHistory() == history)) return "history did not load back";
+    if (store.pendingSpin()) return "journal survived a save of the current game";
+    return {};
+}
+
+} // namespace profile_check
