@@ -6,9 +6,11 @@
 #include "LuckySymbols.h"
 #include "OutputDir.h"
 #include "QuintelSymbols.h"
+#include "SoundEffects.h"
 #include "SymbolSheets.h"
 #include "TextPath.h"
 #include "TreasureSymbols.h"
+#include "TuneComposer.h"
 #include "WindowArt.h"
 #include "WindowPreview.h"
 
@@ -102,6 +104,8 @@ int main(int argc, char** argv) {
     OutputDir out(argv[1]);
     ContactSheet sheet;
     writePictures(out, sheet);
+    for (const auto& [name, bytes] : SoundEffects::all()) out.writeBytes(name, bytes);
+    for (const auto& [name, bytes] : TuneComposer::all()) out.writeBytes(name, bytes);
     out.writePng("contact-sheet.png", sheet.render());
     std::cout << "wrote " << out.written().size() << " files to " << out.root().string() << "\n";
   } catch (const std::exception& e) {
