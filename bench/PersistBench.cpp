@@ -1,0 +1,123 @@
+// Costs of the profile file: the game saves after every spin, so a save must stay well below a
+// spin's duration even with its flush to the disk.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "GameStore.h"
+#include "IniDocument.h"
+#include "ProfileFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct BenchDir {
+    fs::path path;
+    BenchDir()
+    {
+        std::string pattern = (fs::temp_directory_path() / "quintel-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+        path = pattern;
+    }
+    ~BenchDir() { fs::remove_all(path); }
+};
+
+SavedGame benchGame()
+{
+    SavedGame game;
+    game.gameNo = 1;
+    game.gameName = "Bench";
+    game.credits = Money::fromCents(81240);
+    game.borrowed = Money::fromCredits(1500);
+    game.spins = 123456;
+    return game;
+}
+
+GameHistory fullHistory()
+{
+    GameHistory history;
+    for (int i = 0; i < 10; ++i) {
+        HistoryEntry entry;
+        entry.bet = 30;
+        entry.stops = {i, i + 1, i + 2};
+        entry.win = Money::fromCredits(i * 10);
+        history.add(entry);
+    }
+    return history;
+}
+
+// A file as a long-played game has it: ten slots, the current game, banner, history, journal.
+void fillProfile(GameStore& store)
+{
+    const std::string banner = "Welcome back to the tables of Quintel Slots";
+    for (int slot = 0; slot < GameStore::kSlotCount; ++slot) store.SaveGame(slot, benchGame(), nullptr);
+    const GameHistory history = fullHistory();
+    store.SaveGame(99, benchGame(), &banner, &history);
+}
+
+void BM_SaveCurrentGameAfterSpin(benchmark::State& state)
+{
+    BenchDir dir;
+    ProfileFile file(dir.path / "QUINTEL.INI");
+    GameStore store(file);
+    fillProfile(store);
+    const std::string banner = "Banner";
+    const GameHistory history = fullHistory();
+    SavedGame game = benchGame();
+    for (auto _ : state) {
+        game.spins += 1;
+        benchmark::DoNotOptimize(store.SaveGame(99, game, &banner, &history));
+    }
+}
+BENCHMARK(BM_SaveCurrentGameAfterSpin)->Unit(benchmark::kMillisecond);
+
+void BM_RecordSpinStart(benchmark::State& state)
+{
+    BenchDir dir;
+    ProfileFile file(dir.path / "QUINTEL.INI");
+    GameStore store(file);
+    fillProfile(store);
+    SpinRecord spin;
+    spin.stake = 30;
+    for (auto _ : state) benchmark::DoNotOptimize(store.recordSpinStart(benchGame(), spin));
+}
+BENCHMARK(BM_RecordSpinStart)->Unit(benchmark::kMillisecond);
+
+void BM_LoadCurrentGame(benchmark::State& state)
+{
+    BenchDir dir;
+    ProfileFile file(dir.path / "QUINTEL.INI");
+    GameStore store(file);
+    fillProfile(store);
+    const SavedGame current;
+    for (auto _ : state) benchmark::DoNotOptimize(store.LoadGame(99, current));
+}
+BENCHMARK(BM_LoadCurrentGame)->Unit(benchmark::kMicrosecond);
+
+void BM_ListSlots(benchmark::State& state)
+{
+    BenchDir dir;
+    ProfileFile file(dir.path / "QUINTEL.INI");
+    GameStore store(file);
+    fillProfile(store);
+    for (auto _ : state) benchmark::DoNotOptimize(store.listSlots());
+}
+BENCHMARK(BM_ListSlots)->Unit(benchmark::kMicrosecond);
+
+void BM_ParseAndSerialise(benchmark::State& state)
+{
+    BenchDir dir;
+    ProfileFile file(dir.path / "QUINTEL.INI");
+    GameStore store(file);
+    fillProfile(store);
+    const std::string text = file.read().serialise();
+    for (auto _ : state) benchmark::DoNotOptimize(IniDocument::parse(text).serialise());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_ParseAndSerialise)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
