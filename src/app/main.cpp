@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <algorithm>
 #include <chrono>
 
 #include "MersenneRandom.h"
@@ -42,7 +43,8 @@ int main(int argc, char* argv[])
     window.show();
     if (QScreen* screen = window.screen()) {
         const QRect area = screen->availableGeometry();
-        window.move(area.center() - window.frameGeometry().center() + window.pos());
+        QPoint topLeft = area.center() - window.frameGeometry().center() + window.pos();
+        window.move(std::max(topLeft.x(), area.left()), std::max(topLeft.y(), area.top()));
     }
     return app.exec();
 }

@@ -46,6 +46,8 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
 
     bannerTimer_.setInterval(1500);
     connect(&bannerTimer_, &QTimer::timeout, this, &SlotsWindow::bannerTick);
+    flashTimer_.setInterval(46);
+    connect(&flashTimer_, &QTimer::timeout, this, &SlotsWindow::lampFlashStep);
     musicTimer_.setInterval(5000);
     connect(&musicTimer_, &QTimer::timeout, this, &SlotsWindow::musicTick);
 
@@ -350,6 +352,7 @@ void SlotsWindow::closeEvent(QCloseEvent* event)
     if (!closed_) {
         closed_ = true;
         bannerTimer_.stop();
+        flashTimer_.stop();
         musicTimer_.stop();
         ports_.music.closeAll();
         if (commands_.closing) commands_.closing();
@@ -368,8 +371,10 @@ void SlotsWindow::changeEvent(QEvent* event)
 void SlotsWindow::bannerTick()
 {
     if (lampFlashPending_) {
+        // The start-up flash of the lamp runs on its own timer, so the window stays responsive meanwhile.
         lampFlashPending_ = false;
-        machine_.TopAwardCelebration();
+        flashStep_ = 0;
+        flashTimer_.start();
     }
     if (!banner_.rendered()) {
         banner_.render(face_.bannerPatch(), face_.pixelRatio());
@@ -379,7 +384,26 @@ void SlotsWindow::bannerTick()
     showChanged(face_.drawBanner(banner_));
 }
 
-void SlotsWindow::pauseBanner() { bannerTimer_.stop(); }
+void SlotsWindow::lampFlashStep()
+{
+    // The top-award lamp pattern: 60 steps of 46 ms, the sound every 12 steps, two lit phases.
+    if (flashStep_ % 12 == 0) ports_.sound.play(SoundCue::TopAward);
+    ++flashStep_;
+    setLamp(flashStep_ % 2 == 0 ? 1 : 2);
+    if (flashStep_ >= 60) {
+        flashTimer_.stop();
+        setLamp(0);
+    }
+}
+
+void SlotsWindow::pauseBanner()
+{
+    bannerTimer_.stop();
+    if (flashTimer_.isActive()) {
+        flashTimer_.stop();
+        setLamp(0);
+    }
+}
 
 void SlotsWindow::resumeBanner()
 {

@@ -67,6 +67,9 @@ public:
     void bannerTick();
     void musicTick();
     bool bannerRunning() const { return bannerTimer_.isActive(); }
+    // One step of the start-up lamp flash that the first banner tick starts.
+    void lampFlashStep();
+    bool lampFlashing() const { return flashTimer_.isActive(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -121,6 +124,7 @@ private:
     FaceWidget* faceWidget_ = nullptr;
     QTimer bannerTimer_; // Timer1
     QTimer musicTimer_;  // Timer2
+    QTimer flashTimer_;  // the start-up lamp flash
 
     std::array<QMenu*, 5> menus_{};
     std::vector<QAction*> changeActions_, gamesActions_, betActions_, digitActions_, bannerActions_, speedActions_,
@@ -130,6 +134,7 @@ private:
 
     bool soundOn_ = true;
     bool lampFlashPending_ = true;
+    int flashStep_ = 0;
     int playDepth_ = 0;
     bool closePending_ = false;
     bool closed_ = false;

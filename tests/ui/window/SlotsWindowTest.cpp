@@ -430,3 +430,26 @@ TEST_F(WindowTest, MissingAssetsStillGiveAPlayableWindow)
     EXPECT_EQ(state().machineSpins(), 1);
     EXPECT_EQ(window->machine().plan().stopOfReel(2), 3);
 }
+
+TEST_F(WindowTest, StartUpLampFlashRunsOnATimerAndStopsWhenASpinStarts)
+{
+    const std::uint32_t before = clock.now();
+    window->bannerTick();
+    EXPECT_EQ(clock.now(), before); // the first tick does not block
+    EXPECT_TRUE(window->lampFlashing());
+    const QImage& lit1 = window->graphics().lamp(1);
+    const QImage& lit2 = window->graphics().lamp(2);
+    std::string where;
+    window->lampFlashStep(); // step 0: sound, then lit phase 2
+    EXPECT_TRUE(sameBlock(face(), 24, 4, lit2, 0, 0, 32, 41, &where)) << where;
+    window->lampFlashStep();
+    EXPECT_TRUE(sameBlock(face(), 24, 4, lit1, 0, 0, 32, 41, &where)) << where;
+    EXPECT_EQ(std::count(sound.cues.begin(), sound.cues.end(), SoundCue::TopAward), 1);
+
+    window->insertCoinAction();
+    window->spinAction();
+    EXPECT_FALSE(window->lampFlashing());
+    EXPECT_TRUE(sameBlock(face(), 24, 4, window->graphics().lamp(0), 0, 0, 32, 41, &where)) << where;
+    window->bannerTick(); // only the first tick flashes
+    EXPECT_FALSE(window->lampFlashing());
+}
