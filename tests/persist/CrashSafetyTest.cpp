@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
 #include "GameStore.h"
 #include "ProfileFile.h"
 #include "SpinJournal.h"
@@ -246,6 +254,41 @@ TEST_F(CrashFixture, AnOversizedFileCountsAsDamaged)
     writeBytes(path, "[Current Game]\nCredits=5\n" + std::string(ProfileFile::kMaxFileSize, 'x'));
     EXPECT_EQ(store.LoadGame(99, gameWith(700, 0)).credits, Money::fromCents(700));
     EXPECT_EQ(file.checkFile().outcome, FileCheck::Outcome::SetAsideNoBackup);
+}
+
+// A writer killed at random moments, again and again: after every kill the file holds one whole
+// version of the game (its credits and spins agree) and never a torn one.
+TEST_F(CrashFixture, KilledWritersLeaveAWholeFile)
+{
+    std::mt19937 random(20261208);
+    std::int64_t lastSeen = 0;
+    for (int round = 0; round < 40; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (std::int64_t n = lastSeen + 1;; ++n) {
+                SpinRecord spin;
+                spin.stake = static_cast<int>(n % 30);
+                store.recordSpinStart(gameWith(n * 100, n), spin);
+                store.SaveGame(99, gameWith(n * 100 + 1, n), nullptr);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(2000 + random() % 20000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+
+        const IniDocument doc = file.read();
+        ASSERT_TRUE(doc.hasSection("Current Game")) << "round " << round;
+        const SavedGame loaded = store.LoadGame(99, SavedGame{});
+        const std::int64_t cents = loaded.credits.cents();
+        ASSERT_EQ(cents / 100, loaded.spins) << "round " << round;
+        ASSERT_EQ(doc.entries("Current Game").size(), 12u) << "round " << round;
+        // Charged (journal present, no extra cent) or paid (no journal, one cent): never a mix.
+        ASSERT_EQ(store.pendingSpin().has_value(), cents % 100 == 0) << "round " << round;
+        ASSERT_GE(loaded.spins, lastSeen) << "a kill took the file back to an older game";
+        lastSeen = loaded.spins;
+    }
 }
 
 } // namespace
