@@ -62,6 +62,7 @@ AboutDialog::AboutDialog(const QString& machineName, const QIcon& icon, QWidget*
     text_->setGeometry(twips(120), twips(960), twips(4455), twips(3375));
     text_->setFont(dialoglook::font(9.75, false));
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
     QFrame* frame2 = captionlessFrame(this, "Frame2");

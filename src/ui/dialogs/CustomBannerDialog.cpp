@@ -21,6 +21,7 @@ CustomBannerDialog::CustomBannerDialog(const std::string& currentText, QWidget* 
     text_->setGeometry(twips(240), twips(120), twips(6855), twips(1455));
     text_->setFont(dialoglook::font(12, false));
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setTabChangesFocus(true);
     text_->setPlainText(QString::fromStdString(currentText));
 

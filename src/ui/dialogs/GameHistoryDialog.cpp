@@ -111,9 +111,6 @@ GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryEntry>& entries, S
         table_->setItem(row, Credits, textItem(fromUtf8(e.creditsBefore) + QStringLiteral(" \u2192 ") +
                                                    fromUtf8(e.creditsAfter), right));
     }
-    table_->resizeColumnsToContents();
-    table_->setColumnWidth(Reels, 3 * kCell + 8);
-    table_->horizontalHeader()->setStretchLastSection(true);
 
     auto* close = new QPushButton(QStringLiteral("&OK"), this);
     close->setObjectName(QStringLiteral("OK"));
@@ -132,7 +129,11 @@ GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryEntry>& entries, S
     emptyLabel_->setVisible(shown == 0);
     table_->setVisible(shown > 0);
 
+    // Column widths are measured after the style is in place, which changes the header's margins.
     dialoglook::applyClassic(this);
+    table_->resizeColumnsToContents();
+    table_->setColumnWidth(Reels, 3 * kCell + 8);
+    table_->horizontalHeader()->setStretchLastSection(true);
     int width = 0;
     for (int c = 0; c < ColumnCount; ++c) width += table_->columnWidth(c);
     resize(std::max(width + 40, 420), shown == 0 ? 160 : 90 + shown * (kCell + 4));
