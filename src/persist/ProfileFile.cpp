@@ -257,7 +257,6 @@ FileCheck ProfileFile::checkFile()
     if (check.setAsidePath.empty()) return check; // could not move it; reads still never crash on it
     if (check.outcome == FileCheck::Outcome::RestoredFromBackup && !replaceWith(good, false))
         check.outcome = FileCheck::Outcome::SetAsideNoBackup;
-    lastCheck_ = check;
     return check;
 }
 

@@ -68,8 +68,8 @@ public:
     // good copy in its place. Also clears temporary files a crash may have left behind.
     FileCheck checkFile();
 
-    // Outcome of the last damaged file update() or checkFile() had to set aside, so that the
-    // caller can tell the player once; cleared by takeLastCheck().
+    // Outcome of the last damaged file a write had to set aside (the file went bad while the game
+    // ran), so that the caller can tell the player once; cleared by taking it.
     FileCheck takeLastCheck();
 
 private:
