@@ -3,11 +3,14 @@
 #include "CabinetPainter.h"
 #include "ContactSheet.h"
 #include "DigitStrips.h"
+#include "IconSvg.h"
 #include "LuckySymbols.h"
+#include "ManualWriter.h"
 #include "OutputDir.h"
 #include "QuintelSymbols.h"
 #include "SoundEffects.h"
 #include "SymbolSheets.h"
+#include "TextFiles.h"
 #include "TextPath.h"
 #include "TreasureSymbols.h"
 #include "TuneComposer.h"
@@ -23,7 +26,15 @@
 
 namespace {
 
-void writePictures(OutputDir& out, ContactSheet& sheet) {
+std::vector<std::unique_ptr<SymbolSet>> machineArt() {
+  std::vector<std::unique_ptr<SymbolSet>> m;
+  m.push_back(std::make_unique<QuintelSymbols>());
+  m.push_back(std::make_unique<LuckySymbols>());
+  m.push_back(std::make_unique<TreasureSymbols>());
+  return m;
+}
+
+void writePictures(OutputDir& out, ContactSheet& sheet, const std::vector<std::unique_ptr<SymbolSet>>& machines) {
   const QImage cabinet = CabinetPainter::paint();
   out.writePng("cabinet.png", cabinet);
   sheet.add("cabinet.png", cabinet);
@@ -38,13 +49,6 @@ void writePictures(OutputDir& out, ContactSheet& sheet) {
     sheet.add(QString::fromStdString(name + " (2x)"), strip, 2);
   }
 
-  const std::vector<std::unique_ptr<SymbolSet>> machines = [] {
-    std::vector<std::unique_ptr<SymbolSet>> m;
-    m.push_back(std::make_unique<QuintelSymbols>());
-    m.push_back(std::make_unique<LuckySymbols>());
-    m.push_back(std::make_unique<TreasureSymbols>());
-    return m;
-  }();
   for (const auto& m : machines) {
     const QImage symbols = SymbolSheets::symbolSheet(*m);
     out.writeBmp(m->sheetName() + ".BMP", symbols);
@@ -89,6 +93,7 @@ void writePictures(OutputDir& out, ContactSheet& sheet) {
     out.writePng(name, img);
     if (size == 16 || size == 48 || size == 128) sheet.add(QString::fromStdString(name), img);
   }
+  out.writeText("icons/quintel-slots.svg", IconSvg::svg());
 }
 
 }  // namespace
@@ -103,7 +108,14 @@ int main(int argc, char** argv) {
     TextPath::requireFonts();
     OutputDir out(argv[1]);
     ContactSheet sheet;
-    writePictures(out, sheet);
+    const auto machines = machineArt();
+    writePictures(out, sheet, machines);
+    std::vector<const SymbolSet*> plain;
+    for (const auto& m : machines) plain.push_back(m.get());
+    ManualWriter::write(out, plain);
+    out.writeText("CREDITS", TextFiles::credits());
+    out.writeText("quintel-slots.desktop", TextFiles::desktopEntry());
+    out.writeText("quintel-slots.metainfo.xml", TextFiles::metainfo());
     for (const auto& [name, bytes] : SoundEffects::all()) out.writeBytes(name, bytes);
     for (const auto& [name, bytes] : TuneComposer::all()) out.writeBytes(name, bytes);
     out.writePng("contact-sheet.png", sheet.render());
