@@ -1,23 +1,25 @@
-// Quintel Slots 95: start-up wiring of the game window.
+// Quintel Slots 95: start-up wiring of the game window, its sound, music and saved games.
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 
+#include "GameSession.h"
 #include "MersenneRandom.h"
+#include "MusicPlayer.h"
+#include "ProfileFile.h"
 #include "ProgramDir.h"
 #include "QtEventClock.h"
+#include "SdlAudioBackend.h"
 #include "SignalBridge.h"
-#include "SilentMusic.h"
-#include "SilentSound.h"
 #include "SlotsWindow.h"
+#include "SoundEffects.h"
 
 int main(int argc, char* argv[])
 {
-    // The audio library must leave SIGINT and SIGTERM to us.
-    qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quintel-slots"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quintel Slots 95"));
@@ -34,10 +36,16 @@ int main(int argc, char* argv[])
     MersenneRandom random([] {
         return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     });
-    SilentSound sound;
-    SilentMusic music;
 
+    SdlAudioBackend audio;
+    if (!audio.isOpen()) std::fprintf(stderr, "quintel-slots: no sound (%s)\n", audio.openError().c_str());
+    SoundEffects sound(audio, assetDir.toStdString(), random, clock, clock);
+    MusicPlayer music(audio, assetDir.toStdString());
+
+    ProfileFile profile(profilePath(processEnvironment()));
     SlotsWindow window(SlotsWindowPorts{clock, clock, random, sound, music, assetDir});
+    GameSession session(window, profile, assetDir);
+    session.start();
     SignalBridge signalBridge([&window] { window.close(); });
 
     window.show();

@@ -55,7 +55,7 @@ QImage GameHistoryDialog::reelPicture(const QImage& sheet, const std::array<int,
     return picture;
 }
 
-GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryEntry>& entries, SymbolSheetSource sheets,
+GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryRow>& entries, SymbolSheetSource sheets,
                                      QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
@@ -96,7 +96,7 @@ GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryEntry>& entries, S
     table_->setRowCount(shown);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     for (int row = 0; row < shown; ++row) {
-        const HistoryEntry& e = entries[entries.size() - 1 - static_cast<std::size_t>(row)];
+        const HistoryRow& e = entries[entries.size() - 1 - static_cast<std::size_t>(row)];
         auto* reels = new QTableWidgetItem;
         reels->setFlags(Qt::ItemIsEnabled);
         reels->setData(Qt::DecorationRole, QPixmap::fromImage(reelPicture(sheetOf(e.machine), e.symbols)));

@@ -12,7 +12,7 @@ class QLabel;
 class QTableWidget;
 
 // One recorded spin as the history dialog shows it. Money is passed already formatted ("1234.50").
-struct HistoryEntry {
+struct HistoryRow {
     int machine = 0;                   // 0..2: chooses the symbol sheet
     std::string machineName;           // e.g. "Lucky 7 Slots"
     std::array<int, 3> symbols{};      // the symbols under the pay line, reels 1 to 3
@@ -39,7 +39,7 @@ public:
     enum Column { Reels, Machine, Bet, Combination, Win, Pool, Kind, Credits, ColumnCount };
 
     // entries in the order they were recorded (oldest first); only the newest ten are shown.
-    GameHistoryDialog(const std::vector<HistoryEntry>& entries, SymbolSheetSource sheets,
+    GameHistoryDialog(const std::vector<HistoryRow>& entries, SymbolSheetSource sheets,
                       QWidget* parent = nullptr);
 
     int rowCount() const;

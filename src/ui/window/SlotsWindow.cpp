@@ -1,5 +1,7 @@
 #include "SlotsWindow.h"
 
+#include "MidiErrorText.h"
+
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -17,15 +19,6 @@ namespace {
 
 // Caption colour index by digit colour: Blue, Cyan, Green, Purple, Red, White, Yellow.
 constexpr std::array<int, Graphics::kSmallStripCount> kCaptionColors = {12, 9, 12, 15, 10, 9, 12};
-
-std::string defaultMidiErrorText(const std::string& musicName)
-{
-    std::string lower = musicName;
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return "There has been an error playing a MIDI file (" + lower +
-           ".mid).  Either the MIDI file could not be found or your system is not configured to play MIDI files.  "
-           "Music has been switched off.";
-}
 
 } // namespace
 
@@ -280,19 +273,18 @@ void SlotsWindow::musicTick()
     musicTimer_.setInterval(5000);
     if (ports_.music.tick()) return;
     const std::string name = ports_.music.musicName();
-    if (ports_.messages) ports_.messages->showExclamation("MIDI Error", midiError(name));
-    else showExclamation("MIDI Error", midiError(name));
+    if (ports_.messages) ports_.messages->showExclamation(kMidiErrorTitle, midiErrorText(name));
+    else showExclamation(kMidiErrorTitle, midiErrorText(name));
     setMusicOn(false);
 }
 
-std::string SlotsWindow::midiError(const std::string& musicName) const
-{
-    return commands_.midiErrorText ? commands_.midiErrorText(musicName) : defaultMidiErrorText(musicName);
-}
 
 void SlotsWindow::showLoadedMachine(int machine)
 {
     if (!isValidMachine(machine)) return;
+    // As a new game does: the tune that played stops and the machine's first tune is next.
+    stopMusic();
+    setMusicMachine(machine);
     checkGamesEntry(machine);
     setCaption(machineMenuCaption(machine) + " 95");
 }
@@ -345,6 +337,7 @@ void SlotsWindow::closeEvent(QCloseEvent* event)
         // Finish the running spin at once, score and pay it, then close.
         closePending_ = true;
         machine_.finishQuickly();
+        ports_.sound.silence(); // ends the wait for a win or lose sound
         event->ignore();
         if (playDepth_ == 0) QTimer::singleShot(50, this, &QWidget::close);
         return;

@@ -113,7 +113,6 @@ private:
     void showChanged(const QRect& changed);
     void runPlay(bool spin);
     void adoptPixelRatio();
-    std::string midiError(const std::string& musicName) const;
 
     SlotsWindowPorts ports_;
     SlotsWindowCommands commands_;

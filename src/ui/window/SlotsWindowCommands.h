@@ -6,7 +6,7 @@
 struct SpinRecord;
 
 // The window's commands that belong to other parts of the program. Each is empty until wired, and an
-// empty command does nothing (readBannerText and midiErrorText fall back to built-in texts).
+// empty command does nothing (readBannerText falls back to the built-in welcome text).
 struct SlotsWindowCommands {
     std::function<void()> load;        // File > Load
     std::function<void()> save;        // File > Save
@@ -23,6 +23,4 @@ struct SlotsWindowCommands {
     std::function<void()> playIdle;
     // The banner text for a machine's display name.
     std::function<std::string(const std::string& machineName)> readBannerText;
-    // The "MIDI Error" text for a tune's base name.
-    std::function<std::string(const std::string& musicName)> midiErrorText;
 };

@@ -20,8 +20,8 @@ QImage testSheet() {
     return sheet;
 }
 
-HistoryEntry entry(int number) {
-    HistoryEntry e;
+HistoryRow entry(int number) {
+    HistoryRow e;
     e.machine = number % 3;
     e.machineName = "Machine " + std::to_string(number);
     e.symbols = {number % 8, (number + 1) % 8, (number + 2) % 8};
@@ -46,7 +46,7 @@ TEST(GameHistoryDialogTest, EmptyHistorySaysSo) {
 }
 
 TEST(GameHistoryDialogTest, RowsShowEveryFieldNewestFirst) {
-    HistoryEntry win = entry(2);
+    HistoryRow win = entry(2);
     win.machineName = "Treasure Chest Slots";
     win.bet = 30;
     win.combination = "Three Chests";
@@ -55,7 +55,7 @@ TEST(GameHistoryDialogTest, RowsShowEveryFieldNewestFirst) {
     win.freeSpin = true;
     win.creditsBefore = "1234.50";
     win.creditsAfter = "3009.90";
-    HistoryEntry loss = entry(1);
+    HistoryRow loss = entry(1);
     loss.win = "0.00";
 
     GameHistoryDialog dialog({loss, win}, nullptr);
@@ -81,7 +81,7 @@ TEST(GameHistoryDialogTest, RowsShowEveryFieldNewestFirst) {
 }
 
 TEST(GameHistoryDialogTest, KeepsOnlyTheNewestTen) {
-    std::vector<HistoryEntry> entries;
+    std::vector<HistoryRow> entries;
     for (int i = 0; i < 13; ++i) entries.push_back(entry(i));
     GameHistoryDialog dialog(entries, nullptr);
     auto* table = dialog.findChild<QTableWidget*>("HistoryTable");
@@ -116,7 +116,7 @@ TEST(GameHistoryDialogTest, RowsUseTheSheetOfTheirMachineAndAskOncePerMachine) {
         asked.push_back(machine);
         return machine == 1 ? sheet : QImage();
     };
-    HistoryEntry a = entry(0), b = entry(1), c = entry(4);  // machines 0, 1, 1
+    HistoryRow a = entry(0), b = entry(1), c = entry(4);  // machines 0, 1, 1
     b.symbols = {5, 5, 5};
     GameHistoryDialog dialog({a, b, c}, source);
     EXPECT_EQ(asked.size(), 2u);

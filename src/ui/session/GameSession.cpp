@@ -1,0 +1,288 @@
+#include "GameSession.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "AboutDialog.h"
+#include "CustomBannerDialog.h"
+#include "GameHistoryDialog.h"
+#include "GameStore.h"
+#include "HelpWindow.h"
+#include "LoadSaveDialog.h"
+#include "MachineOddsDialog.h"
+#include "MessageSink.h"
+#include "ProfileFile.h"
+#include "ReelSet.h"
+#include "SlotsWindow.h"
+
+namespace {
+constexpr const char* kTitle = "Quintel Slots 95";
+
+const char* const kComboNames[3][8] = {
+    {"Three Q's", "Three 1's", "Three 2's", "Three 3's", "Three 4's", "Three cherries", "Two cherries", "One cherry"},
+    {"Three red 7's", "Three 1's", "Three 2's", "Three 3's", "Any three 7's", "Three double bars", "Three bars",
+     "Any three bars"},
+    {"Three crowns", "Three 1's", "Three 2's", "Three 3's", "Three 4's", "Three 5's", "Three anchors", "Treasure chest"},
+};
+}
+
+GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages)
+    : window_(window)
+    , file_(file)
+    , store_(std::make_unique<GameStore>(file))
+    , assetDir_(std::move(assetDir))
+    , messages_(messages)
+{
+    wireCommands();
+}
+
+GameSession::~GameSession() = default;
+
+void GameSession::wireCommands()
+{
+    SlotsWindowCommands& c = window_.commands();
+    c.load = [this] { openLoad(); };
+    c.save = [this] { openSave(); };
+    c.about = [this] { openAbout(); };
+    c.bannerText = [this] { openBannerText(); };
+    c.manual = [this] { openManual(); };
+    c.machineOdds = [this] { openOdds(); };
+    c.gameHistory = [this] { openHistory(); };
+    c.readBannerText = [this](const std::string& machineName) { return store_->readBannerText(machineName); };
+    c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
+    c.playIdle = [this] {
+        finishHistoryEntry();
+        saveCurrentGame();
+    };
+    // The program ends whatever the disk says: a failed save at close is not reported.
+    c.closing = [this] {
+        finishHistoryEntry();
+        saveCurrentGame();
+    };
+}
+
+// ---- start-up ------------------------------------------------------------------------------
+
+void GameSession::start()
+{
+    const FileCheck check = file_.checkFile();
+    history_ = store_->readHistory();
+
+    // The window has started a new game on machine 0; the saved current game overwrites what it holds.
+    applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));
+
+    if (check.outcome != FileCheck::Outcome::Fine) {
+        std::string text = "The saved games file could not be read and was kept aside as \"" +
+                           check.setAsidePath.filename().string() + "\". ";
+        text += check.outcome == FileCheck::Outcome::RestoredFromBackup
+                    ? "Your games were restored from the last good copy."
+                    : "There was no earlier copy, so a new game has started.";
+        tell(kTitle, text);
+    }
+
+    if (const std::optional<SpinRecord> pending = store_->pendingSpin()) {
+        SlotMachine& machine = window_.machine();
+        beginHistoryEntry(*pending);
+        const Money paid = machine.completeRecordedSpin(*pending);
+        window_.showLoadedMachine(machine.state().currentMachine);
+        std::string text = "The game ended while the reels were turning. That spin has been completed: ";
+        text += paid > Money() ? "it paid $" + paid.toString() + "." : "it did not win.";
+        tell(kTitle, text);
+    }
+}
+
+// ---- saving and loading --------------------------------------------------------------------
+
+SavedGame GameSession::snapshot(const std::string& name) const
+{
+    return snapshotGame(window_.machine().state(), name, window_.speedEntry(), window_.digitEntry(),
+                        window_.bannerEntry());
+}
+
+void GameSession::applyLoaded(const SavedGame& game)
+{
+    SlotMachine& machine = window_.machine();
+    gameName_ = game.gameName.empty() ? gameName_ : game.gameName;
+    applyLoadedGame(game, machine.state());
+    window_.chooseBetAmount(game.coins);
+    window_.chooseDigitColor(game.digitColor);
+    window_.chooseSpinSpeed(game.speed);
+    window_.chooseBanner(game.bannerOn);
+    const int loaded = machine.state().currentMachine;
+    machine.setupLoadedMachine(loaded);
+    window_.showLoadedMachine(loaded);
+    window_.refreshFace();
+}
+
+bool GameSession::saveCurrentGame()
+{
+    const std::string banner = window_.bannerText();
+    const bool ok = store_->SaveGame(GameStore::kCurrentGameSlot, snapshot("Current Game"), &banner, &history_);
+    reportFileTrouble();
+    return ok;
+}
+
+void GameSession::loadSlot(int slot)
+{
+    if (slot < 0 || slot >= GameStore::kSlotCount) return;
+    applyLoaded(store_->LoadGame(slot, snapshot(gameName_)));
+    history_ = GameHistory();
+    saveCurrentGame();
+}
+
+bool GameSession::saveSlot(int slot, const std::string& name)
+{
+    if (slot < 0 || slot >= GameStore::kSlotCount || name.find_first_not_of(' ') == std::string::npos) return false;
+    if (store_->SaveGame(slot, snapshot(name), nullptr)) {
+        reportFileTrouble();
+        return true;
+    }
+    tell("Save Failed", "The game could not be saved to \"" + file_.path().string() +
+                            "\". Check that the folder exists and can be written, then save again.");
+    return false;
+}
+
+void GameSession::changeBannerText(const std::string& text)
+{
+    window_.setBannerText(text);
+    saveCurrentGame();
+}
+
+void GameSession::reportFileTrouble()
+{
+    const FileCheck check = file_.takeLastCheck();
+    if (check.outcome == FileCheck::Outcome::Fine) return;
+    tell(kTitle, "The saved games file had been damaged and was kept aside as \"" +
+                     check.setAsidePath.filename().string() + "\"; it has been written anew.");
+}
+
+void GameSession::tell(const std::string& title, const std::string& text)
+{
+    if (messages_) {
+        messages_->showExclamation(title, text);
+        return;
+    }
+    // Shown once the event loop runs, so that a message at start-up comes over the shown window.
+    SlotsWindow* window = &window_;
+    QTimer::singleShot(0, window, [window, title, text] {
+        QMessageBox::information(window, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
+    });
+}
+
+// ---- the game recall -----------------------------------------------------------------------
+
+void GameSession::spinStarting(const SpinRecord& spin)
+{
+    finishHistoryEntry(); // the previous free spin of a sequence is over
+    beginHistoryEntry(spin);
+    store_->recordSpinStart(snapshot("Current Game"), spin);
+    reportFileTrouble();
+}
+
+void GameSession::beginHistoryEntry(const SpinRecord& spin)
+{
+    const GameState& state = window_.machine().state();
+    // The strips the spin ran on: a free spin of the treasure machine has the third reel without its chest.
+    const ReelSet reels = buildReelSet(spin.machine, spin.freeSpin && spin.freeSpinCount > 0);
+    HistoryEntry entry;
+    entry.machine = reels.machine;
+    entry.bet = spin.stake;
+    entry.freeSpin = spin.freeSpin;
+    for (int r = 0; r < 3; ++r) {
+        entry.stops[static_cast<std::size_t>(r)] = spin.stops[r];
+        entry.symbols[static_cast<std::size_t>(r)] = reels.symbolAt(r, spin.stops[r]);
+    }
+    // The stake of a paid spin is already charged: the balance before it includes it.
+    entry.creditsBefore = state.credits + (spin.freeSpin ? Money() : Money::fromCredits(spin.stake));
+    running_ = entry;
+    paidBefore_ = state.machinePaid();
+}
+
+void GameSession::finishHistoryEntry()
+{
+    if (!running_) return;
+    const GameState& state = window_.machine().state();
+    HistoryEntry entry = *running_;
+    running_.reset();
+    entry.combo = matchCombination(entry.machine, entry.symbols[0], entry.symbols[1], entry.symbols[2]);
+    const PayTable table = buildReelSet(entry.machine, false).payTable;
+    const int multiplier = entry.combo >= 0 ? table[static_cast<std::size_t>(entry.combo)] : 0;
+    entry.win = Money::fromCredits(static_cast<std::int64_t>(entry.bet) * multiplier);
+    const Money paid = state.machinePaid() - paidBefore_;
+    entry.poolWon = paid > entry.win ? paid - entry.win : Money();
+    entry.creditsAfter = state.credits;
+    history_.add(entry);
+}
+
+// ---- dialogs -------------------------------------------------------------------------------
+
+void GameSession::openLoad()
+{
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, store_->listSlots(), &window_);
+    dialog.exec();
+    if (dialog.selectedLoadSlot() >= 0) loadSlot(dialog.selectedLoadSlot());
+}
+
+void GameSession::openSave()
+{
+    LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, store_->listSlots(), &window_);
+    dialog.exec();
+    if (dialog.selectedSaveSlot() >= 0) saveSlot(dialog.selectedSaveSlot(), dialog.savedName());
+}
+
+void GameSession::openAbout()
+{
+    AboutDialog dialog(QString::fromStdString(window_.machine().machineInfo().machineName), window_.windowIcon(),
+                       &window_);
+    dialog.exec();
+}
+
+void GameSession::openBannerText()
+{
+    CustomBannerDialog dialog(window_.bannerText(), &window_);
+    if (dialog.exec() == QDialog::Accepted) changeBannerText(dialog.bannerText());
+}
+
+void GameSession::openManual()
+{
+    if (!help_) help_ = std::make_unique<HelpWindow>(assetDir_ + QStringLiteral("/manual.html"));
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void GameSession::openOdds()
+{
+    const GameState& state = window_.machine().state();
+    MachineOddsDialog dialog(state.currentMachine, state.betEntry, payoffPercentage(state), assetDir_, &window_);
+    dialog.exec();
+}
+
+void GameSession::openHistory()
+{
+    std::vector<HistoryRow> rows;
+    const auto& entries = history_.entries(); // newest first
+    for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+        const HistoryEntry& e = *it;
+        HistoryRow row;
+        row.machine = e.machine;
+        row.machineName = machineMenuCaption(e.machine);
+        row.symbols = e.symbols;
+        row.bet = e.bet;
+        if (e.combo >= 0 && isValidMachine(e.machine)) row.combination = kComboNames[e.machine][e.combo];
+        row.win = e.win.toString();
+        row.poolWon = e.poolWon > Money() ? e.poolWon.toString() : std::string();
+        row.freeSpin = e.freeSpin;
+        row.creditsBefore = e.creditsBefore.toString();
+        row.creditsAfter = e.creditsAfter.toString();
+        rows.push_back(row);
+    }
+    const QString dir = assetDir_;
+    GameHistoryDialog dialog(rows, [dir](int machine) {
+        MachineInfo info;
+        SelectMachine(machine, info);
+        return QImage(dir + QStringLiteral("/") + QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP"));
+    }, &window_);
+    dialog.exec();
+}

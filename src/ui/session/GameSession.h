@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "GameHistory.h"
+#include "SavedGame.h"
+#include "SpinRecord.h"
+
+class GameStore;
+class HelpWindow;
+class MessageSink;
+class ProfileFile;
+class SlotsWindow;
+
+// The game as the player keeps it between runs: restores the current game at start (completing a spin
+// that a crash interrupted), records every spin before its reels turn, saves whenever play is idle and
+// at close, keeps the last ten spins, and runs the Load, Save, About, Banner Text, Manual, Machine Odds
+// and Game History commands of the window.
+class GameSession {
+public:
+    // messages: where the session tells the player things; null shows message boxes on the window.
+    GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages = nullptr);
+    ~GameSession();
+
+    // Program start, after the window has set up its new game: restores "Current Game".
+    void start();
+
+    // The flows behind the dialogs, for a chosen slot.
+    void loadSlot(int slot);
+    // False (after telling the player) when the file could not be written.
+    bool saveSlot(int slot, const std::string& name);
+    void changeBannerText(const std::string& text);
+    // Saves the current game with the banner and the history; false when the file could not be written.
+    bool saveCurrentGame();
+
+    const GameHistory& history() const { return history_; }
+
+private:
+    void wireCommands();
+    SavedGame snapshot(const std::string& name) const;
+    void applyLoaded(const SavedGame& game);
+    void spinStarting(const SpinRecord& spin);
+    void beginHistoryEntry(const SpinRecord& spin);
+    void finishHistoryEntry();
+    void tell(const std::string& title, const std::string& text);
+    void reportFileTrouble();
+
+    void openLoad();
+    void openSave();
+    void openAbout();
+    void openBannerText();
+    void openManual();
+    void openOdds();
+    void openHistory();
+
+    SlotsWindow& window_;
+    ProfileFile& file_;
+    std::unique_ptr<GameStore> store_;
+    QString assetDir_;
+    MessageSink* messages_;
+    std::string gameName_ = "Current Game";
+    GameHistory history_;
+    // The spin whose reels are turning, until it is scored and paid.
+    std::optional<HistoryEntry> running_;
+    Money paidBefore_;
+    std::unique_ptr<HelpWindow> help_;
+};
