@@ -62,8 +62,8 @@ void counterBand(QPainter& p) {
   rule(p, 8, 344, 47);
   rule(p, 8, 344, 77);
   // Recessed frames around the credit and wager counters.
-  bevel(p, QRect(86, 49, 122, 27), 2, false);
-  bevel(p, QRect(262, 49, 75, 27), 2, false);
+  bevel(p, QRect(87, 50, 120, 25), 2, false);
+  bevel(p, QRect(263, 50, 72, 25), 2, false);
 }
 
 void reelFrame(QPainter& p) {

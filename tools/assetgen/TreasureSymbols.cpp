@@ -239,7 +239,7 @@ void TreasureSymbols::drawChest(QPainter& p) {
   Shade::sparkle(p, QPointF(9, 11), 4, QColor(255, 250, 200));
 }
 
-void TreasureSymbols::drawAnchor(QPainter& p) {
+void TreasureSymbols::drawAnchor(QPainter& p, bool light) {
   QPainterPath lines;
   lines.moveTo(32, 15);
   lines.lineTo(32, 55);
@@ -257,7 +257,8 @@ void TreasureSymbols::drawAnchor(QPainter& p) {
   shape = shape.united(poly({{59, 41}, {53, 31}, {47.5, 42}}));
   shape = shape.united(circle(QPointF(19, 21), 3.4)).united(circle(QPointF(45, 21), 3.4));
   shape.setFillRule(Qt::WindingFill);
-  Shade::fill(p, shape.simplified(), QColor(170, 200, 240), QColor(30, 55, 110), 1.7, QColor(5, 15, 40));
+  if (light) Shade::fill(p, shape.simplified(), QColor(240, 248, 255), QColor(120, 160, 220), 1.7, QColor(5, 15, 40));
+  else Shade::fill(p, shape.simplified(), QColor(170, 200, 240), QColor(30, 55, 110), 1.7, QColor(5, 15, 40));
 }
 
 void TreasureSymbols::drawSymbol(QPainter& p, int symbol) const {
@@ -280,13 +281,13 @@ void TreasureSymbols::drawLegendCell(QPainter& p, int cell) const {
   if (cell == 6) {
     // "Anchor or jolly roger": both, side by side.
     p.save();
-    p.translate(-3, 10);
-    p.scale(0.62, 0.62);
-    drawAnchor(p);
+    p.translate(-4, 6);
+    p.scale(0.72, 0.72);
+    drawAnchor(p, true);
     p.restore();
     p.save();
-    p.translate(27, 6);
-    p.scale(0.6, 0.6);
+    p.translate(25, 3);
+    p.scale(0.64, 0.64);
     drawFlag(p);
     p.restore();
     return;

@@ -27,5 +27,6 @@ private:
   static void drawMap(QPainter& p);
   static void drawCompass(QPainter& p);
   static void drawChest(QPainter& p);
-  static void drawAnchor(QPainter& p);
+  // The light version reads on the dark pay-table panel.
+  static void drawAnchor(QPainter& p, bool light = false);
 };
