@@ -75,7 +75,7 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
        "the third coin pulls the lever by itself.</li>\n"
        "<li>Spin with fewer coins by clicking the reels or pressing <span class=\"key\">Enter</span>. Spinning "
        "without inserting new coins plays your last bet again.</li>\n"
-       "<li>When the reels stop, the symbols under the red pay line are scored. A win lights its row in "
+       "<li>When the reels stop, the symbols under the red pay line are scored. A win shows its amount on its row of "
        "the <b>Payoffs</b> table and is counted into your credits one by one.</li>\n</ol>\n"
        "<p>Every payout is the number of credits you wagered times the combination's multiplier. The "
        "Payoffs table always shows what each combination pays for the coins currently inserted, and it is "
