@@ -19,11 +19,14 @@
 namespace {
 constexpr const char* kTitle = "Quintel Slots 95";
 
+// Combination names as the manual and the pay tables name them.
 const char* const kComboNames[3][8] = {
-    {"Three Q's", "Three 1's", "Three 2's", "Three 3's", "Three 4's", "Three cherries", "Two cherries", "One cherry"},
-    {"Three red 7's", "Three 1's", "Three 2's", "Three 3's", "Any three 7's", "Three double bars", "Three bars",
-     "Any three bars"},
-    {"Three crowns", "Three 1's", "Three 2's", "Three 3's", "Three 4's", "Three 5's", "Three anchors", "Treasure chest"},
+    {"Three Q medallions", "Three bells", "Three plums", "Three oranges", "Three watermelons", "Three cherries",
+     "Two cherries", "One cherry"},
+    {"Three red sevens", "Three blue sevens", "Three white sevens", "Three gold sevens", "Any three sevens",
+     "Three double bars", "Three single bars", "Any three bars"},
+    {"Three Jolly Rogers", "Three diamonds", "Three rubies", "Three gold coins", "Three treasure maps",
+     "Three compasses", "Three anchors", "Treasure chest: free spins"},
 };
 }
 
@@ -53,7 +56,7 @@ void GameSession::wireCommands()
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
     c.playIdle = [this] {
         finishHistoryEntry();
-        saveCurrentGame();
+        if (!restoring_) saveCurrentGame();
     };
     // The program ends whatever the disk says: a failed save at close is not reported.
     c.closing = [this] {
@@ -68,9 +71,11 @@ void GameSession::start()
 {
     const FileCheck check = file_.checkFile();
     history_ = store_->readHistory();
+    const std::optional<SpinRecord> pending = store_->pendingSpin();
 
     // The window has started a new game on machine 0; the saved current game overwrites what it holds.
     applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));
+    window_.setBannerText(store_->readBannerText(window_.machine().machineInfo().machineName));
 
     if (check.outcome != FileCheck::Outcome::Fine) {
         std::string text = "The saved games file could not be read and was kept aside as \"" +
@@ -81,7 +86,7 @@ void GameSession::start()
         tell(kTitle, text);
     }
 
-    if (const std::optional<SpinRecord> pending = store_->pendingSpin()) {
+    if (pending) {
         SlotMachine& machine = window_.machine();
         beginHistoryEntry(*pending);
         const Money paid = machine.completeRecordedSpin(*pending);
@@ -102,6 +107,8 @@ SavedGame GameSession::snapshot(const std::string& name) const
 
 void GameSession::applyLoaded(const SavedGame& game)
 {
+    // The menu commands below each count as a change of the game: save once, at the end, instead.
+    restoring_ = true;
     SlotMachine& machine = window_.machine();
     gameName_ = game.gameName.empty() ? gameName_ : game.gameName;
     applyLoadedGame(game, machine.state());
@@ -113,6 +120,7 @@ void GameSession::applyLoaded(const SavedGame& game)
     machine.setupLoadedMachine(loaded);
     window_.showLoadedMachine(loaded);
     window_.refreshFace();
+    restoring_ = false;
 }
 
 bool GameSession::saveCurrentGame()

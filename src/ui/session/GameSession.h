@@ -67,4 +67,5 @@ private:
     std::optional<HistoryEntry> running_;
     Money paidBefore_;
     std::unique_ptr<HelpWindow> help_;
+    bool restoring_ = false;
 };

@@ -1,0 +1,233 @@
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "GameSession.h"
+#include "GameStore.h"
+#include "NullMusic.h"
+#include "NullSound.h"
+#include "ProfileFile.h"
+#include "RecordingMessages.h"
+#include "ScriptedRandom.h"
+#include "SlotsWindow.h"
+#include "VirtualClock.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// One run of the program: a window, its session and the profile file, on a virtual clock.
+struct ProgramRun {
+    VirtualClock clock;
+    ScriptedRandom random;
+    NullSound sound;
+    NullMusic music;
+    RecordingMessages messages;
+    ProfileFile file;
+    std::unique_ptr<SlotsWindow> window;
+    std::unique_ptr<GameSession> session;
+
+    explicit ProgramRun(const fs::path& ini) : file(ini)
+    {
+        const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
+        window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        session = std::make_unique<GameSession>(*window, file, assets, &messages);
+        session->start();
+    }
+    ~ProgramRun()
+    {
+        if (window) window->close();
+    }
+    SlotMachine& machine() { return window->machine(); }
+    GameState& state() { return machine().state(); }
+    void coins(int n)
+    {
+        for (int i = 0; i < n; ++i) window->insertCoinAction();
+    }
+};
+
+class SessionTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    fs::path ini() const { return fs::path(dir.path().toStdString()) / "quintel-slots" / "QUINTEL.INI"; }
+    static std::string slurp(const fs::path& p)
+    {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
+} // namespace
+
+TEST_F(SessionTest, TheFirstRunPlaysANewGameWithTheTenDollarBet)
+{
+    ProgramRun run(ini());
+    EXPECT_EQ(run.state().credits, Money::fromCredits(500));
+    EXPECT_EQ(run.window->betEntry(), 0);
+    EXPECT_EQ(run.window->speedEntry(), 1);
+    EXPECT_EQ(run.window->digitEntry(), 2);
+    EXPECT_TRUE(run.messages.shown.empty());
+    EXPECT_EQ(run.window->windowTitle().toStdString(), "Quintel Slots 95");
+}
+
+TEST_F(SessionTest, AGameComesBackToTheCentWithItsChoicesAfterARestart)
+{
+    Money credits, paid;
+    {
+        ProgramRun run(ini());
+        run.machine().ChangeGame(1);
+        run.window->chooseBetAmount(1);
+        run.random.forceStops(9, 9, 9); // three double bars: 7 x 15
+        run.coins(3);
+        run.window->chooseSpinSpeed(3);
+        run.window->chooseDigitColor(5);
+        run.window->chooseBanner(1);
+        run.session->changeBannerText("Good luck, Kim!");
+        run.machine().borrow(3);
+        credits = run.state().credits;
+        paid = run.state().machinePaid();
+        EXPECT_EQ(credits, Money::fromCredits(500 - 15 + 105 + 100));
+    }
+    ProgramRun again(ini());
+    EXPECT_EQ(again.state().currentMachine, 1);
+    EXPECT_EQ(again.state().credits, credits);
+    EXPECT_EQ(again.state().borrowed, Money::fromCredits(600));
+    EXPECT_EQ(again.state().machinePaid(), paid);
+    EXPECT_EQ(again.state().machineWagers(), Money::fromCredits(15));
+    EXPECT_EQ(again.state().machinePool().toString(), "151.50");
+    EXPECT_EQ(again.state().machineSpins(), 1);
+    EXPECT_EQ(again.window->betEntry(), 1);
+    EXPECT_EQ(again.window->speedEntry(), 3);
+    EXPECT_EQ(again.window->digitEntry(), 5);
+    EXPECT_EQ(again.window->bannerEntry(), 1);
+    EXPECT_EQ(again.window->bannerText(), "Good luck, Kim!");
+    EXPECT_EQ(again.window->windowTitle().toStdString(), "Lucky 7 Slots 95");
+    EXPECT_EQ(again.music.name, "QUIN10");
+    EXPECT_EQ(again.state().lastBet, 0);
+}
+
+TEST_F(SessionTest, AKilledSpinIsCompletedWithItsOwnOutcomeExactlyOnce)
+{
+    const fs::path crashed = ini().parent_path() / "crashed.ini";
+    Money finalCredits;
+    int finalSpins = 0;
+    {
+        ProgramRun run(ini());
+        run.random.forceStops(1, 1, 20); // combination 4 on machine 0
+        // Keep a copy of the file as it is while the reels turn: what a crash at that moment leaves.
+        run.clock.at(run.clock.now() + 1500, [&] { fs::copy_file(ini(), crashed); });
+        run.window->chooseBetAmount(2);
+        run.coins(3);
+        finalCredits = run.state().credits;
+        finalSpins = run.state().machineSpins();
+    }
+    ASSERT_TRUE(fs::exists(crashed));
+    ASSERT_NE(slurp(crashed).find("[Spin In Progress]"), std::string::npos);
+    fs::rename(crashed, ini());
+
+    {
+        ProgramRun restarted(ini());
+        EXPECT_EQ(restarted.state().credits, finalCredits);
+        EXPECT_EQ(restarted.state().machineSpins(), finalSpins);
+        ASSERT_EQ(restarted.messages.shown.size(), 1u);
+        EXPECT_NE(restarted.messages.shown[0].text.find("it paid $21.00"), std::string::npos);
+        EXPECT_TRUE(restarted.state().spinEnabled);
+        ASSERT_FALSE(restarted.session->history().entries().empty());
+        EXPECT_EQ(restarted.session->history().entries().front().combo, 4);
+    }
+    EXPECT_EQ(slurp(ini()).find("[Spin In Progress]"), std::string::npos);
+    ProgramRun third(ini());
+    EXPECT_TRUE(third.messages.shown.empty());
+    EXPECT_EQ(third.state().credits, finalCredits);
+}
+
+TEST_F(SessionTest, TheLastTenSpinsAreRecalledNewestFirstAfterARestart)
+{
+    {
+        ProgramRun run(ini());
+        run.window->chooseBetAmount(2);
+        for (int i = 0; i < 11; ++i) run.random.forceStops(0, 0, 0); // losing lines: 6, 5, 6
+        run.random.forceStops(1, 2, 9);                             // the top award
+        run.coins(3);
+        for (int i = 0; i < 11; ++i) run.window->spinAction();
+        EXPECT_EQ(run.state().machineSpins(), 12);
+    }
+    ProgramRun again(ini());
+    const auto& entries = again.session->history().entries();
+    ASSERT_EQ(entries.size(), 10u);
+    const HistoryEntry& top = entries.front();
+    EXPECT_EQ(top.combo, 0);
+    EXPECT_EQ(top.stops, (std::array<int, 3>{1, 2, 9}));
+    EXPECT_EQ(top.symbols, (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(top.win, Money::fromCredits(300));
+    EXPECT_EQ(top.poolWon.toString(), "153.60"); // 150 + 0.30 for each of 12 spins
+    EXPECT_EQ(top.creditsAfter - top.creditsBefore, Money::fromCents(300'00 + 153'60 - 3'00));
+    EXPECT_EQ(entries[1].combo, -1);
+    EXPECT_EQ(entries[1].creditsAfter, top.creditsBefore);
+    EXPECT_EQ(entries.back().bet, 3);
+}
+
+TEST_F(SessionTest, SaveAndLoadSlotsAndAnAbsentSlot)
+{
+    ProgramRun run(ini());
+    run.window->chooseBetAmount(2);
+    run.random.forceStops(0, 0, 0);
+    run.coins(3);
+    EXPECT_TRUE(run.session->saveSlot(3, "  Friday night  "));
+    const auto names = GameStore(run.file).listSlots();
+    ASSERT_TRUE(names[3].has_value());
+    EXPECT_EQ(*names[3], "Friday night");
+    EXPECT_FALSE(run.session->saveSlot(4, "    ")); // blank names save nothing
+    EXPECT_FALSE(GameStore(run.file).listSlots()[4].has_value());
+
+    run.machine().borrow(0);
+    run.machine().ChangeGame(2);
+    run.session->loadSlot(3);
+    EXPECT_EQ(run.state().currentMachine, 0);
+    EXPECT_EQ(run.state().credits, Money::fromCredits(497));
+    EXPECT_EQ(run.window->betEntry(), 2);
+    EXPECT_EQ(run.window->windowTitle().toStdString(), "Quintel Slots 95");
+
+    // A slot never saved: machine 0, the balances kept, the default choices.
+    run.machine().borrow(4);
+    run.session->loadSlot(2);
+    EXPECT_EQ(run.state().credits, Money::fromCredits(547));
+    EXPECT_EQ(run.window->betEntry(), 0);
+    EXPECT_EQ(run.window->speedEntry(), 1);
+    EXPECT_EQ(run.window->digitEntry(), 2);
+}
+
+TEST_F(SessionTest, ASaveThatCannotBeWrittenIsReportedAndPlayGoesOn)
+{
+    // The profile's folder is a plain file: nothing can be written below it.
+    const fs::path blocker = fs::path(dir.path().toStdString()) / "blocked";
+    std::ofstream(blocker) << "not a folder";
+    ProgramRun run(blocker / "QUINTEL.INI");
+    EXPECT_FALSE(run.session->saveSlot(0, "Mine"));
+    ASSERT_EQ(run.messages.shown.size(), 1u);
+    EXPECT_EQ(run.messages.shown[0].title, "Save Failed");
+    run.window->chooseBetAmount(2);
+    run.random.forceStops(0, 0, 0);
+    run.coins(3);
+    EXPECT_EQ(run.state().machineSpins(), 1);
+}
+
+TEST_F(SessionTest, ADamagedFileIsKeptAsideAndTheLastGoodCopyUsed)
+{
+    {
+        ProgramRun run(ini());
+        run.machine().borrow(0);
+        run.machine().borrow(0); // two saves: the second keeps the first as the backup
+    }
+    std::ofstream(ini(), std::ios::binary | std::ios::trunc) << std::string("\0\0\x01garbage\0", 11);
+    ProgramRun again(ini());
+    ASSERT_EQ(again.messages.shown.size(), 1u);
+    EXPECT_NE(again.messages.shown[0].text.find("restored from the last good copy"), std::string::npos);
+    EXPECT_GE(again.state().credits, Money::fromCredits(1500));
+    bool keptAside = false;
+    for (const auto& e : fs::directory_iterator(ini().parent_path()))
+        keptAside |= e.path().filename().string().rfind("QUINTEL.INI.damaged-", 0) == 0;
+    EXPECT_TRUE(keptAside);
+}
