@@ -60,7 +60,7 @@ start_game() {
     local box
     box=$(xdotool search --onlyvisible --name 'Quintel Slots 95' 2>/dev/null | grep -v "^$win$" | head -n1)
     [ -n "$box" ] || break
-    xdotool key --window "$box" Return; sleep 0.2
+    xdotool key --window "$box" Return 2>/dev/null; sleep 0.2
   done
 }
 
