@@ -15,6 +15,7 @@ done
 for t in Xvfb xdotool; do command -v $t >/dev/null || { echo "missing $t" >&2; exit 2; }; done
 [ -x "$game" ] || { echo "no game at $game" >&2; exit 2; }
 RANDOM=$seed
+unset QT_QPA_PLATFORM # the game runs on its own X server here
 
 work=${keep:-$(mktemp -d)}
 mkdir -p "$work"
