@@ -15,5 +15,5 @@ for f in $engine; do sources="$sources $root/src/engine/$f"; done
 for f in "$root"/src/persist/*.cpp; do sources="$sources $f"; done
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -I"$root/src/persist" -I"$root/src/engine" $sources "$here/ProfileFuzzer.cpp" -o "$out/profile-fuzzer"
-exec "$out/profile-fuzzer" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=1024 -max_len=4096 \
+exec "$out/profile-fuzzer" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=1024 -max_len=4096 -artifact_prefix="$out/" \
   -dict="$here/profile.dict" "$@" "$out/corpus" "$here/corpus"
