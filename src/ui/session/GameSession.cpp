@@ -61,6 +61,7 @@ void GameSession::wireCommands()
     // The program ends whatever the disk says: a failed save at close is not reported.
     c.closing = [this] {
         finishHistoryEntry();
+        bannerKept_ = true; // the close keeps the banner as it is shown, welcome text or not
         saveCurrentGame();
     };
 }
@@ -72,6 +73,7 @@ void GameSession::start()
     const FileCheck check = file_.checkFile();
     history_ = store_->readHistory();
     const std::optional<SpinRecord> pending = store_->pendingSpin();
+    bannerKept_ = file_.find("Settings", "BannerText").has_value();
 
     // The window has started a new game on machine 0; the saved current game overwrites what it holds.
     applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));
@@ -125,8 +127,10 @@ void GameSession::applyLoaded(const SavedGame& game)
 
 bool GameSession::saveCurrentGame()
 {
+    // Until the player sets a banner or the program closes, the welcome text follows the machine in play.
     const std::string banner = window_.bannerText();
-    const bool ok = store_->SaveGame(GameStore::kCurrentGameSlot, snapshot("Current Game"), &banner, &history_);
+    const bool ok = store_->SaveGame(GameStore::kCurrentGameSlot, snapshot("Current Game"),
+                                     bannerKept_ ? &banner : nullptr, &history_);
     reportFileTrouble();
     return ok;
 }
@@ -153,6 +157,7 @@ bool GameSession::saveSlot(int slot, const std::string& name)
 
 void GameSession::changeBannerText(const std::string& text)
 {
+    bannerKept_ = true;
     window_.setBannerText(text);
     saveCurrentGame();
 }

@@ -68,4 +68,5 @@ private:
     Money paidBefore_;
     std::unique_ptr<HelpWindow> help_;
     bool restoring_ = false;
+    bool bannerKept_ = false; // the file holds a banner text of its own
 };

@@ -70,6 +70,12 @@ TEST_F(SessionTest, TheFirstRunPlaysANewGameWithTheTenDollarBet)
     EXPECT_EQ(run.window->digitEntry(), 2);
     EXPECT_TRUE(run.messages.shown.empty());
     EXPECT_EQ(run.window->windowTitle().toStdString(), "Quintel Slots 95");
+
+    // Saving after a spin does not fix the welcome banner to this machine: a change of machine greets anew.
+    run.random.forceStops(0, 0, 0);
+    run.coins(3);
+    run.machine().ChangeGame(2);
+    EXPECT_EQ(run.window->bannerText(), "BannerText               Welcome to Treasure Chest Slots!");
 }
 
 TEST_F(SessionTest, AGameComesBackToTheCentWithItsChoicesAfterARestart)
