@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -211,6 +212,19 @@ TEST(ProfileFile, ADirectoryInPlaceOfTheFileReadsAsMissingAndIsNotReplaced)
     EXPECT_EQ(file.getString("A", "K", "d", 5), "d");
     EXPECT_FALSE(file.writeString("A", "K", "1"));
     EXPECT_TRUE(fs::is_directory(dir / "QUINTEL.INI"));
+}
+
+// A named pipe in place of the file would block a plain open for reading until someone writes.
+TEST(ProfileFile, ANamedPipeInPlaceOfTheFileNeitherBlocksNorIsReplaced)
+{
+    TempDir dir;
+    const fs::path path = dir / "QUINTEL.INI";
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    ProfileFile file(path);
+    EXPECT_EQ(file.getString("A", "K", "d", 5), "d");
+    EXPECT_FALSE(file.writeString("A", "K", "1"));
+    EXPECT_EQ(file.checkFile().outcome, FileCheck::Outcome::Fine);
+    EXPECT_TRUE(fs::is_fifo(path));
 }
 
 } // namespace
