@@ -47,6 +47,8 @@ int main(int argc, char* argv[])
     GameSession session(window, profile, assetDir);
     session.start();
     SignalBridge signalBridge([&window] { window.close(); });
+    // Closing the game window ends the program, also when the manual or a dialog is still open.
+    QObject::connect(&window, &SlotsWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     window.show();
     if (QScreen* screen = window.screen()) {

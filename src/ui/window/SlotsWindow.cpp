@@ -349,6 +349,9 @@ void SlotsWindow::closeEvent(QCloseEvent* event)
         musicTimer_.stop();
         ports_.music.closeAll();
         if (commands_.closing) commands_.closing();
+        event->accept();
+        emit closed();
+        return;
     }
     event->accept();
 }

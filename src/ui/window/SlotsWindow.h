@@ -71,6 +71,10 @@ public:
     void lampFlashStep();
     bool lampFlashing() const { return flashTimer_.isActive(); }
 
+signals:
+    // The window has run its close sequence: the program ends (other windows, e.g. the manual, go too).
+    void closed();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
