@@ -45,23 +45,22 @@ SlotMachine::SlotMachine(const SlotMachinePorts& ports)
 void SlotMachine::NewGame(int machine)
 {
     if (!isValidMachine(machine) || !state_.spinEnabled) return;
-    ports_.hooks.stopMusic();
     state_.totalWagers[static_cast<std::size_t>(machine)] = Money();
     state_.totalPaid[static_cast<std::size_t>(machine)] = Money();
-    SelectMachine(machine, info_);
-    state_.currentMachine = machine;
-    ports_.hooks.setMusicMachine(machine);
-    ports_.hooks.checkGamesEntry(machine);
-    prepareMachine();
-    ports_.hooks.setCaption(info_.machineName + " 95");
-    ports_.view.refresh();
+    startMachine(machine);
 }
 
 void SlotMachine::ChangeGame(int machine)
 {
     if (!isValidMachine(machine) || !state_.spinEnabled) return;
-    ports_.hooks.stopMusic();
     state_.keepCredits = true;
+    startMachine(machine);
+    ports_.hooks.playIdle();
+}
+
+void SlotMachine::startMachine(int machine)
+{
+    ports_.hooks.stopMusic();
     SelectMachine(machine, info_);
     state_.currentMachine = machine;
     ports_.hooks.setMusicMachine(machine);
@@ -69,7 +68,6 @@ void SlotMachine::ChangeGame(int machine)
     prepareMachine();
     ports_.hooks.setCaption(info_.machineName + " 95");
     ports_.view.refresh();
-    ports_.hooks.playIdle();
 }
 
 void SlotMachine::prepareMachine()

@@ -84,6 +84,8 @@ public:
     Money completeRecordedSpin(const SpinRecord& spin);
 
 private:
+    // The steps New Game and Change Game share, once the totals are cleared or kept.
+    void startMachine(int machine);
     void prepareMachine();
     void charge(int credits);
     void runCycle(bool freeSpin);
