@@ -26,7 +26,9 @@ void QtEventClock::waitUntil(std::uint32_t deadline, bool handleEvents)
             timer.setSingleShot(true);
             timer.setTimerType(Qt::PreciseTimer);
             QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-            timer.start(static_cast<int>(deadline - now()));
+            // The tick may pass the deadline between the check and here: never start a negative (or huge) wait.
+            const std::int32_t remaining = static_cast<std::int32_t>(deadline - now());
+            timer.start(remaining > 0 ? remaining : 0);
             loop.exec();
         }
         return;
