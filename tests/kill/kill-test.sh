@@ -29,7 +29,12 @@ cleanup() { [ -n "$gpid" ] && kill -KILL "$gpid" 2>/dev/null; kill "$xpid" 2>/de
 trap cleanup EXIT
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
-fail() { echo "FAIL: $*"; [ -f "$ini" ] && cat "$ini"; exit 1; }
+fail() {
+  echo "FAIL: $*"
+  [ -f "$ini" ] && cat "$ini"
+  echo "--- game output (last 30 lines)"; tail -n 30 "$work/game.log" 2>/dev/null
+  exit 1
+}
 
 # value KEY: a key of [Current Game]
 value() {
