@@ -22,7 +22,7 @@ mkdir -p "$work"
 cfg=$work/config
 ini=$cfg/quintel-slots/QUINTEL.INI
 d=120; while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d+1)); done
-Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 & xpid=$!
 export DISPLAY=":$d"
 gpid=""
 cleanup() { [ -n "$gpid" ] && kill -KILL "$gpid" 2>/dev/null; kill "$xpid" 2>/dev/null; [ -n "$keep" ] || rm -rf "$work"; }
@@ -33,6 +33,7 @@ fail() {
   echo "FAIL: $*"
   [ -f "$ini" ] && cat "$ini"
   echo "--- game output (last 30 lines)"; tail -n 30 "$work/game.log" 2>/dev/null
+  kill -0 "$xpid" 2>/dev/null || echo "--- the X server has exited:"; tail -n 20 "$work/xvfb.log" 2>/dev/null
   exit 1
 }
 
