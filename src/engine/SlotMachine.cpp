@@ -48,6 +48,7 @@ void SlotMachine::NewGame(int machine)
     state_.totalWagers[static_cast<std::size_t>(machine)] = Money();
     state_.totalPaid[static_cast<std::size_t>(machine)] = Money();
     startMachine(machine);
+    ports_.hooks.playIdle();
 }
 
 void SlotMachine::ChangeGame(int machine)

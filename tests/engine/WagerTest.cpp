@@ -126,6 +126,7 @@ TEST(Wagers, StakesFeedThePoolByATenthInExactCents)
 TEST(Borrowing, AddsToCreditsAndBorrowedAlike)
 {
     EngineRig rig(0);
+    const int idles = rig.hooks.idles;
     rig.machine.borrow(4);
     rig.machine.borrow(4);
     EXPECT_EQ(rig.state().credits, Money::fromCredits(600));
@@ -134,7 +135,7 @@ TEST(Borrowing, AddsToCreditsAndBorrowedAlike)
     EXPECT_EQ(rig.state().credits, Money::fromCredits(1600));
     rig.machine.borrow(9); // no such entry
     EXPECT_EQ(rig.state().credits, Money::fromCredits(1600));
-    EXPECT_EQ(rig.hooks.idles, 3);
+    EXPECT_EQ(rig.hooks.idles - idles, 3); // each borrow is saved
 }
 
 TEST(AutoSpin, RepeatsLosingSpinsUntilTheBetIsRefused)
@@ -232,7 +233,9 @@ TEST(GameFlows, NewGameResetsTheMachineAndChangeGameKeepsTheBankroll)
     rig.machine.borrow(0);
     const Money pool0 = rig.state().bonusPool[0];
 
+    const int idles = rig.hooks.idles;
     rig.machine.NewGame(1);
+    EXPECT_EQ(rig.hooks.idles, idles + 1); // a new game is saved at once
     EXPECT_EQ(rig.state().currentMachine, 1);
     EXPECT_EQ(rig.state().credits, Money::fromCredits(500));
     EXPECT_EQ(rig.state().borrowed, Money::fromCredits(500));
