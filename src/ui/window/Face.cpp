@@ -242,16 +242,19 @@ QRect Face::drawLamp(int picture)
 
 QRect Face::drawFreeSpinLabel(bool shown)
 {
+    // The label is a transparent caption over the face (and over the lever): it is painted on top of the
+    // surface by paintOverlay, never into it, so hiding it needs no erasing.
     freeSpinLabel_ = shown;
-    const QRect area(356, 136, 97, 89);
-    QPainter p(&surface_);
-    p.fillRect(area, Palette::color(14));
-    if (shown) {
-        p.setFont(Fonts::face(13.5, true));
-        p.setPen(QColor(0, 0, 255));
-        p.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, QStringLiteral("Spin 'til You Win!"));
-    }
-    return area;
+    return QRect(356, 136, 97, 89);
+}
+
+void Face::paintOverlay(QPainter& p) const
+{
+    if (!freeSpinLabel_) return;
+    p.setFont(Fonts::face(13.5, true));
+    p.setPen(QColor(0, 0, 255));
+    p.drawText(QRect(356, 136, 97, 89), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+               QStringLiteral("Spin 'til You Win!"));
 }
 
 QImage Face::bannerPatch() const
@@ -322,8 +325,7 @@ void Face::paintAll(BannerStrip* banner)
     drawPayoffTable(0, 7, machine_.state().wager);
     drawLever(0, SlotMachine::kLeverX, SlotMachine::kLeverTop, 226);
     drawStatistics();
-    // The lamp and the free-spin label lie over the face.
+    // The lamp lies over the face.
     drawLamp(lamp_);
-    if (freeSpinLabel_) drawFreeSpinLabel(true);
     if (banner && banner->rendered()) drawBanner(*banner);
 }

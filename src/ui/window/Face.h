@@ -43,6 +43,9 @@ public:
     QRect drawStatistics();
     QRect drawLamp(int picture);
     QRect drawFreeSpinLabel(bool shown);
+    // What lies over the surface: the free-spin label while it is shown. Logical coordinates.
+    void paintOverlay(QPainter& p) const;
+    bool freeSpinLabelShown() const { return freeSpinLabel_; }
     QRect drawBanner(BannerStrip& banner);
     QRect eraseBanner();
 

@@ -24,6 +24,7 @@ void FaceWidget::paintEvent(QPaintEvent* event)
     const QRect r = event->rect();
     const qreal s = face_.pixelRatio();
     p.drawImage(QRectF(r), face_.surface(), QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
+    face_.paintOverlay(p);
 }
 
 int FaceWidget::zoneAt(const QPoint& pos) const

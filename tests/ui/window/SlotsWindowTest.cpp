@@ -343,6 +343,37 @@ TEST_F(WindowTest, FullSpinRestsOnThePlannedStops)
     EXPECT_TRUE(action("mnuAuto")->isEnabled());
 }
 
+TEST_F(WindowTest, TheFreeSpinLabelLiesOverTheLeverWithoutErasingIt)
+{
+    action("mnuGames2")->trigger();
+    window->chooseBetAmount(2);
+    random.forceStops(11, 0, 0); // a chest on reel 1 starts free spins
+    random.forceStops(0, 0, 0);  // the first free spin wins
+    int blue = -1, dark = -1;
+    bool surfaceUntouched = false;
+    // Inside the one-second pause that follows the first spin (about 2.7 s at "Fast").
+    clock.at(clock.now() + 3200, [&] {
+        const QImage shot = window->centralWidget()->grab().toImage().scaled(Face::kWidth, Face::kHeight);
+        const QRect label(356, 136, 97, 89);
+        blue = dark = 0;
+        for (int y = label.top(); y <= label.bottom(); ++y)
+            for (int x = label.left(); x <= label.right(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                blue += c.blue() > 200 && c.red() < 60 && c.green() < 60;
+                dark += c.red() < 50 && c.green() < 50 && c.blue() < 50;
+            }
+        // The surface itself still holds the lever at rest where the label lies.
+        surfaceUntouched = window->face().freeSpinLabelShown() &&
+                           sameBlock(face(), 356, 136, window->graphics().handle(0), 356 - 345, 136 - 128, 90, 89, nullptr);
+    });
+    for (int i = 0; i < 3; ++i) window->insertCoinAction();
+    EXPECT_GT(blue, 50);  // the caption is shown
+    EXPECT_GT(dark, 200); // and the black knob of the lever still shows through around it
+    EXPECT_TRUE(surfaceUntouched);
+    EXPECT_FALSE(window->face().freeSpinLabelShown());
+    EXPECT_EQ(window->machine().state().machineSpins(), 2);
+}
+
 TEST_F(WindowTest, ClosingDuringASpinFinishesAndPaysItFirst)
 {
     const auto stops = winningStops();
