@@ -51,13 +51,23 @@ value() {
 cents() { awk -v v="$1" 'BEGIN { if (v == "") v = 0; printf "%.0f\n", v * 100 }'; }
 
 start_game() {
-  env XDG_CONFIG_HOME="$cfg" SDL_AUDIODRIVER=dummy "$game" >>"$work/game.log" 2>&1 &
-  gpid=$!
-  win=""
-  for _ in $(seq 100); do
-    win=$(xdotool search --onlyvisible --name 'Slots' 2>/dev/null | head -n1)
+  local attempt
+  for attempt in 1 2 3; do
+    env XDG_CONFIG_HOME="$cfg" SDL_AUDIODRIVER=dummy "$game" >>"$work/game.log" 2>&1 &
+    gpid=$!
+    win=""
+    for _ in $(seq 100); do
+      win=$(xdotool search --onlyvisible --name 'Slots' 2>/dev/null | head -n1)
+      [ -n "$win" ] && break
+      kill -0 "$gpid" 2>/dev/null || break
+      sleep 0.1
+    done
     [ -n "$win" ] && break
-    sleep 0.1
+    # Xvfb now and then refuses a connection after many killed clients; Qt then gives up before the
+    # game has read or written anything, so starting it again is safe.
+    wait "$gpid" 2>/dev/null; gpid=""
+    tail -n 5 "$work/game.log" | grep -q "could not connect to display" || break
+    refused=$((refused + 1))
   done
   [ -n "$win" ] || fail "no game window"
   xdotool windowfocus "$win" 2>/dev/null
@@ -107,6 +117,7 @@ check_balance() {
 }
 
 last_spins=0
+refused=0
 start_game
 stop_game
 [ -f "$ini" ] || fail "no saved game after the first run"
@@ -126,5 +137,5 @@ for k in $(seq "$kills"); do
   [ "$first" = "$snapshot" ] || fail "kill $k: a restart changed the game again ($first -> $snapshot)"
   grep -qi '^\[Spin In Progress\]' "$ini" && fail "kill $k: the interrupted spin is still pending after a restart"
 done
-echo "kill test: $kills kills, $restored interrupted spins completed, final spins $last_spins, balance holds"
+echo "kill test: $kills kills, $restored interrupted spins completed, final spins $last_spins, balance holds ($refused refused X connections retried)"
 echo "1 passed, 0 failed"
