@@ -147,7 +147,3 @@ QString LuckySymbols::comboText(int row) const {
   }
 }
 
-int LuckySymbols::multiplier(int row) const {
-  static const int table[] = {100, 25, 25, 25, 7, 7, 5, 1};
-  return row >= 0 && row < 8 ? table[row] : 0;
-}

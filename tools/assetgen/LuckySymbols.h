@@ -10,6 +10,7 @@
 // 6 lemon (pays nothing); legend cell 6 is "any seven", cell 7 "any bar".
 class LuckySymbols : public SymbolSet {
 public:
+  int machine() const override { return 1; }
   std::string sheetName() const override { return "LUCKY7"; }
   std::string legendName() const override { return "LUCKY7B"; }
   QString machineName() const override { return QStringLiteral("Lucky 7 Slots"); }
@@ -19,7 +20,6 @@ public:
   void drawLegendCell(QPainter& p, int cell) const override;
   std::vector<int> legendRow(int row) const override;
   QString comboText(int row) const override;
-  int multiplier(int row) const override;
 
   static QPainterPath sevenShape();
   static void drawSeven(QPainter& p, const QColor& light, const QColor& dark, const QColor& rim);

@@ -234,7 +234,3 @@ QString QuintelSymbols::comboText(int row) const {
   }
 }
 
-int QuintelSymbols::multiplier(int row) const {
-  static const int table[] = {100, 20, 12, 10, 7, 5, 3, 1};
-  return row >= 0 && row < 8 ? table[row] : 0;
-}

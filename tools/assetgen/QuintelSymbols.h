@@ -7,6 +7,7 @@
 // legend cell 7 is the "any symbol" tile.
 class QuintelSymbols : public SymbolSet {
 public:
+  int machine() const override { return 0; }
   std::string sheetName() const override { return "QUINTEL"; }
   std::string legendName() const override { return "QUINTELB"; }
   QString machineName() const override { return QStringLiteral("Quintel Slots"); }
@@ -16,7 +17,6 @@ public:
   void drawLegendCell(QPainter& p, int cell) const override;
   std::vector<int> legendRow(int row) const override;
   QString comboText(int row) const override;
-  int multiplier(int row) const override;
 
   static void drawMedallion(QPainter& p);
   static void drawLemon(QPainter& p);

@@ -314,7 +314,3 @@ QString TreasureSymbols::comboText(int row) const {
   }
 }
 
-int TreasureSymbols::multiplier(int row) const {
-  static const int table[] = {25, 10, 10, 7, 4, 3, 1, 0};
-  return row >= 0 && row < 8 ? table[row] : 0;
-}

@@ -8,6 +8,7 @@
 // legend cell 6 shows "anchor or jolly roger", cell 7 the chest.
 class TreasureSymbols : public SymbolSet {
 public:
+  int machine() const override { return 2; }
   std::string sheetName() const override { return "TREASURE"; }
   std::string legendName() const override { return "TREASURB"; }
   QString machineName() const override { return QStringLiteral("Treasure Chest Slots"); }
@@ -17,7 +18,6 @@ public:
   void drawLegendCell(QPainter& p, int cell) const override;
   std::vector<int> legendRow(int row) const override;
   QString comboText(int row) const override;
-  int multiplier(int row) const override;
 
 private:
   static void drawFlag(QPainter& p);
