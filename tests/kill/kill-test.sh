@@ -66,7 +66,7 @@ start_game() {
     # Xvfb now and then refuses a connection after many killed clients; Qt then gives up before the
     # game has read or written anything, so starting it again is safe.
     wait "$gpid" 2>/dev/null; gpid=""
-    tail -n 5 "$work/game.log" | grep -q "could not connect to display" || break
+    tail -n 12 "$work/game.log" | grep -q "could not connect to display" || break
     refused=$((refused + 1))
   done
   [ -n "$win" ] || fail "no game window"
