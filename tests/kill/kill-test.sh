@@ -21,8 +21,11 @@ work=${keep:-$(mktemp -d)}
 mkdir -p "$work"
 cfg=$work/config
 ini=$cfg/quintel-slots/QUINTEL.INI
-d=120; while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d+1)); done
-Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 & xpid=$!
+# The server picks a free display itself, so parallel runs never race for one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 & xpid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+d=$(head -n 1 "$work/display" 2>/dev/null)
+[ -n "$d" ] || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=":$d"
 gpid=""
 cleanup() { [ -n "$gpid" ] && kill -KILL "$gpid" 2>/dev/null; kill "$xpid" 2>/dev/null; [ -n "$keep" ] || rm -rf "$work"; }
