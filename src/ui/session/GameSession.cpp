@@ -15,6 +15,7 @@
 #include "ProfileFile.h"
 #include "ReelSet.h"
 #include "SlotsWindow.h"
+#include "ZoomSetting.h"
 
 namespace {
 constexpr const char* kTitle = "Quintel Slots 95";
@@ -54,6 +55,10 @@ void GameSession::wireCommands()
     c.gameHistory = [this] { openHistory(); };
     c.readBannerText = [this](const std::string& machineName) { return store_->readBannerText(machineName); };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
+    c.windowSizeChosen = [this](int percent) {
+        ZoomSetting::write(file_, percent);
+        reportFileTrouble();
+    };
     c.playIdle = [this] {
         finishHistoryEntry();
         if (!restoring_) saveCurrentGame();
@@ -74,6 +79,8 @@ void GameSession::start()
     history_ = store_->readHistory();
     const std::optional<SpinRecord> pending = store_->pendingSpin();
     bannerKept_ = file_.find("Settings", "BannerText").has_value();
+    // The size the player chose; until then the largest that suits the screen.
+    window_.setZoom(ZoomSetting::read(file_).value_or(window_.largestFittingZoom()));
 
     // The window has started a new game on machine 0; the saved current game overwrites what it holds.
     applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "BannerStrip.h"
@@ -51,9 +52,14 @@ Face::Face(Graphics& graphics, const SlotMachine& machine)
     setPixelRatio(1.0);
 }
 
+int Face::surfaceScale(qreal ratio)
+{
+    return std::clamp(static_cast<int>(std::ceil(ratio - 0.01)), 1, kMaxScale);
+}
+
 void Face::setPixelRatio(qreal ratio)
 {
-    const int scale = std::max(1, static_cast<int>(std::ceil(ratio - 0.01)));
+    const int scale = surfaceScale(ratio);
     surface_ = QImage(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
     surface_.setDevicePixelRatio(scale);
     surface_.fill(Palette::rgb(14));
@@ -306,7 +312,7 @@ void Face::paintAll(BannerStrip* banner)
     {
         QPainter p(&surface_);
         p.fillRect(QRect(0, 0, kWidth, kHeight), Palette::color(14));
-        p.drawImage(QRect(0, 0, graphics_.cabinet().width(), graphics_.cabinet().height()), graphics_.cabinet());
+        p.drawImage(QRectF(QPointF(0, 0), graphics_.cabinet().deviceIndependentSize()), graphics_.cabinet());
         p.drawImage(QRect(356, 392, 200, 128), graphics_.logo());
     }
     drawRestingReels();

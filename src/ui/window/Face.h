@@ -19,7 +19,12 @@ public:
 
     Face(Graphics& graphics, const SlotMachine& machine);
 
-    // A new surface at the screen's pixel ratio; the face must be painted again afterwards.
+    // The surface keeps whole device pixels per logical pixel: a fractional ratio is rounded up (the
+    // widget scales the surface down smoothly), a very large one is capped.
+    static constexpr int kMaxScale = 6;
+    static int surfaceScale(qreal ratio);
+    // A new surface for the ratio of device pixels to face pixels (the screen's pixel ratio times the
+    // window size); the face must be painted again afterwards.
     void setPixelRatio(qreal ratio);
     qreal pixelRatio() const { return surface_.devicePixelRatio(); }
     const QImage& surface() const { return surface_; }

@@ -9,11 +9,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "FaceWidget.h"
 #include "MusicControl.h"
 #include "SoundControl.h"
+#include "ZoomSetting.h"
 
 namespace {
 
@@ -153,11 +156,28 @@ void SlotsWindow::buildMenus()
     connect(musicAction_, &QAction::triggered, this, [this](bool on) { setMusicOn(on); });
     connect(addItem(options, QStringLiteral("Banner Text"), QStringLiteral("mnuBannerText")), &QAction::triggered, this,
             [this] { if (commands_.bannerText) commands_.bannerText(); });
+    QStringList sizes;
+    for (int size : ZoomSetting::kSizes) sizes << QStringLiteral("%1%").arg(size);
+    radioGroup(subMenu(options, QStringLiteral("Window Size"), QStringLiteral("mnuWindowSize")), sizes,
+               QStringLiteral("mnuSize"), sizeActions_, &SlotsWindow::chooseWindowSize);
+    // The size keys work wherever the window has the focus, like the menu they belong to.
+    auto sizeKey = [this](const QList<QKeySequence>& keys, const QString& name, auto handler) {
+        auto* a = new QAction(this);
+        a->setObjectName(name);
+        a->setShortcuts(keys);
+        addAction(a);
+        connect(a, &QAction::triggered, this, handler);
+    };
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, QStringLiteral("keyLarger"),
+            [this] { stepWindowSize(1); });
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, QStringLiteral("keySmaller"), [this] { stepWindowSize(-1); });
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_0)}, QStringLiteral("keyActualSize"), [this] { chooseWindowSize(0); });
     checkOnly(betActions_, kBetEntryDefault);
     checkOnly(digitActions_, 2);
     checkOnly(bannerActions_, 0);
     checkOnly(speedActions_, kSpeedEntryDefault);
     checkOnly(soundActions_, 0);
+    checkOnly(sizeActions_, 0);
 
     // Bank
     QMenu* bank = topMenu(2, QStringLiteral("&Bank"));
@@ -278,6 +298,40 @@ void SlotsWindow::musicTick()
     setMusicOn(false);
 }
 
+void SlotsWindow::chooseWindowSize(int entry)
+{
+    // Like the Options menu, the size stays as it is while the reels turn.
+    if (entry < 0 || entry >= static_cast<int>(ZoomSetting::kSizes.size()) || machine_.busy()) return;
+    const int percent = ZoomSetting::kSizes[static_cast<std::size_t>(entry)];
+    setZoom(percent);
+    if (commands_.windowSizeChosen) commands_.windowSizeChosen(percent);
+}
+
+void SlotsWindow::stepWindowSize(int step)
+{
+    const int entry = std::clamp(windowSizeEntry() + step, 0, static_cast<int>(ZoomSetting::kSizes.size()) - 1);
+    if (entry != windowSizeEntry()) chooseWindowSize(entry);
+}
+
+void SlotsWindow::setZoom(int percent)
+{
+    const auto& sizes = ZoomSetting::kSizes;
+    const auto it = std::find(sizes.begin(), sizes.end(), percent);
+    if (it == sizes.end()) return;
+    checkOnly(sizeActions_, static_cast<int>(it - sizes.begin()));
+    if (percent == faceWidget_->zoom()) return;
+    faceWidget_->setZoom(percent);
+    adoptPixelRatio();
+}
+
+int SlotsWindow::zoom() const { return faceWidget_->zoom(); }
+
+int SlotsWindow::largestFittingZoom() const
+{
+    const QScreen* s = screen();
+    if (!s) return ZoomSetting::kSizes.front();
+    return ZoomSetting::largestFitting(Face::kHeight, menuBar()->sizeHint().height(), 0.8 * s->availableGeometry().height());
+}
 
 void SlotsWindow::showLoadedMachine(int machine)
 {
@@ -410,12 +464,22 @@ void SlotsWindow::resumeBanner()
 
 void SlotsWindow::showChanged(const QRect& changed)
 {
-    if (!changed.isEmpty()) faceWidget_->update(changed);
+    faceWidget_->updateFace(changed);
 }
 
 void SlotsWindow::adoptPixelRatio()
 {
-    face_.setPixelRatio(faceWidget_->devicePixelRatioF());
+    // The face is drawn at whole device pixels for the screen's ratio times the window size, from the
+    // picture set of that scale (or the largest set, scaled up).
+    const int scale = Face::surfaceScale(faceWidget_->faceRatio());
+    if (scale == face_.pixelRatio()) return;
+    face_.setPixelRatio(scale);
+    const int pictures = std::min(scale, Graphics::kMaxScale);
+    if (pictures != graphics_.scale()) {
+        graphics_.setScale(pictures);
+        graphics_.loadMachinePictures(machine_.machineInfo());
+        graphics_.renderReelSurfaces(machine_.reels());
+    }
     if (banner_.rendered()) banner_.invalidate();
     refresh();
 }
