@@ -322,6 +322,15 @@ void SlotsWindow::setZoom(int percent)
     if (percent == faceWidget_->zoom()) return;
     faceWidget_->setZoom(percent);
     adoptPixelRatio();
+    layout()->activate(); // the window takes its new fixed size now
+    // A larger window is moved back onto the screen as far as it fits.
+    if (const QScreen* s = screen(); s && isVisible()) {
+        const QRect area = s->availableGeometry();
+        const QRect frame = frameGeometry();
+        const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+        const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+        if (x != frame.left() || y != frame.top()) move(pos() + QPoint(x - frame.left(), y - frame.top()));
+    }
 }
 
 int SlotsWindow::zoom() const { return faceWidget_->zoom(); }
