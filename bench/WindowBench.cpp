@@ -17,7 +17,7 @@ QString assetDir()
 void paintFace(benchmark::State& st, qreal ratio)
 {
     EngineRig rig;
-    Graphics graphics(assetDir(), Face::surfaceScale(ratio));
+    Graphics graphics(assetDir(), Graphics::scaleFor(ratio));
     graphics.loadMachinePictures(rig.machine.machineInfo());
     graphics.renderReelSurfaces(rig.machine.reels());
     Face face(graphics, rig.machine);
@@ -31,6 +31,7 @@ void paintFace(benchmark::State& st, qreal ratio)
 void BM_FullFacePaint(benchmark::State& st) { paintFace(st, 1.0); }
 void BM_FullFacePaintDensity2(benchmark::State& st) { paintFace(st, 2.0); }
 void BM_FullFacePaintDensity3(benchmark::State& st) { paintFace(st, 3.0); }
+void BM_FullFacePaintDensity1_5(benchmark::State& st) { paintFace(st, 1.5); }
 
 // Argument: device pixels per face pixel.
 void BM_ReelFrame(benchmark::State& st)
@@ -55,6 +56,7 @@ void BM_ReelFrame(benchmark::State& st)
 BENCHMARK(BM_FullFacePaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullFacePaintDensity2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullFacePaintDensity3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullFacePaintDensity1_5)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReelFrame)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)

@@ -27,10 +27,13 @@ constexpr int kLegend[3][8][3] = {
     {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, -1, -1}},
 };
 
-// A plain block copy of a logical rectangle of src to (x, y).
+// A plain block copy of a logical rectangle of src to (x, y). A picture of a larger scale than the
+// surface (the next larger set at a fractional ratio) is scaled down smoothly; a smaller one is
+// enlarged by whole pixels.
 void copyBlock(QPainter& p, int x, int y, const QImage& src, int sx, int sy, int w, int h)
 {
     const qreal s = src.devicePixelRatio();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, s > p.device()->devicePixelRatioF() + 0.001);
     p.drawImage(QRectF(x, y, w, h), src, QRectF(sx * s, sy * s, w * s, h * s));
 }
 
@@ -52,16 +55,17 @@ Face::Face(Graphics& graphics, const SlotMachine& machine)
     setPixelRatio(1.0);
 }
 
-int Face::surfaceScale(qreal ratio)
+qreal Face::surfaceRatio(qreal ratio)
 {
-    return std::clamp(static_cast<int>(std::ceil(ratio - 0.01)), 1, kMaxScale);
+    return std::clamp(ratio, 1.0, kMaxRatio);
 }
 
 void Face::setPixelRatio(qreal ratio)
 {
-    const int scale = surfaceScale(ratio);
-    surface_ = QImage(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
-    surface_.setDevicePixelRatio(scale);
+    const qreal r = surfaceRatio(ratio);
+    surface_ = QImage(static_cast<int>(std::ceil(kWidth * r - 0.01)), static_cast<int>(std::ceil(kHeight * r - 0.01)),
+                      QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(r);
     surface_.fill(Palette::rgb(14));
 }
 
@@ -312,8 +316,9 @@ void Face::paintAll(BannerStrip* banner)
     {
         QPainter p(&surface_);
         p.fillRect(QRect(0, 0, kWidth, kHeight), Palette::color(14));
-        p.drawImage(QRectF(QPointF(0, 0), graphics_.cabinet().deviceIndependentSize()), graphics_.cabinet());
-        p.drawImage(QRect(356, 392, 200, 128), graphics_.logo());
+        const QSizeF cabinet = graphics_.cabinet().deviceIndependentSize();
+        copyBlock(p, 0, 0, graphics_.cabinet(), 0, 0, static_cast<int>(cabinet.width()), static_cast<int>(cabinet.height()));
+        copyBlock(p, 356, 392, graphics_.logo(), 0, 0, 200, 128);
     }
     drawRestingReels();
     drawPayLine();

@@ -36,14 +36,14 @@ void FaceWidget::updateFace(const QRect& faceRect)
 
 void FaceWidget::paintEvent(QPaintEvent* event)
 {
-    if (Face::surfaceScale(faceRatio()) != face_.pixelRatio() && pixelRatioChanged) pixelRatioChanged();
+    if (std::abs(Face::surfaceRatio(faceRatio()) - face_.pixelRatio()) > 0.001 && pixelRatioChanged) pixelRatioChanged();
     QPainter p(this);
     const qreal z = zoom_ / 100.0;
     const QRect e = event->rect();
     const QRectF r(e.x() / z, e.y() / z, e.width() / z, e.height() / z);
     p.scale(z, z);
     const qreal s = face_.pixelRatio();
-    // A whole number of device pixels per surface pixel is a plain copy; a fractional one is scaled smoothly.
+    // The surface is at device resolution, a plain copy; only beyond its largest ratio is it scaled.
     p.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(faceRatio() - s) > 0.001);
     p.drawImage(r, face_.surface(), QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
     face_.paintOverlay(p);

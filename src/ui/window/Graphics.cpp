@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 #include <QPainter>
 
 #include "MachineInfo.h"
@@ -103,6 +104,11 @@ Graphics::Graphics(const QString& assetDir, int scale)
     legend_ = blank(96, 96, Palette::rgb(3));
     symbolSheet_ = placeholderSheet(3);
     sheetMissing_ = true;
+}
+
+int Graphics::scaleFor(qreal ratio)
+{
+    return std::clamp(static_cast<int>(std::ceil(ratio - 0.01)), 1, kMaxScale);
 }
 
 QString Graphics::scaledName(const QString& name, int scale)

@@ -27,6 +27,8 @@ public:
     // Loads every picture again from the set of scale (clamped to 1..3); the machine pictures and the
     // reel surfaces must be loaded and rendered again afterwards.
     void setScale(int scale);
+    // The picture set for a ratio of device pixels to face pixels: the next larger one, at most 3.
+    static int scaleFor(qreal ratio);
     // The file of a picture at a scale: "cabinet.png" at 2 is "cabinet@2x.png", "QUINTEL.BMP" at 3 is
     // "QUINTEL@3x.png"; at 1 the name itself.
     static QString scaledName(const QString& name, int scale);

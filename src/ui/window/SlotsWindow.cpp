@@ -478,12 +478,12 @@ void SlotsWindow::showChanged(const QRect& changed)
 
 void SlotsWindow::adoptPixelRatio()
 {
-    // The face is drawn at whole device pixels for the screen's ratio times the window size, from the
-    // picture set of that scale (or the largest set, scaled up).
-    const int scale = Face::surfaceScale(faceWidget_->faceRatio());
-    if (scale == face_.pixelRatio()) return;
-    face_.setPixelRatio(scale);
-    const int pictures = std::min(scale, Graphics::kMaxScale);
+    // The face is drawn at device resolution for the screen's ratio times the window size, from the
+    // picture set of that scale or the next larger one (the largest set beyond 3).
+    const qreal ratio = Face::surfaceRatio(faceWidget_->faceRatio());
+    if (std::abs(ratio - face_.pixelRatio()) < 0.001) return;
+    face_.setPixelRatio(ratio);
+    const int pictures = Graphics::scaleFor(ratio);
     if (pictures != graphics_.scale()) {
         graphics_.setScale(pictures);
         graphics_.loadMachinePictures(machine_.machineInfo());

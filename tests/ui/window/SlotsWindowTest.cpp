@@ -163,7 +163,9 @@ TEST_F(WindowTest, WindowSizeScalesTheFaceAndItsClickZonesAndFollowsTheKeys)
     QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(window->zoom(), 150);
     EXPECT_EQ(faceWidget->size(), QSize(Face::kWidth * 3 / 2, Face::kHeight * 3 / 2));
-    EXPECT_EQ(window->graphics().scale(), 2); // the next larger set, scaled down
+    // Drawn at device resolution, one and a half device pixels per face pixel, from the next larger set.
+    EXPECT_EQ(face().size(), QSize(Face::kWidth * 3 / 2, Face::kHeight * 3 / 2));
+    EXPECT_EQ(window->graphics().scale(), 2);
     for (int i = 0; i < 3; ++i) QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(window->zoom(), 300); // and no further
     EXPECT_EQ(window->graphics().scale(), 3);
