@@ -17,7 +17,7 @@ bool PictureDiff::acceptable() const { return sameShape && offPixels <= kMaxOffP
 
 std::string PictureDiff::describe() const {
   std::ostringstream s;
-  if (!sameShape) return "different size or pixel format";
+  if (!sameShape) return "different size or pixel format: " + shape;
   s << offPixels << " pixel" << (offPixels == 1 ? "" : "s") << " off by up to " << largestDelta;
   if (offPixels > 0) {
     s << " within (" << bounds.left() << ", " << bounds.top() << ")-(" << bounds.right() << ", " << bounds.bottom()
@@ -31,7 +31,13 @@ std::string PictureDiff::describe() const {
 PictureDiff comparePictures(const QImage& made, const QImage& committed) {
   PictureDiff d;
   if (made.isNull() || committed.isNull() || made.size() != committed.size() || made.format() != committed.format()) {
+    const auto shape = [](const QImage& i) {
+      return i.isNull() ? std::string("unreadable")
+                        : std::to_string(i.width()) + " x " + std::to_string(i.height()) + " (QImage format " +
+                              std::to_string(int(i.format())) + ")";
+    };
     d.sameShape = false;
+    d.shape = shape(made) + " against " + shape(committed);
     return d;
   }
   const QImage a = made.convertToFormat(QImage::Format_ARGB32_Premultiplied);

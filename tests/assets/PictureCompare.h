@@ -11,6 +11,7 @@
 // edge pixels; everything a player could notice still fails.
 struct PictureDiff {
   bool sameShape = true;       // same width, height and pixel format
+  std::string shape;           // when not: both sizes and formats
   int offPixels = 0;           // pixels with a channel off by more than kShadeSlack
   int largestDelta = 0;        // the biggest channel difference seen
   bool solidPatch = false;     // some 2 x 2 square is off in all four pixels
