@@ -9,6 +9,7 @@
 #include "SoundCue.h"
 #include "SpinPlan.h"
 #include "SpinRecord.h"
+#include "SpinScore.h"
 
 class EventPump;
 class GameHooks;

@@ -15,19 +15,10 @@
 #include "ProfileFile.h"
 #include "ReelSet.h"
 #include "SlotsWindow.h"
+#include "SpinScore.h"
 
 namespace {
 constexpr const char* kTitle = "Quintel Slots 95";
-
-// Combination names as the manual and the pay tables name them.
-const char* const kComboNames[3][8] = {
-    {"Three Q medallions", "Three bells", "Three plums", "Three oranges", "Three watermelons", "Three cherries",
-     "Two cherries", "One cherry"},
-    {"Three red sevens", "Three blue sevens", "Three white sevens", "Three gold sevens", "Any three sevens",
-     "Three double bars", "Three single bars", "Any three bars"},
-    {"Three Jolly Rogers", "Three diamonds", "Three rubies", "Three gold coins", "Three treasure maps",
-     "Three compasses", "Three anchors", "Treasure chest: free spins"},
-};
 }
 
 GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages)
@@ -196,16 +187,23 @@ void GameSession::spinStarting(const SpinRecord& spin)
 void GameSession::beginHistoryEntry(const SpinRecord& spin)
 {
     const GameState& state = window_.machine().state();
-    // The strips the spin ran on: a free spin of the treasure machine has the third reel without its chest.
-    const ReelSet reels = buildReelSet(spin.machine, spin.freeSpin && spin.freeSpinCount > 0);
+    const MachineSpec& spec = machineSpec(spin.machine);
+    // The strips the spin ran on: a free spin in a free-spin sequence has the free-spin third strip.
+    const bool freeSpinStrip = spin.freeSpin && spin.freeSpinCount > 0;
+    const ReelSet reels = buildReelSet(spin.machine, freeSpinStrip);
     HistoryEntry entry;
     entry.machine = reels.machine;
     entry.bet = spin.stake;
     entry.freeSpin = spin.freeSpin;
+    ReelStops stops{};
     for (int r = 0; r < 3; ++r) {
+        stops[static_cast<std::size_t>(r)] = spin.stops[r];
         entry.stops[static_cast<std::size_t>(r)] = spin.stops[r];
         entry.symbols[static_cast<std::size_t>(r)] = reels.symbolAt(r, spin.stops[r]);
     }
+    const SpinScore score = scoreSpin(spec, stops, spin.stake, state.machinePool(), freeSpinStrip);
+    entry.combo = score.combo;
+    entry.win = score.payout;
     // The stake of a paid spin is already charged: the balance before it includes it.
     entry.creditsBefore = state.credits + (spin.freeSpin ? Money() : Money::fromCredits(spin.stake));
     running_ = entry;
@@ -218,10 +216,7 @@ void GameSession::finishHistoryEntry()
     const GameState& state = window_.machine().state();
     HistoryEntry entry = *running_;
     running_.reset();
-    entry.combo = matchCombination(entry.machine, entry.symbols[0], entry.symbols[1], entry.symbols[2]);
-    const PayTable table = buildReelSet(entry.machine, false).payTable;
-    const int multiplier = entry.combo >= 0 ? table[static_cast<std::size_t>(entry.combo)] : 0;
-    entry.win = Money::fromCredits(static_cast<std::int64_t>(entry.bet) * multiplier);
+    // The pool as it was paid: a spin completed after a restart may find another pool than it started with.
     const Money paid = state.machinePaid() - paidBefore_;
     entry.poolWon = paid > entry.win ? paid - entry.win : Money();
     entry.creditsAfter = state.credits;
@@ -283,7 +278,8 @@ void GameSession::openHistory()
         row.machineName = machineMenuCaption(e.machine);
         row.symbols = e.symbols;
         row.bet = e.bet;
-        if (e.combo >= 0 && isValidMachine(e.machine)) row.combination = kComboNames[e.machine][e.combo];
+        if (e.combo >= 0 && e.combo < kComboCount && isValidMachine(e.machine))
+            row.combination = machineSpec(e.machine).combinations[static_cast<std::size_t>(e.combo)].name;
         row.win = e.win.toString();
         row.poolWon = e.poolWon > Money() ? e.poolWon.toString() : std::string();
         row.freeSpin = e.freeSpin;
