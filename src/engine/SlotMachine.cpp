@@ -94,12 +94,12 @@ void SlotMachine::SetupReels()
 
 // ---- menu commands -------------------------------------------------------------------------
 
-void SlotMachine::chooseBet(int entry)
+void SlotMachine::chooseBet(BetChoice bet)
 {
-    if (!state_.spinEnabled || entry < 0 || entry >= kBetEntryCount) return;
+    if (!state_.spinEnabled || !choiceAt<BetChoice>(choiceIndex(bet))) return;
     state_.wager = 0;
     state_.lastBet = 0;
-    state_.betEntry = entry;
+    state_.options.bet = bet;
     ports_.view.refresh();
     ports_.hooks.playIdle();
 }
@@ -113,12 +113,6 @@ void SlotMachine::borrow(int entry)
     ports_.view.drawMainCounters();
     ports_.view.drawPayoffTable(0, 7, state_.wager);
     ports_.hooks.playIdle();
-}
-
-void SlotMachine::setSpeedEntry(int entry)
-{
-    if (entry < 0 || entry >= kSpeedEntryCount) return;
-    speedEntry_ = entry;
 }
 
 void SlotMachine::SetPlayControls(bool enabled)
@@ -272,7 +266,7 @@ void SlotMachine::AnimateSpin()
 
     t0 = ports_.clock.now();
     play(SoundCue::Spin);
-    const bool veryFast = speedEntry_ == 0;
+    const bool veryFast = state_.options.speed == SpinSpeed::VeryFast;
     int soundCounter = 0;
     for (int k = 0; k <= 93; ++k) {
         if (finishing_) {

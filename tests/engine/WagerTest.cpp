@@ -46,7 +46,7 @@ TEST(Wagers, TheThirdCoinStartsTheSpin)
 TEST(Wagers, TenDollarCoinsWithTwentyFiveCredits)
 {
     EngineRig rig(0);
-    rig.machine.chooseBet(0);
+    rig.machine.chooseBet(BetChoice::Ten);
     rig.state().credits = Money::fromCredits(25);
     rig.machine.InsertCoin();
     rig.machine.InsertCoin();
@@ -94,10 +94,10 @@ TEST(Wagers, SpinRepeatsTheLastBetAndRefusesWhatItCannot)
 TEST(Wagers, ChangingTheBetAmountForfeitsInsertedCoins)
 {
     EngineRig rig(0);
-    rig.machine.chooseBet(1);
+    rig.machine.chooseBet(BetChoice::Five);
     rig.machine.InsertCoin();
     EXPECT_EQ(rig.state().credits, Money::fromCredits(495));
-    rig.machine.chooseBet(1); // choosing the same amount again still clears
+    rig.machine.chooseBet(BetChoice::Five); // choosing the same amount again still clears
     EXPECT_EQ(rig.state().wager, 0);
     EXPECT_EQ(rig.state().lastBet, 0);
     EXPECT_EQ(rig.state().credits, Money::fromCredits(495));
@@ -198,9 +198,9 @@ TEST(SpinLock, PlayActionsAndMenuCommandsDuringASpinChangeNothing)
         rig.machine.InsertCoin();
         rig.machine.Spin();
         rig.machine.borrow(0);
-        rig.machine.chooseBet(0);
+        rig.machine.chooseBet(BetChoice::Ten);
         EXPECT_EQ(rig.state().credits, credits);
-        EXPECT_EQ(rig.state().betEntry, 2);
+        EXPECT_EQ(rig.state().options.bet, BetChoice::One);
         EXPECT_TRUE(rig.machine.busy());
         checked = true;
     });

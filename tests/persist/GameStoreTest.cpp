@@ -382,9 +382,12 @@ TEST(SavedGameState, SnapshotAndApplyMoveTheCurrentMachinesValues)
     state.totalPaid = {Money::fromCredits(4), Money::fromCredits(5), Money::fromCredits(6)};
     state.bonusPool = {Money::fromCredits(7), Money::fromCredits(8), Money::fromCredits(9)};
     state.spins = {10, 11, 12};
-    state.betEntry = 1;
+    state.options.bet = BetChoice::Five;
+    state.options.speed = SpinSpeed::Slow;
+    state.options.digitColor = DigitColor::White;
+    state.options.bannerOn = false;
     state.lastBet = 15;
-    const SavedGame game = snapshotGame(state, "Mine", 3, 5, 1);
+    const SavedGame game = snapshotGame(state, "Mine");
     EXPECT_EQ(game.gameNo, 1);
     EXPECT_EQ(game.totalWagers, Money::fromCredits(2));
     EXPECT_EQ(game.totalPaid, Money::fromCredits(5));
@@ -405,6 +408,20 @@ TEST(SavedGameState, SnapshotAndApplyMoveTheCurrentMachinesValues)
     EXPECT_EQ(target.spins[2], 11);
     EXPECT_EQ(target.totalWagers[1], Money{}); // the other machines are untouched
     EXPECT_EQ(target.lastBet, 15);
+
+    // The choices a game keeps come back as options; the others stay as they are.
+    GameOptions current;
+    current.musicOn = true;
+    const GameOptions restored = savedOptions(game, current);
+    EXPECT_EQ(restored.bet, BetChoice::Five);
+    EXPECT_EQ(restored.speed, SpinSpeed::Slow);
+    EXPECT_EQ(restored.digitColor, DigitColor::White);
+    EXPECT_FALSE(restored.bannerOn);
+    EXPECT_TRUE(restored.musicOn);
+    loaded.coins = 7;
+    loaded.bannerOn = 0;
+    EXPECT_EQ(savedOptions(loaded, current).bet, current.bet);
+    EXPECT_TRUE(savedOptions(loaded, current).bannerOn);
 }
 
 } // namespace

@@ -94,8 +94,7 @@ void GameSession::start()
 
 SavedGame GameSession::snapshot(const std::string& name) const
 {
-    return snapshotGame(window_.machine().state(), name, window_.speedEntry(), window_.digitEntry(),
-                        window_.bannerEntry());
+    return snapshotGame(window_.machine().state(), name);
 }
 
 void GameSession::applyLoaded(const SavedGame& game)
@@ -105,10 +104,7 @@ void GameSession::applyLoaded(const SavedGame& game)
     SlotMachine& machine = window_.machine();
     gameName_ = game.gameName.empty() ? gameName_ : game.gameName;
     applyLoadedGame(game, machine.state());
-    window_.chooseBetAmount(game.coins);
-    window_.chooseDigitColor(game.digitColor);
-    window_.chooseSpinSpeed(game.speed);
-    window_.chooseBanner(game.bannerOn);
+    window_.applyOptions(savedOptions(game, window_.options()));
     const int loaded = machine.state().currentMachine;
     machine.setupLoadedMachine(loaded);
     window_.showLoadedMachine(loaded);
@@ -263,7 +259,8 @@ void GameSession::openManual()
 void GameSession::openOdds()
 {
     const GameState& state = window_.machine().state();
-    MachineOddsDialog dialog(state.currentMachine, state.betEntry, payoffPercentage(state), assetDir_, &window_);
+    MachineOddsDialog dialog(state.currentMachine, choiceIndex(state.options.bet), payoffPercentage(state), assetDir_,
+                             &window_);
     dialog.exec();
 }
 

@@ -84,12 +84,12 @@ TEST_F(SessionTest, AGameComesBackToTheCentWithItsChoicesAfterARestart)
     {
         ProgramRun run(ini());
         run.machine().ChangeGame(1);
-        run.window->chooseBetAmount(1);
+        run.window->chooseBetAmount(BetChoice::Five);
         run.random.forceStops(9, 9, 9); // three double bars: 7 x 15
         run.coins(3);
-        run.window->chooseSpinSpeed(3);
-        run.window->chooseDigitColor(5);
-        run.window->chooseBanner(1);
+        run.window->chooseSpinSpeed(SpinSpeed::Slow);
+        run.window->chooseDigitColor(DigitColor::White);
+        run.window->chooseBanner(false);
         run.session->changeBannerText("Good luck, Kim!");
         run.machine().borrow(3);
         credits = run.state().credits;
@@ -124,7 +124,7 @@ TEST_F(SessionTest, AKilledSpinIsCompletedWithItsOwnOutcomeExactlyOnce)
         run.random.forceStops(1, 1, 20); // combination 4 on machine 0
         // Keep a copy of the file as it is while the reels turn: what a crash at that moment leaves.
         run.clock.at(run.clock.now() + 1500, [&] { fs::copy_file(ini(), crashed); });
-        run.window->chooseBetAmount(2);
+        run.window->chooseBetAmount(BetChoice::One);
         run.coins(3);
         finalCredits = run.state().credits;
         finalSpins = run.state().machineSpins();
@@ -153,7 +153,7 @@ TEST_F(SessionTest, TheLastTenSpinsAreRecalledNewestFirstAfterARestart)
 {
     {
         ProgramRun run(ini());
-        run.window->chooseBetAmount(2);
+        run.window->chooseBetAmount(BetChoice::One);
         for (int i = 0; i < 11; ++i) run.random.forceStops(0, 0, 0); // losing lines: 6, 5, 6
         run.random.forceStops(1, 2, 9);                             // the top award
         run.coins(3);
@@ -178,7 +178,7 @@ TEST_F(SessionTest, TheLastTenSpinsAreRecalledNewestFirstAfterARestart)
 TEST_F(SessionTest, SaveAndLoadSlotsAndAnAbsentSlot)
 {
     ProgramRun run(ini());
-    run.window->chooseBetAmount(2);
+    run.window->chooseBetAmount(BetChoice::One);
     run.random.forceStops(0, 0, 0);
     run.coins(3);
     EXPECT_TRUE(run.session->saveSlot(3, "  Friday night  "));
@@ -214,7 +214,7 @@ TEST_F(SessionTest, ASaveThatCannotBeWrittenIsReportedAndPlayGoesOn)
     EXPECT_FALSE(run.session->saveSlot(0, "Mine"));
     ASSERT_EQ(run.messages.shown.size(), 1u);
     EXPECT_EQ(run.messages.shown[0].title, "Save Failed");
-    run.window->chooseBetAmount(2);
+    run.window->chooseBetAmount(BetChoice::One);
     run.random.forceStops(0, 0, 0);
     run.coins(3);
     EXPECT_EQ(run.state().machineSpins(), 1);

@@ -262,7 +262,7 @@ TEST_F(WindowTest, FaceShowsPayLineAndCounters)
     expectCounter(455, 257, {B, B, B, B, B, 0});
 
     // A wager of 5 on the "$5" bet: blank, 5, point, 0, 0; the pay table shows 5 x each multiplier.
-    window->chooseBetAmount(1);
+    window->chooseBetAmount(BetChoice::Five);
     window->insertCoinAction();
     expectCounter(265, 52, {B, 5, P, 0, 0});
     const PayTable& table = window->machine().reels().payTable;
@@ -274,7 +274,7 @@ TEST_F(WindowTest, FaceShowsPayLineAndCounters)
 TEST_F(WindowTest, DigitColourChangesSmallCountersButNotThePool)
 {
     const QImage poolBefore = face().copy(62, 3, 200, 42);
-    window->chooseDigitColor(0);
+    window->chooseDigitColor(DigitColor::Blue);
     std::string where;
     EXPECT_TRUE(sameBlock(face(), 89 + 32, 52, window->graphics().smallDigits(0), 80, 0, 16, 21, &where)) << where;
     EXPECT_EQ(face().copy(62, 3, 200, 42), poolBefore);
@@ -294,14 +294,14 @@ TEST_F(WindowTest, BannerOffLeavesTheStripCabinetGrey)
 {
     for (int i = 0; i < 5; ++i) window->bannerTick();
     EXPECT_TRUE(window->bannerRunning());
-    window->chooseBanner(1);
+    window->chooseBanner(false);
     EXPECT_FALSE(window->bannerRunning());
     const QImage patch = face().copy(250, 430, 10, 10);
     for (int y = 222; y < 242; ++y)
         for (int x = 30; x < 340; ++x) ASSERT_EQ(face().pixel(x, y), patch.pixel((x - 30) % 10, (y - 222) % 10)) << x << "," << y;
     window->refreshFace(); // a repaint does not bring the strip back
     EXPECT_EQ(face().pixel(100, 230), patch.pixel(0, 8));
-    window->chooseBanner(0);
+    window->chooseBanner(true);
     EXPECT_TRUE(window->bannerRunning());
 }
 
@@ -346,7 +346,7 @@ TEST_F(WindowTest, FullSpinRestsOnThePlannedStops)
 TEST_F(WindowTest, TheFreeSpinLabelLiesOverTheLeverWithoutErasingIt)
 {
     action("mnuGames2")->trigger();
-    window->chooseBetAmount(2);
+    window->chooseBetAmount(BetChoice::One);
     random.forceStops(11, 0, 0); // a chest on reel 1 starts free spins
     random.forceStops(0, 0, 0);  // the first free spin wins
     int blue = -1, dark = -1;
