@@ -156,6 +156,34 @@ TEST_F(WindowTest, RadioGroupsKeepOneCheckAndApplyTheirValue)
     EXPECT_EQ(window->captionColor(), 9);
 }
 
+TEST_F(WindowTest, OptionsAreWhatTheMenusShowAndChange)
+{
+    action("mnuBanner1")->trigger();
+    action("mnuSound1")->trigger();
+    action("mnuSounds3")->trigger();
+    EXPECT_FALSE(window->options().bannerOn);
+    EXPECT_FALSE(window->options().soundOn);
+    EXPECT_FALSE(window->options().toggle(SoundToggle::Lose));
+    EXPECT_FALSE(sound.toggles[3]);
+
+    GameOptions wanted;
+    wanted.bet = BetChoice::Five;
+    wanted.speed = SpinSpeed::VeryFast;
+    wanted.digitColor = DigitColor::Yellow;
+    wanted.soundToggles[0] = false;
+    window->applyOptions(wanted);
+    EXPECT_EQ(window->options(), wanted);
+    EXPECT_EQ(window->betEntry(), 1);
+    EXPECT_EQ(window->speedEntry(), 0);
+    EXPECT_EQ(window->digitEntry(), 6);
+    EXPECT_EQ(window->bannerEntry(), 0);
+    EXPECT_TRUE(window->bannerRunning());
+    EXPECT_EQ(checkedNames(menu("mnuSoundMenu")),
+              (QStringList{"mnuSound0", "mnuSounds1", "mnuSounds2", "mnuSounds3", "mnuSounds4", "mnuSounds5"}));
+    EXPECT_EQ(sound.toggles, (std::array<bool, 6>{false, true, true, true, true, true}));
+    EXPECT_EQ(window->machine().spinSpeed(), 10);
+}
+
 TEST_F(WindowTest, FileMenuGreysOnlyTheCurrentMachineUnderChangeGame)
 {
     window->machine().ChangeGame(2);
