@@ -9,7 +9,7 @@ ifeq ($(SANITIZE),1)
   CMAKE_ARGS += -DQUINTEL_SANITIZE=ON
 endif
 
-.PHONY: all deps configure build play test bench assets clean
+.PHONY: all deps configure build play test bench assets format clean
 
 all: build
 
@@ -34,6 +34,10 @@ bench: build
 # Regenerates every picture, sound, tune and the manual under assets/ (committed; byte-identical on rerun).
 assets: build
 	@cmake --build $(BUILD) --target assets
+
+# Rewrites every C++ file of src/, tools/, tests/, bench/ and fuzz/ in the style of .clang-format.
+format: deps
+	@cmake -DSOURCE_DIR=$(CURDIR) -DFIX=ON -P cmake/ClangFormat.cmake
 
 clean:
 	rm -rf build build-sanitize build.configure.log build-sanitize.configure.log

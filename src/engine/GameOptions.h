@@ -9,22 +9,23 @@ enum class SpinSpeed : int { VeryFast = 0, Fast = 1, Medium = 2, Slow = 3 };
 enum class DigitColor : int { Blue = 0, Cyan, Green, Purple, Red, White, Yellow };
 enum class SoundToggle : int { Spin = 0, Stop, Win, Lose, Coin, Credit };
 
-template <typename E> struct ChoiceCount;
-template <> struct ChoiceCount<BetChoice> { static constexpr int value = 3; };
-template <> struct ChoiceCount<SpinSpeed> { static constexpr int value = 4; };
-template <> struct ChoiceCount<DigitColor> { static constexpr int value = 7; };
-template <> struct ChoiceCount<SoundToggle> { static constexpr int value = 6; };
+// The number of entries of each choice's menu.
+template <typename E> constexpr int choiceCount();
+template <> constexpr int choiceCount<BetChoice>() { return 3; }
+template <> constexpr int choiceCount<SpinSpeed>() { return 4; }
+template <> constexpr int choiceCount<DigitColor>() { return 7; }
+template <> constexpr int choiceCount<SoundToggle>() { return 6; }
 
 // The menu entry (and saved number) of a choice.
 template <typename E> constexpr int choiceIndex(E choice) { return static_cast<int>(choice); }
 // The choice of a menu entry or a number read from a file; nothing for a number outside the menu.
 template <typename E> constexpr std::optional<E> choiceAt(int index)
 {
-    if (index < 0 || index >= ChoiceCount<E>::value) return std::nullopt;
+    if (index < 0 || index >= choiceCount<E>()) return std::nullopt;
     return static_cast<E>(index);
 }
 
-constexpr int kSoundToggleCount = ChoiceCount<SoundToggle>::value;
+constexpr int kSoundToggleCount = choiceCount<SoundToggle>();
 
 // Everything the player sets in the Options menu. The menus show it and change it, and a saved game keeps
 // the bet, speed, digit colour and banner choices with it. A new setting is a field here, shown by a menu

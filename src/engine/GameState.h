@@ -16,7 +16,7 @@ struct BetAmount {
     int color;          // palette index of the label
 };
 
-constexpr int kBetEntryCount = ChoiceCount<BetChoice>::value;
+constexpr int kBetEntryCount = choiceCount<BetChoice>();
 constexpr int kBetEntryDefault = choiceIndex(BetChoice::One); // "$1"
 const BetAmount& betAmount(int entry); // entries 0 "$10", 1 "$5", 2 "$1"; others give "$1"
 inline const BetAmount& betAmount(BetChoice bet) { return betAmount(choiceIndex(bet)); }
@@ -24,7 +24,7 @@ inline const BetAmount& betAmount(BetChoice bet) { return betAmount(choiceIndex(
 constexpr int kBorrowEntryCount = 5;
 int borrowAmount(int entry); // 1000, 500, 250, 100, 50; 0 for other entries
 
-constexpr int kSpeedEntryCount = ChoiceCount<SpinSpeed>::value;
+constexpr int kSpeedEntryCount = choiceCount<SpinSpeed>();
 constexpr int kSpeedEntryDefault = choiceIndex(SpinSpeed::Fast);
 int spinSpeedMs(int entry); // 10, 25, 40, 60; others give 25
 inline int spinSpeedMs(SpinSpeed speed) { return spinSpeedMs(choiceIndex(speed)); }

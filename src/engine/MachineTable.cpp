@@ -26,6 +26,8 @@ constexpr std::array<std::int8_t, 3> cells(int a, int b, int c)
 }
 constexpr std::array<std::int8_t, 3> row(int n) { return cells(n, n, n); }
 
+// The table is laid out by hand.
+// clang-format off
 const std::array<MachineSpec, kMachineCount> kMachines = {{
     {MachineId::Quintel, "Quintel Slots", "Quintel Slots", "1.2", "QUINTEL", "QUINTELB", "quintel",
      {"QUIN00", "QUIN01", "QUIN02"}, 27, 7,
@@ -77,6 +79,7 @@ const std::array<MachineSpec, kMachineCount> kMachines = {{
      }},
      0, 7},
 }};
+// clang-format on
 
 } // namespace
 
