@@ -52,6 +52,7 @@ MachineOdds computeMachineOdds(int machine)
 
     // Free spins follow a free-spin combination that pays nothing itself.
     odds.hasFreeSpins = spec.hasFreeSpins() && spec.multiplier(freeCombo) == 0;
+    if (odds.hasFreeSpins) odds.freeSpinCombination = freeCombo;
     if (odds.hasFreeSpins) {
         FreeSpinOdds& fs = odds.freeSpins;
         const auto freeWays = countCombinations(spec, true);

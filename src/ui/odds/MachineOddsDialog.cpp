@@ -112,7 +112,7 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
             picture->setText("Combination " + n);
         }
         table->addWidget(picture, row, 0);
-        const bool freeSpins = odds.hasFreeSpins && c.combo == spec.freeSpinCombination;
+        const bool freeSpins = odds.hasFreeSpins && c.combo == odds.freeSpinCombination;
         const QString pays = freeSpins ? QString("Free spins") : QString::fromUtf8("\u00d7 %1").arg(c.multiplier);
         table->addWidget(makeLabel(pays, "pays" + n, this), row, 1, Qt::AlignRight | Qt::AlignVCenter);
         table->addWidget(makeLabel(QString::fromStdString(formatOneIn(c.probability.toDouble())), "chance" + n, this), row, 2,
