@@ -2,6 +2,7 @@
 
 #include "GameStore.h"
 #include "ProfileFile.h"
+#include "SampleGame.h"
 #include "TempDir.h"
 #include "Utf8Text.h"
 
@@ -15,42 +16,8 @@ struct StoreFixture : ::testing::Test {
     ProfileFile file{path};
     GameStore store{file};
 
-    static SavedGame sample()
-    {
-        SavedGame game;
-        game.gameNo = 2;
-        game.gameName = "Lucky streak";
-        game.credits = Money::fromCents(123450);
-        game.bonusPool = Money::fromCents(15030);
-        game.totalWagers = Money::fromCredits(4321);
-        game.totalPaid = Money::fromCents(398765);
-        game.borrowed = Money::fromCredits(1500);
-        game.spins = 1234;
-        game.coins = 2;
-        game.speed = 3;
-        game.bannerOn = 1;
-        game.digitColor = 6;
-        return game;
-    }
-    // What the game holds before a load: every value different from sample().
-    static SavedGame other()
-    {
-        SavedGame game;
-        game.gameNo = 1;
-        game.gameName = "Before";
-        game.credits = Money::fromCents(77);
-        game.bonusPool = Money::fromCents(15000);
-        game.totalWagers = Money::fromCredits(11);
-        game.totalPaid = Money::fromCredits(22);
-        game.borrowed = Money::fromCredits(500);
-        game.spins = 5;
-        game.coins = 1;
-        game.speed = 0;
-        game.bannerOn = 1;
-        game.digitColor = 4;
-        game.lastBet = 15;
-        return game;
-    }
+    static SavedGame sample() { return sampleGame(); }
+    static SavedGame other() { return otherGame(); }
     std::string section(int slot) const { return *GameStore::sectionName(slot); }
 };
 

@@ -1,4 +1,3 @@
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -12,6 +11,7 @@
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
 #include "SlotsWindow.h"
+#include "TempDir.h"
 #include "VirtualClock.h"
 
 namespace fs = std::filesystem;
@@ -50,13 +50,9 @@ struct ProgramRun {
 
 class SessionTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    fs::path ini() const { return fs::path(dir.path().toStdString()) / "quintel-slots" / "QUINTEL.INI"; }
-    static std::string slurp(const fs::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    TempDir dir;
+    fs::path ini() const { return dir / "quintel-slots" / "QUINTEL.INI"; }
+    static std::string slurp(const fs::path& p) { return readBytes(p); }
 };
 
 } // namespace
@@ -208,7 +204,7 @@ TEST_F(SessionTest, SaveAndLoadSlotsAndAnAbsentSlot)
 TEST_F(SessionTest, ASaveThatCannotBeWrittenIsReportedAndPlayGoesOn)
 {
     // The profile's folder is a plain file: nothing can be written below it.
-    const fs::path blocker = fs::path(dir.path().toStdString()) / "blocked";
+    const fs::path blocker = dir / "blocked";
     std::ofstream(blocker) << "not a folder";
     ProgramRun run(blocker / "QUINTEL.INI");
     EXPECT_FALSE(run.session->saveSlot(0, "Mine"));

@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -15,6 +14,7 @@
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
 #include "SlotsWindow.h"
+#include "TempDir.h"
 #include "VirtualClock.h"
 
 namespace {
@@ -478,8 +478,8 @@ TEST_F(WindowTest, CommandsReachTheirHooks)
 
 TEST_F(WindowTest, MissingAssetsStillGiveAPlayableWindow)
 {
-    QTemporaryDir empty;
-    open(empty.path());
+    TempDir empty;
+    open(empty.qPath());
     EXPECT_TRUE(window->graphics().symbolSheetMissing());
     random.forceStops(1, 2, 3);
     window->insertCoinAction();
