@@ -56,13 +56,12 @@ OddsSimulator::OddsSimulator(int machine, int wager, RandomSource& random)
 {
 }
 
-ReelStops OddsSimulator::drawStops()
+inline ReelStops OddsSimulator::drawStops()
 {
     // The reels draw in order 1, 2, 3 at their last random frame; only those draws decide the stops.
-    const int a = reelStopForDraw(random_.next());
-    const int b = reelStopForDraw(random_.next());
-    const int c = reelStopForDraw(random_.next());
-    return {a, b, c};
+    double draws[kReelCount];
+    random_.nextMany(draws, kReelCount);
+    return {reelStopForDraw(draws[0]), reelStopForDraw(draws[1]), reelStopForDraw(draws[2])};
 }
 
 void OddsSimulator::run(std::int64_t paidSpins)
