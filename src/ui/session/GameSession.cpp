@@ -27,6 +27,7 @@ GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDi
     , store_(std::make_unique<GameStore>(file))
     , assetDir_(std::move(assetDir))
     , messages_(messages)
+    , bannerText_(window.bannerText()) // the welcome text of the window's first game
 {
     wireCommands();
 }
@@ -43,7 +44,10 @@ void GameSession::wireCommands()
     c.manual = [this] { openManual(); };
     c.machineOdds = [this] { openOdds(); };
     c.gameHistory = [this] { openHistory(); };
-    c.readBannerText = [this](const std::string& machineName) { return store_->readBannerText(machineName); };
+    c.readBannerText = [this](const std::string& machineName) {
+        bannerText_ = store_->readBannerText(machineName);
+        return bannerText_;
+    };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
     c.playIdle = [this] {
         finishHistoryEntry();
@@ -68,7 +72,8 @@ void GameSession::start()
 
     // The window has started a new game on machine 0; the saved current game overwrites what it holds.
     applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));
-    window_.setBannerText(store_->readBannerText(window_.machine().machineInfo().machineName));
+    bannerText_ = store_->readBannerText(window_.machine().machineInfo().machineName);
+    window_.setBannerText(bannerText_);
 
     if (check.outcome != FileCheck::Outcome::Fine) {
         std::string text = "The saved games file could not be read and was kept aside as \"" +
@@ -115,9 +120,8 @@ void GameSession::applyLoaded(const SavedGame& game)
 bool GameSession::saveCurrentGame()
 {
     // Until the player sets a banner or the program closes, the welcome text follows the machine in play.
-    const std::string banner = window_.bannerText();
     const bool ok = store_->SaveGame(GameStore::kCurrentGameSlot, snapshot("Current Game"),
-                                     bannerKept_ ? &banner : nullptr, &history_);
+                                     bannerKept_ ? &bannerText_ : nullptr, &history_);
     reportFileTrouble();
     return ok;
 }
@@ -145,6 +149,7 @@ bool GameSession::saveSlot(int slot, const std::string& name)
 void GameSession::changeBannerText(const std::string& text)
 {
     bannerKept_ = true;
+    bannerText_ = text;
     window_.setBannerText(text);
     saveCurrentGame();
 }
@@ -244,7 +249,7 @@ void GameSession::openAbout()
 
 void GameSession::openBannerText()
 {
-    CustomBannerDialog dialog(window_.bannerText(), &window_);
+    CustomBannerDialog dialog(bannerText_, &window_);
     if (dialog.exec() == QDialog::Accepted) changeBannerText(dialog.bannerText());
 }
 

@@ -61,6 +61,7 @@ private:
     std::unique_ptr<GameStore> store_;
     QString assetDir_;
     MessageSink* messages_;
+    std::string bannerText_; // the banner text the window shows: the session gives it every text
     std::string gameName_ = "Current Game";
     GameHistory history_;
     // The spin whose reels are turning, until it is scored and paid.
