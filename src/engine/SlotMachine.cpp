@@ -39,8 +39,9 @@ SlotMachine::SlotMachine(const SlotMachinePorts& ports)
 
 // ---- machine flows -------------------------------------------------------------------------
 
-void SlotMachine::NewGame(int machine)
+void SlotMachine::NewGame(MachineId id)
 {
+    const int machine = indexOf(id);
     if (!isValidMachine(machine) || !state_.spinEnabled) return;
     state_.totalWagers[static_cast<std::size_t>(machine)] = Money();
     state_.totalPaid[static_cast<std::size_t>(machine)] = Money();
@@ -48,8 +49,9 @@ void SlotMachine::NewGame(int machine)
     ports_.hooks.playIdle();
 }
 
-void SlotMachine::ChangeGame(int machine)
+void SlotMachine::ChangeGame(MachineId id)
 {
+    const int machine = indexOf(id);
     if (!isValidMachine(machine) || !state_.spinEnabled) return;
     state_.keepCredits = true;
     startMachine(machine);

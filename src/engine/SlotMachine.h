@@ -46,8 +46,8 @@ public:
     const SpinPlan& plan() const { return plan_; }
 
     // Machine flows.
-    void NewGame(int machine);
-    void ChangeGame(int machine);
+    void NewGame(MachineId machine);
+    void ChangeGame(MachineId machine);
     // Makes machine current after a game was loaded into the state: catalogue entry, pictures, reels.
     void setupLoadedMachine(int machine);
     void SetupReels();

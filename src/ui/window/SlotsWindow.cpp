@@ -48,7 +48,7 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
     ports_.sound.setSoundOn(options().soundOn);
 
     // Load-time set-up: a new game on machine 0, bet and colour defaults, then the banner.
-    machine_.NewGame(0);
+    machine_.NewGame(MachineId::Quintel);
     face_.setCaptionColor(kCaptionColors[static_cast<std::size_t>(choiceIndex(options().digitColor))]);
     if (options().bannerOn) bannerTimer_.start();
     else bannerTimer_.setInterval(80);
@@ -125,10 +125,10 @@ void SlotsWindow::buildFileMenu()
     for (int i = 0; i < kMachineCount; ++i) {
         const QString caption = QString::fromStdString(machineMenuCaption(i));
         QAction* c = addItem(change, caption, QStringLiteral("mnuChange%1").arg(i));
-        connect(c, &QAction::triggered, this, [this, i] { machine_.ChangeGame(i); });
+        connect(c, &QAction::triggered, this, [this, i] { machine_.ChangeGame(static_cast<MachineId>(i)); });
         changeActions_.push_back(c);
         QAction* g = addItem(newGame, caption, QStringLiteral("mnuGames%1").arg(i), true);
-        connect(g, &QAction::triggered, this, [this, i] { machine_.NewGame(i); });
+        connect(g, &QAction::triggered, this, [this, i] { machine_.NewGame(static_cast<MachineId>(i)); });
         gamesActions_.push_back(g);
     }
     connect(file, &QMenu::aboutToShow, this, [this] {

@@ -70,7 +70,7 @@ TEST_F(SessionTest, TheFirstRunPlaysANewGameWithTheTenDollarBet)
     // Saving after a spin does not fix the welcome banner to this machine: a change of machine greets anew.
     run.random.forceStops(0, 0, 0);
     run.coins(3);
-    run.machine().ChangeGame(2);
+    run.machine().ChangeGame(MachineId::Treasure);
     EXPECT_EQ(run.window->bannerText(), "BannerText               Welcome to Treasure Chest Slots!");
 }
 
@@ -79,7 +79,7 @@ TEST_F(SessionTest, AGameComesBackToTheCentWithItsChoicesAfterARestart)
     Money credits, paid;
     {
         ProgramRun run(ini());
-        run.machine().ChangeGame(1);
+        run.machine().ChangeGame(MachineId::Lucky7);
         run.window->chooseBetAmount(BetChoice::Five);
         run.random.forceStops(9, 9, 9); // three double bars: 7 x 15
         run.coins(3);
@@ -185,7 +185,7 @@ TEST_F(SessionTest, SaveAndLoadSlotsAndAnAbsentSlot)
     EXPECT_FALSE(GameStore(run.file).listSlots()[4].has_value());
 
     run.machine().borrow(0);
-    run.machine().ChangeGame(2);
+    run.machine().ChangeGame(MachineId::Treasure);
     run.session->loadSlot(3);
     EXPECT_EQ(run.state().currentMachine, 0);
     EXPECT_EQ(run.state().credits, Money::fromCredits(497));

@@ -186,7 +186,7 @@ TEST_F(WindowTest, OptionsAreWhatTheMenusShowAndChange)
 
 TEST_F(WindowTest, FileMenuGreysOnlyTheCurrentMachineUnderChangeGame)
 {
-    window->machine().ChangeGame(2);
+    window->machine().ChangeGame(MachineId::Treasure);
     emit menu("menu0")->aboutToShow();
     EXPECT_TRUE(action("mnuChange0")->isEnabled());
     EXPECT_TRUE(action("mnuChange1")->isEnabled());
@@ -310,7 +310,7 @@ TEST_F(WindowTest, DigitColourChangesSmallCountersButNotThePool)
 
 TEST_F(WindowTest, TreasureLegendRowSevenIsOnePicture)
 {
-    window->machine().NewGame(2);
+    window->machine().NewGame(MachineId::Treasure);
     const QImage& legend = window->graphics().legend();
     std::string where;
     EXPECT_TRUE(sameBlock(face(), 190, 381, legend, 32, 64, 32, 32, &where)) << where; // cell 7
