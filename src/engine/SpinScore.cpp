@@ -19,12 +19,13 @@ spin_score::OutcomeTable tabulate(const MachineSpec& machine, bool freeSpinStrip
 
 } // namespace
 
-// The machine table is constant-initialized, so it is complete before this runs.
-const std::array<spin_score::OutcomeTable, 2 * kMachineCount> spin_score::kOutcomes = [] {
-    std::array<OutcomeTable, 2 * kMachineCount> t{};
+// The machine table is constant-initialised, so it is complete whenever this runs.
+spin_score::OutcomeTables spin_score::tabulateAll()
+{
+    OutcomeTables t{};
     for (int m = 0; m < kMachineCount; ++m) {
         t[static_cast<std::size_t>(2 * m)] = tabulate(machineSpec(m), false);
         t[static_cast<std::size_t>(2 * m + 1)] = tabulate(machineSpec(m), true);
     }
     return t;
-}();
+}

@@ -23,10 +23,16 @@ struct SpinScore {
 
 namespace spin_score {
 // The combination of every stop triple of each machine's strips, indexed 784 a + 28 b + c, worked out
-// from its rules at start-up: a spin is then scored by one look-up (the simulator scores tens of millions
+// from its rules on first use: a spin is then scored by one look-up (the simulator scores tens of millions
 // a second). Entry 2 m holds machine m's normal strips, entry 2 m + 1 its free-spin strips.
 using OutcomeTable = std::array<std::int8_t, kStripLength * kStripLength * kStripLength>;
-extern const std::array<OutcomeTable, 2 * kMachineCount> kOutcomes;
+using OutcomeTables = std::array<OutcomeTable, 2 * kMachineCount>;
+OutcomeTables tabulateAll();
+inline const OutcomeTables& outcomeTables()
+{
+    static const OutcomeTables tables = tabulateAll(); // also right when asked during static initialisation
+    return tables;
+}
 
 inline int wrap(int stop)
 {
@@ -42,7 +48,7 @@ inline int combinationAt(const MachineSpec& machine, const ReelStops& stops, boo
     using spin_score::wrap;
     const int index = (wrap(stops[0]) * kStripLength + wrap(stops[1])) * kStripLength + wrap(stops[2]);
     const auto table = static_cast<std::size_t>(2 * indexOf(machine.id) + (freeSpinStrip ? 1 : 0));
-    return spin_score::kOutcomes[table][static_cast<std::size_t>(index)];
+    return spin_score::outcomeTables()[table][static_cast<std::size_t>(index)];
 }
 
 // Scores a spin for stake credits with pool in the machine's bonus pool: the first matching combination
