@@ -3,12 +3,12 @@
 void SelectMachine(int index, MachineInfo& info)
 {
     if (!isValidMachine(index)) return;
-    const MachineSpec& spec = machineSpec(index);
-    info = MachineInfo{spec.name, spec.shortName, spec.version, spec.symbolSheet, spec.legendSheet};
+    const MachineDefinition& def = machineDefinition(index);
+    info = MachineInfo{def.name, def.shortName, def.version, def.symbolSheet, def.legendSheet};
 }
 
 std::string machineMenuCaption(int index)
 {
     if (!isValidMachine(index)) return {};
-    return machineSpec(index).name;
+    return machineDefinition(index).name;
 }

@@ -28,7 +28,7 @@ constexpr std::array<std::int8_t, 3> row(int n) { return cells(n, n, n); }
 
 // The table is laid out by hand.
 // clang-format off
-const std::array<MachineSpec, kMachineCount> kMachines = {{
+const std::array<MachineDefinition, kMachineCount> kMachines = {{
     {MachineId::Quintel, "Quintel Slots", "Quintel Slots", "1.2", "QUINTEL", "QUINTELB", "quintel",
      {"QUIN00", "QUIN01", "QUIN02"}, 27, 7,
      {"Q medallion (wild)", "Bell", "Plum", "Orange", "Watermelon", "Cherries", "Lemon", nullptr},
@@ -83,20 +83,20 @@ const std::array<MachineSpec, kMachineCount> kMachines = {{
 
 } // namespace
 
-int MachineSpec::match(int s1, int s2, int s3) const
+int MachineDefinition::match(int s1, int s2, int s3) const
 {
     for (int k = 0; k < kComboCount; ++k)
         if (combinations[static_cast<std::size_t>(k)].rule.matches(s1, s2, s3)) return k;
     return -1;
 }
 
-const char* MachineSpec::strip(int reel, bool freeSpinMode) const
+const char* MachineDefinition::strip(int reel, bool freeSpinMode) const
 {
     if (reel < 0 || reel >= kReelCount) reel = 0;
     if (reel == kReelCount - 1 && freeSpinMode && freeSpinStrip) return freeSpinStrip;
     return strips[static_cast<std::size_t>(reel)];
 }
 
-const MachineSpec& machineSpec(MachineId id) { return kMachines[static_cast<std::size_t>(indexOf(machineIdOf(indexOf(id))))]; }
+const MachineDefinition& machineDefinition(MachineId id) { return kMachines[static_cast<std::size_t>(indexOf(machineIdOf(indexOf(id))))]; }
 
-const MachineSpec& machineSpec(int index) { return machineSpec(machineIdOf(index)); }
+const MachineDefinition& machineDefinition(int index) { return machineDefinition(machineIdOf(index)); }

@@ -53,7 +53,7 @@ struct Combination {
     std::array<std::int8_t, 3> legend; // legend cells shown for it, left to right; -1 leaves a place empty
 };
 
-struct MachineSpec {
+struct MachineDefinition {
     MachineId id;
     const char* name;         // "Quintel Slots": menus, dialogs, the window caption with " 95"
     const char* shortName;    // "Quintel Slots", "Lucky Sevens", "Treasure Chest"
@@ -82,6 +82,6 @@ struct MachineSpec {
     const char* strip(int reel, bool freeSpinMode) const;
 };
 
-const MachineSpec& machineSpec(MachineId id);
+const MachineDefinition& machineDefinition(MachineId id);
 // An invalid number gives the first machine.
-const MachineSpec& machineSpec(int index);
+const MachineDefinition& machineDefinition(int index);

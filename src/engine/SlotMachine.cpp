@@ -312,7 +312,7 @@ void SlotMachine::EvaluateSpin()
 {
     const ReelStops stops = {plan_.stopOfReel(0), plan_.stopOfReel(1), plan_.stopOfReel(2)};
     const SpinScore score =
-        scoreSpin(machineSpec(state_.currentMachine), stops, state_.wager, state_.machinePool(), reels_.freeSpinStrip);
+        scoreSpin(machineDefinition(state_.currentMachine), stops, state_.wager, state_.machinePool(), reels_.freeSpinStrip);
 
     state_.winMultiplier = 0;
     if (score.combo >= 0) {
@@ -404,7 +404,7 @@ Money SlotMachine::completeRecordedSpin(const SpinRecord& spin)
     finishing_ = true;
     busy_ = true;
     if (isValidMachine(spin.machine) && spin.machine != state_.currentMachine) setupLoadedMachine(spin.machine);
-    const bool freeSpins = machineSpec(state_.currentMachine).hasFreeSpins() && spin.freeSpin;
+    const bool freeSpins = machineDefinition(state_.currentMachine).hasFreeSpins() && spin.freeSpin;
     state_.freeSpinCount = freeSpins ? std::max(spin.freeSpinCount, 0) : 0;
     SetupReels();
     SetPlayControls(false);

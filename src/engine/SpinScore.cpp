@@ -4,7 +4,7 @@
 
 namespace {
 
-spin_score::OutcomeTable tabulate(const MachineSpec& machine, bool freeSpinStrip)
+spin_score::OutcomeTable tabulate(const MachineDefinition& machine, bool freeSpinStrip)
 {
     std::array<const char*, kReelCount> strips{};
     for (int r = 0; r < kReelCount; ++r) strips[static_cast<std::size_t>(r)] = machine.strip(r, freeSpinStrip);
@@ -24,8 +24,8 @@ spin_score::OutcomeTables spin_score::tabulateAll()
 {
     OutcomeTables t{};
     for (int m = 0; m < kMachineCount; ++m) {
-        t[static_cast<std::size_t>(2 * m)] = tabulate(machineSpec(m), false);
-        t[static_cast<std::size_t>(2 * m + 1)] = tabulate(machineSpec(m), true);
+        t[static_cast<std::size_t>(2 * m)] = tabulate(machineDefinition(m), false);
+        t[static_cast<std::size_t>(2 * m + 1)] = tabulate(machineDefinition(m), true);
     }
     return t;
 }

@@ -43,7 +43,7 @@ inline int wrap(int stop)
 
 // The combination (0..7, or -1) under the pay line at stops, on the machine's normal strips or, with
 // freeSpinStrip, with its free-spin third strip. Stops outside 0..27 wrap around the strip.
-inline int combinationAt(const MachineSpec& machine, const ReelStops& stops, bool freeSpinStrip)
+inline int combinationAt(const MachineDefinition& machine, const ReelStops& stops, bool freeSpinStrip)
 {
     using spin_score::wrap;
     const int index = (wrap(stops[0]) * kStripLength + wrap(stops[1])) * kStripLength + wrap(stops[2]);
@@ -54,7 +54,7 @@ inline int combinationAt(const MachineSpec& machine, const ReelStops& stops, boo
 // Scores a spin for stake credits with pool in the machine's bonus pool: the first matching combination
 // pays stake times its multiplier; a paying multiplier equal to that of the pool combination also wins
 // the pool; the free-spin combination starts free spins.
-inline SpinScore scoreSpin(const MachineSpec& machine, const ReelStops& stops, int stake, Money pool,
+inline SpinScore scoreSpin(const MachineDefinition& machine, const ReelStops& stops, int stake, Money pool,
                            bool freeSpinStrip)
 {
     SpinScore score;

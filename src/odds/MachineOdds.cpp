@@ -9,7 +9,7 @@ namespace {
 constexpr std::int64_t kPoolSeedCredits = 150;
 
 // Stop triples per combination of a machine's strips (index kComboCount counts triples that match nothing).
-std::array<std::int64_t, kComboCount + 1> countCombinations(const MachineSpec& machine, bool freeSpinStrip)
+std::array<std::int64_t, kComboCount + 1> countCombinations(const MachineDefinition& machine, bool freeSpinStrip)
 {
     std::array<std::int64_t, kComboCount + 1> ways{};
     for (int a = 0; a < kStripLength; ++a)
@@ -25,19 +25,19 @@ std::array<std::int64_t, kComboCount + 1> countCombinations(const MachineSpec& m
 
 MachineOdds computeMachineOdds(int machine)
 {
-    const MachineSpec& spec = machineSpec(machine);
+    const MachineDefinition& def = machineDefinition(machine);
 
     MachineOdds odds;
-    odds.machine = indexOf(spec.id);
-    odds.name = spec.name;
-    const int freeCombo = spec.freeSpinCombination;
+    odds.machine = indexOf(def.id);
+    odds.name = def.name;
+    const int freeCombo = def.freeSpinCombination;
 
-    const auto ways = countCombinations(spec, false);
+    const auto ways = countCombinations(def, false);
     std::int64_t hitWays = 0, multiplierSum = 0, squareSum = 0;
     for (int k = 0; k < kComboCount; ++k) {
         CombinationOdds& c = odds.combinations[static_cast<std::size_t>(k)];
         c.combo = k;
-        c.multiplier = spec.multiplier(k);
+        c.multiplier = def.multiplier(k);
         c.ways = ways[static_cast<std::size_t>(k)];
         c.probability = Ratio(c.ways, MachineOdds::kOutcomes);
         if (c.multiplier > 0) hitWays += c.ways;
@@ -47,19 +47,19 @@ MachineOdds computeMachineOdds(int machine)
     odds.hitFrequency = Ratio(hitWays, MachineOdds::kOutcomes);
     odds.baseReturn = Ratio(multiplierSum, MachineOdds::kOutcomes);
     odds.returnWithFreeSpins = odds.baseReturn;
-    odds.jackpotProbability = odds.combinations[static_cast<std::size_t>(spec.poolCombination)].probability;
+    odds.jackpotProbability = odds.combinations[static_cast<std::size_t>(def.poolCombination)].probability;
     odds.meanSquare = Ratio(squareSum, MachineOdds::kOutcomes);
 
     // Free spins follow a free-spin combination that pays nothing itself.
-    odds.hasFreeSpins = spec.hasFreeSpins() && spec.multiplier(freeCombo) == 0;
+    odds.hasFreeSpins = def.hasFreeSpins() && def.multiplier(freeCombo) == 0;
     if (odds.hasFreeSpins) odds.freeSpinCombination = freeCombo;
     if (odds.hasFreeSpins) {
         FreeSpinOdds& fs = odds.freeSpins;
-        const auto freeWays = countCombinations(spec, true);
+        const auto freeWays = countCombinations(def, true);
         std::int64_t winWays = 0, freeSum = 0, freeSquares = 0;
         for (int k = 0; k < kComboCount; ++k) {
             const std::int64_t w = freeWays[static_cast<std::size_t>(k)];
-            const std::int64_t m = spec.multiplier(k);
+            const std::int64_t m = def.multiplier(k);
             fs.ways[static_cast<std::size_t>(k)] = w;
             if (m > 0) winWays += w;
             freeSum += w * m;
@@ -72,7 +72,7 @@ MachineOdds computeMachineOdds(int machine)
             // paying spin is distributed as one free spin given that it pays.
             fs.expectedSpins = Ratio(MachineOdds::kOutcomes, winWays);
             fs.expectedMultiplier = Ratio(freeSum, winWays);
-            fs.jackpotInSequence = Ratio(freeWays[static_cast<std::size_t>(spec.poolCombination)], winWays);
+            fs.jackpotInSequence = Ratio(freeWays[static_cast<std::size_t>(def.poolCombination)], winWays);
             odds.returnWithFreeSpins = odds.baseReturn + fs.triggerProbability * fs.expectedMultiplier;
             odds.jackpotProbability = odds.jackpotProbability + fs.triggerProbability * fs.jackpotInSequence;
             odds.meanSquare = odds.meanSquare + fs.triggerProbability * Ratio(freeSquares, winWays);

@@ -12,7 +12,7 @@ constexpr int kMaxWager = 30;
 
 // True when some stop triple of the free-spin strips pays; a free-spin mode that could never end is not
 // played.
-bool canPay(const MachineSpec& machine)
+bool canPay(const MachineDefinition& machine)
 {
     for (int a = 0; a < kStripLength; ++a)
         for (int b = 0; b < kStripLength; ++b)
@@ -48,7 +48,7 @@ double SimulationTotals::observedHitFrequency() const
 }
 
 OddsSimulator::OddsSimulator(int machine, int wager, RandomSource& random)
-    : machine_(machineSpec(machine))
+    : machine_(machineDefinition(machine))
     , hasFreeSpins_(machine_.hasFreeSpins() && canPay(machine_))
     , wager_(std::clamp(wager, 1, kMaxWager))
     , random_(random)

@@ -49,7 +49,7 @@ public:
 private:
     ReelStops drawStops();
 
-    const MachineSpec& machine_;
+    const MachineDefinition& machine_;
     bool hasFreeSpins_;
     int wager_;
     RandomSource& random_;

@@ -26,7 +26,7 @@ void MusicPlayer::setMachine(int machine)
     if (!isValidMachine(machine)) return;
     machine_ = machine;
     tune_ = 0;
-    musicName_ = machineSpec(machine_).tunes[0];
+    musicName_ = machineDefinition(machine_).tunes[0];
 }
 
 void MusicPlayer::stop()
@@ -50,7 +50,7 @@ bool MusicPlayer::tick()
     }
     if (!backend_.tunePlaying()) {
         // Next tune of the cycle; the next tick opens it.
-        const auto& tunes = machineSpec(machine_).tunes;
+        const auto& tunes = machineDefinition(machine_).tunes;
         tune_ = (tune_ + 1) % static_cast<int>(tunes.size());
         musicName_ = tunes[static_cast<std::size_t>(tune_)];
         musicPlaying_ = false;

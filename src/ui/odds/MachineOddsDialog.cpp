@@ -73,7 +73,7 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
     if (!isValidMachine(machine)) machine = 0;
     const MachineOdds odds = computeMachineOdds(machine);
     const BetAmount& bet = betAmount(betEntry);
-    const MachineSpec& spec = machineSpec(machine);
+    const MachineDefinition& def = machineDefinition(machine);
 
     setWindowTitle("Machine Odds");
     setModal(true);
@@ -88,9 +88,9 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
     title->setFont(bold);
     layout->addWidget(title);
 
-    const QImage sheet = loadLegend(assetDir, QString::fromLatin1(spec.legendSheet));
+    const QImage sheet = loadLegend(assetDir, QString::fromLatin1(def.legendSheet));
     hasPictures_ = !sheet.isNull();
-    const int step = spec.legendStep;
+    const int step = def.legendStep;
 
     auto* table = new QGridLayout;
     table->setHorizontalSpacing(18);
@@ -107,7 +107,7 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
         const QString n = QString::number(c.combo);
         auto* picture = makeLabel(QString(), "legend" + n, this);
         if (hasPictures_) {
-            picture->setPixmap(legendPicture(sheet, spec.combinations[static_cast<std::size_t>(c.combo)].legend, step));
+            picture->setPixmap(legendPicture(sheet, def.combinations[static_cast<std::size_t>(c.combo)].legend, step));
         } else {
             picture->setText("Combination " + n);
         }

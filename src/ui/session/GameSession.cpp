@@ -188,7 +188,7 @@ void GameSession::spinStarting(const SpinRecord& spin)
 void GameSession::beginHistoryEntry(const SpinRecord& spin)
 {
     const GameState& state = window_.machine().state();
-    const MachineSpec& spec = machineSpec(spin.machine);
+    const MachineDefinition& def = machineDefinition(spin.machine);
     // The strips the spin ran on: a free spin in a free-spin sequence has the free-spin third strip.
     const bool freeSpinStrip = spin.freeSpin && spin.freeSpinCount > 0;
     const ReelSet reels = buildReelSet(spin.machine, freeSpinStrip);
@@ -202,7 +202,7 @@ void GameSession::beginHistoryEntry(const SpinRecord& spin)
         entry.stops[static_cast<std::size_t>(r)] = spin.stops[r];
         entry.symbols[static_cast<std::size_t>(r)] = reels.symbolAt(r, spin.stops[r]);
     }
-    const SpinScore score = scoreSpin(spec, stops, spin.stake, state.machinePool(), freeSpinStrip);
+    const SpinScore score = scoreSpin(def, stops, spin.stake, state.machinePool(), freeSpinStrip);
     entry.combo = score.combo;
     entry.win = score.payout;
     // The stake of a paid spin is already charged: the balance before it includes it.
@@ -281,7 +281,7 @@ void GameSession::openHistory()
         row.symbols = e.symbols;
         row.bet = e.bet;
         if (e.combo >= 0 && e.combo < kComboCount && isValidMachine(e.machine))
-            row.combination = machineSpec(e.machine).combinations[static_cast<std::size_t>(e.combo)].name;
+            row.combination = machineDefinition(e.machine).combinations[static_cast<std::size_t>(e.combo)].name;
         row.win = e.win.toString();
         row.poolWon = e.poolWon > Money() ? e.poolWon.toString() : std::string();
         row.freeSpin = e.freeSpin;

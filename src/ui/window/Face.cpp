@@ -110,14 +110,14 @@ QRect Face::drawPayLine()
 QRect Face::drawLegend()
 {
     QPainter p(&surface_);
-    const MachineSpec& spec = machineSpec(machine_.state().currentMachine);
-    const int step = spec.legendStep;
+    const MachineDefinition& def = machineDefinition(machine_.state().currentMachine);
+    const int step = def.legendStep;
     QRect changed;
     for (int row = 0; row < kComboCount; ++row) {
         const int x0 = 36 + 154 * (row / 4);
         const int y = 285 + 32 * (row % 4);
         for (int k = 0; k < 3; ++k) {
-            const int cell = spec.combinations[static_cast<std::size_t>(row)].legend[static_cast<std::size_t>(k)];
+            const int cell = def.combinations[static_cast<std::size_t>(row)].legend[static_cast<std::size_t>(k)];
             if (cell < 0) break;
             copyBlock(p, x0 + step * k, y, graphics_.legend(), 32 * (cell % 3), 32 * (cell / 3), 32, 32);
             changed |= QRect(x0 + step * k, y, 32, 32);
@@ -177,7 +177,7 @@ QRect Face::drawPayoffRow(int row, int amount)
 {
     if (row < 0 || row > 7) return {};
     // The free-spin combination pays nothing: its row stays empty.
-    if (row == machineSpec(machine_.state().currentMachine).freeSpinCombination) return {};
+    if (row == machineDefinition(machine_.state().currentMachine).freeSpinCombination) return {};
     QPainter p(&surface_);
     const QRect r = payoffRowRect(row);
     return drawCells(p, graphics_.digitSource(), kSmallCell, kSmallHeight, kSmallPoint, r.x(), r.y(),
