@@ -22,7 +22,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quintel-slots"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quintel Slots 95"));
     QApplication::setApplicationVersion(QStringLiteral("v2.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quintel-slots"));
 
