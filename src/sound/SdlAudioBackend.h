@@ -13,8 +13,8 @@ typedef struct _Mix_Music Mix_Music;
 // The audio backend on SDL2 and SDL2_mixer. Each voice is a mixer channel; MIDI tunes play through
 // FluidSynth with the given soundfont, which is read only when a tune is first opened. A tune counts as
 // ended once its notes have played: the mixer itself reports it playing for seconds longer. Without an
-// output device it stays silent: every play does nothing and every tune fails to open. SDL's audio is initialised once per instance; make one per
-// program.
+// output device it stays silent: every play does nothing and every tune fails to open. SDL's audio is
+// initialised once per instance; make one per program.
 class SdlAudioBackend : public AudioBackend {
 public:
     static constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
