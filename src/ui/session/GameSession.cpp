@@ -244,7 +244,9 @@ void GameSession::openSave()
 {
     LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, store_->listSlots(), &window_);
     // Only OK saves: the dialog's loop also ends when the program is told to quit meanwhile.
-    if (dialog.exec() == QDialog::Accepted && dialog.selectedSaveSlot() >= 0) saveSlot(dialog.selectedSaveSlot(), dialog.savedName());
+    if (dialog.exec() == QDialog::Accepted && dialog.selectedSaveSlot() >= 0) {
+        saveSlot(dialog.selectedSaveSlot(), dialog.savedName());
+    }
 }
 
 void GameSession::openAbout()
