@@ -39,6 +39,7 @@ wait_window() {
   done
   return 1
 }
+visible() { xdotool search --onlyvisible --pid "$gpid" 2>/dev/null | wc -l; }
 titles() { local w; for w in $(xdotool search --onlyvisible --pid "$gpid" 2>/dev/null); do printf '"%s" ' "$(title "$w")"; done; }
 
 mkdir -p "$work/config/quintel-slots"
@@ -72,12 +73,12 @@ xdotool key Return
 box=$(wait_window "No Wager Placed") || fail "no box titled \"No Wager Placed\"; windows: $(titles)"
 xdotool windowfocus "$box"
 xdotool key Escape
-for _ in $(seq 30); do [ "$(xdotool search --onlyvisible --pid "$gpid" | wc -l)" -eq 1 ] && break; sleep 0.1; done
+for _ in $(seq 50); do [ "$(visible)" -eq 1 ] && break; sleep 0.1; done
 
 # Help, then its first item: the About box.
 xdotool windowfocus "$main"
 xdotool key alt+h
-sleep 0.3
+for _ in $(seq 50); do [ "$(visible)" -gt 1 ] && break; sleep 0.1; done # the menu is open
 xdotool key Return
 wait_window "About Treasure Chest Slots" >/dev/null || fail "no About box titled \"About Treasure Chest Slots\"; windows: $(titles)"
 echo "PASS: $(titles)"
