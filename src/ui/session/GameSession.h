@@ -45,7 +45,8 @@ private:
     void spinStarting(const SpinRecord& spin);
     void beginHistoryEntry(const SpinRecord& spin);
     void finishHistoryEntry();
-    void tell(const std::string& title, const std::string& text);
+    enum class Icon { Information, Warning };
+    void tell(const std::string& title, const std::string& text, Icon icon = Icon::Information);
     void reportFileTrouble();
 
     void openLoad();
