@@ -9,7 +9,7 @@ ifeq ($(SANITIZE),1)
   CMAKE_ARGS += -DQUINTEL_SANITIZE=ON
 endif
 
-.PHONY: all deps configure build play test bench assets clean
+.PHONY: all deps configure build play test bench assets package clean
 
 all: build
 
@@ -34,6 +34,13 @@ bench: build
 # Regenerates every picture, sound, tune and the manual under assets/ (committed; byte-identical on rerun).
 assets: build
 	@cmake --build $(BUILD) --target assets
+
+# One Debian package, build/quintel-slots_<version>_<arch>.deb, checked with lintian (installed when missing).
+package: build
+	@rm -rf $(BUILD)/*.deb $(BUILD)/_CPack_Packages
+	@cd $(BUILD) && cpack -G DEB
+	@rm -rf $(BUILD)/_CPack_Packages
+	@bash scripts/lintian-check.sh $(BUILD)/quintel-slots_*.deb
 
 clean:
 	rm -rf build build-sanitize build.configure.log build-sanitize.configure.log
