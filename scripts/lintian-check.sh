@@ -10,5 +10,5 @@ if ! command -v lintian >/dev/null; then
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends lintian
 fi
 # lintian exits non-zero on errors only (--fail-on error); warnings are printed for the reader.
-lintian --fail-on error --info --display-info "$1"
+lintian --fail-on error --display-info "$1"
 echo "lintian: no errors in $(basename "$1")"
