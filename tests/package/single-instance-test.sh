@@ -37,7 +37,7 @@ start() {
     pids+=("$pid")
     win=""
     for _ in $(seq 100); do
-      win=$(xdotool search --onlyvisible --pid "$pid" --name 'Slots' 2>/dev/null | head -n1)
+      win=$(xdotool search --all --onlyvisible --pid "$pid" --name 'Slots' 2>/dev/null | head -n1)
       [ -n "$win" ] && return 0
       kill -0 "$pid" 2>/dev/null || break
       sleep 0.1
@@ -84,6 +84,7 @@ second "$one"
 start other "$work/two"
 kill -0 "$restarted" 2>/dev/null || fail "the game on the first profile ended when another player started"
 kill -TERM "$pid" "$restarted"
-wait "$pid" && wait "$restarted" || fail "a game did not close cleanly on SIGTERM"
+wait "$pid"; s1=$?; wait "$restarted"; s2=$?
+[ "$s1" -eq 0 ] && [ "$s2" -eq 0 ] || fail "a game did not close cleanly on SIGTERM ($s1, $s2)"
 echo "single-instance test: second starts ended at once, the spin kept, a killed game's socket replaced, two profiles side by side"
 echo "1 passed, 0 failed"
