@@ -8,6 +8,7 @@
 
 const QRect FaceWidget::kSpinZone(144, 128, 305, 65);
 const QRect FaceWidget::kCoinZone(72, 0, 265, 49);
+const QRect FaceWidget::kCoinPlate(274, 436, 58, 48);
 
 FaceWidget::FaceWidget(Face& face, QWidget* parent)
     : QWidget(parent), face_(face)
@@ -54,7 +55,7 @@ int FaceWidget::zoneAt(const QPointF& pos) const
     const QPointF at = pos * 100.0 / zoom_;
     const QPoint facePos(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
     if (kSpinZone.contains(facePos)) return 0;
-    if (kCoinZone.contains(facePos)) return 1;
+    if (kCoinZone.contains(facePos) || kCoinPlate.contains(facePos)) return 1;
     return -1;
 }
 

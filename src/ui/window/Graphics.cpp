@@ -124,6 +124,9 @@ void Graphics::setScale(int scale)
     if (scale == scale_) return;
     scale_ = scale;
     loadWindowPictures();
+    // The machine pictures and reels of the old scale are read and rendered again.
+    sheetPath_.clear();
+    reelsRendered_ = false;
 }
 
 void Graphics::loadWindowPictures()
@@ -215,6 +218,11 @@ QImage Graphics::placeholderSheet(int rows)
 void Graphics::loadMachinePictures(const MachineInfo& info)
 {
     const QString sheetName = QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP");
+    const QString sheetPath = assetDir_ + QLatin1Char('/') + sheetName;
+    // The machine shown already (a restored game after the window's own new game): nothing to read again.
+    if (sheetPath == sheetPath_ && !sheetMissing_) return;
+    sheetPath_ = sheetPath;
+    reelsRendered_ = false;
     const QImage sheet = loadPicture(sheetName, 64, 64, nullptr);
     sheetMissing_ = sheet.isNull();
     symbolSheet_ = sheetMissing_ ? placeholderSheet(3) : sheet;
@@ -227,6 +235,9 @@ void Graphics::loadMachinePictures(const MachineInfo& info)
 
 void Graphics::renderReelSurfaces(const ReelSet& reels)
 {
+    if (reelsRendered_ && reels.strips == renderedStrips_) return;
+    reelsRendered_ = true;
+    renderedStrips_ = reels.strips;
     for (auto& surface : reelSurfaces_) surface.fill(0xffffffff);
     const qreal s = symbolSheet_.devicePixelRatio();
     for (int r = 0; r < kReelCount; ++r) {

@@ -83,7 +83,7 @@ TEST_F(ScaledFace, ReelWindowsShowTheGeneratorsPicturesOfThatScale)
 {
     for (int machine = 0; machine < 3; ++machine) {
         SCOPED_TRACE(machine);
-        window->machine().NewGame(machine);
+        window->machine().NewGame(static_cast<MachineId>(machine));
         const QImage shot = screenshot();
         ASSERT_EQ(shot.size(), QSize(Face::kWidth, Face::kHeight) * scale);
         const auto set = artwork(machine);
