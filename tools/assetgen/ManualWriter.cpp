@@ -146,7 +146,7 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
        "<tr><td class=\"menu\">File</td><td>Change Game, New Game, Load, Save, Quit</td></tr>\n"
        "<tr><td class=\"menu\">Options</td><td>Bet Amount ($10, $5, $1); Digit Colors (Blue, Cyan, Green, Purple, "
        "Red, White, Yellow); Banner (On, Off); Spin Speed (Very Fast, Fast, Medium, Slow); Sound (On, Off, the "
-       "six sound switches and Music); Banner Text</td></tr>\n"
+       "six sound switches and Music); Banner Text; Window Size (100%, 150%, 200%, 300%)</td></tr>\n"
        "<tr><td class=\"menu\">Bank</td><td>Borrow ($1000, $500, $250, $100, $50)</td></tr>\n"
        "<tr><td class=\"menu\">Auto Play</td><td>Auto Spin</td></tr>\n"
        "<tr><td class=\"menu\">Help</td><td>About, Machine Odds, Game History, Manual</td></tr>\n</table>\n"
@@ -159,7 +159,10 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
   h << "<h2><a name=\"keys\"></a>Keys</h2>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
        "<tr><td><span class=\"key\">Enter</span></td><td>Spin (repeats the last bet when no coins are in)</td></tr>\n"
        "<tr><td><span class=\"key\">B</span></td><td>Insert one coin</td></tr>\n"
-       "<tr><td><span class=\"key\">F1</span></td><td>This manual</td></tr>\n</table>\n";
+       "<tr><td><span class=\"key\">F1</span></td><td>This manual</td></tr>\n"
+       "<tr><td><span class=\"key\">Ctrl++</span>, <span class=\"key\">Ctrl+-</span></td><td>Next larger or "
+       "smaller window size</td></tr>\n"
+       "<tr><td><span class=\"key\">Ctrl+0</span></td><td>Window size 100%</td></tr>\n</table>\n";
   h << "<p class=\"note\">All pictures, sounds and music of Quintel Slots 95 are made by the generator in the "
        "game's source tree (tools/assetgen).</p>\n</body>\n</html>\n";
   return h.str();

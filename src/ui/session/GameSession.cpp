@@ -16,6 +16,7 @@
 #include "ReelSet.h"
 #include "SlotsWindow.h"
 #include "SpinScore.h"
+#include "ZoomSetting.h"
 
 namespace {
 constexpr const char* kTitle = "Quintel Slots 95";
@@ -49,6 +50,10 @@ void GameSession::wireCommands()
         return bannerText_;
     };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
+    c.windowSizeChosen = [this](int percent) {
+        ZoomSetting::write(file_, percent);
+        reportFileTrouble();
+    };
     c.playIdle = [this] {
         finishHistoryEntry();
         if (!restoring_) saveCurrentGame();
@@ -69,6 +74,8 @@ void GameSession::start()
     history_ = store_->readHistory();
     const std::optional<SpinRecord> pending = store_->pendingSpin();
     bannerKept_ = file_.find("Settings", "BannerText").has_value();
+    // The size the player chose; until then the largest that suits the screen.
+    window_.setZoom(ZoomSetting::read(file_).value_or(window_.largestFittingZoom()));
 
     // The window has started a new game on machine 0; the saved current game overwrites what it holds.
     applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));

@@ -21,6 +21,8 @@ struct SlotsWindowCommands {
     std::function<void(const SpinRecord&)> spinStarting;
     // Play is idle after money moved.
     std::function<void()> playIdle;
+    // The player chose a window size (a percentage of the face's own size).
+    std::function<void(int percent)> windowSizeChosen;
     // The banner text for a machine's display name.
     std::function<std::string(const std::string& machineName)> readBannerText;
 };
