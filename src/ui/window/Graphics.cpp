@@ -123,10 +123,10 @@ void Graphics::setScale(int scale)
     scale = std::clamp(scale, 1, kMaxScale);
     if (scale == scale_) return;
     scale_ = scale;
-    loadWindowPictures();
-    // The machine pictures and reels of the old scale are read and rendered again.
+    // Every picture comes again from the new set, the machine's sheet and the reel surfaces too.
     sheetPath_.clear();
     reelsRendered_ = false;
+    loadWindowPictures();
 }
 
 void Graphics::loadWindowPictures()
@@ -218,10 +218,9 @@ QImage Graphics::placeholderSheet(int rows)
 void Graphics::loadMachinePictures(const MachineInfo& info)
 {
     const QString sheetName = QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP");
-    const QString sheetPath = assetDir_ + QLatin1Char('/') + sheetName;
     // The machine shown already (a restored game after the window's own new game): nothing to read again.
-    if (sheetPath == sheetPath_ && !sheetMissing_) return;
-    sheetPath_ = sheetPath;
+    if (sheetName == sheetPath_ && !sheetMissing_) return;
+    sheetPath_ = sheetName;
     reelsRendered_ = false;
     const QImage sheet = loadPicture(sheetName, 64, 64, nullptr);
     sheetMissing_ = sheet.isNull();

@@ -177,27 +177,6 @@ void SlotsWindow::buildOptionsMenu()
     checkOnly(soundActions_, o.soundOn ? 0 : 1);
 }
 
-void SlotsWindow::buildWindowSizeMenu(QMenu* optionsMenu)
-{
-    QStringList sizes;
-    for (int size : ZoomSetting::kSizes) sizes << QStringLiteral("%1%").arg(size);
-    addRadioGroup(addSubMenu(optionsMenu, QStringLiteral("Window Size"), QStringLiteral("mnuWindowSize")), sizes,
-                  QStringLiteral("mnuSize"), sizeActions_, [this](int i) { chooseWindowSize(i); });
-    checkOnly(sizeActions_, 0);
-    // The size keys work wherever the window has the focus, like the menu they belong to.
-    auto sizeKey = [this](const QList<QKeySequence>& keys, const QString& name, auto handler) {
-        auto* a = new QAction(this);
-        a->setObjectName(name);
-        a->setShortcuts(keys);
-        addAction(a);
-        connect(a, &QAction::triggered, this, handler);
-    };
-    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, QStringLiteral("keyLarger"),
-            [this] { stepWindowSize(1); });
-    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, QStringLiteral("keySmaller"), [this] { stepWindowSize(-1); });
-    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_0)}, QStringLiteral("keyActualSize"), [this] { chooseWindowSize(0); });
-}
-
 void SlotsWindow::buildSoundMenu(QMenu* optionsMenu)
 {
     QMenu* sound = addSubMenu(optionsMenu, QStringLiteral("Sound"), QStringLiteral("mnuSoundMenu"));
@@ -215,6 +194,27 @@ void SlotsWindow::buildSoundMenu(QMenu* optionsMenu)
     musicAction_ = addItem(sound, QStringLiteral("Music"), QStringLiteral("mnuMusic"), true);
     musicAction_->setChecked(options().musicOn);
     connect(musicAction_, &QAction::triggered, this, [this](bool on) { setMusicOn(on); });
+}
+
+void SlotsWindow::buildWindowSizeMenu(QMenu* optionsMenu)
+{
+    QStringList sizes;
+    for (int size : ZoomSetting::kSizes) sizes << QStringLiteral("%1%").arg(size);
+    addRadioGroup(addSubMenu(optionsMenu, QStringLiteral("Window Size"), QStringLiteral("mnuWindowSize")), sizes,
+                  QStringLiteral("mnuSize"), sizeActions_, [this](int i) { chooseWindowSize(i); });
+    // The size keys work wherever the window has the focus, like the menu they belong to.
+    auto sizeKey = [this](const QList<QKeySequence>& keys, const QString& name, auto handler) {
+        auto* a = new QAction(this);
+        a->setObjectName(name);
+        a->setShortcuts(keys);
+        addAction(a);
+        connect(a, &QAction::triggered, this, handler);
+    };
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, QStringLiteral("keyLarger"),
+            [this] { stepWindowSize(1); });
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, QStringLiteral("keySmaller"), [this] { stepWindowSize(-1); });
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_0)}, QStringLiteral("keyActualSize"), [this] { chooseWindowSize(0); });
+    checkOnly(sizeActions_, 0);
 }
 
 void SlotsWindow::buildBankMenu()

@@ -50,6 +50,10 @@ public:
     void chooseSound(bool on);
     void setSoundToggle(SoundToggle toggle, bool on);
     void setMusicOn(bool on);
+    // Runs the bet, digit colour, speed and banner commands with the given choices, and the sound and
+    // music commands where they differ from the current ones.
+    void applyOptions(const GameOptions& options);
+    // What the menus show: the checked index of each radio group, the checked sound toggles and music.
     // Options > Window Size: 100%, 150%, 200%, 300%; as the player chooses it (it is kept).
     void chooseWindowSize(int entry);
     // Ctrl++ and Ctrl+-: the next larger or smaller size, as chosen by the player.
@@ -59,10 +63,6 @@ public:
     int zoom() const;
     // The largest size whose window fits within 80% of the screen's available height.
     int largestFittingZoom() const;
-    // Runs the bet, digit colour, speed and banner commands with the given choices, and the sound and
-    // music commands where they differ from the current ones.
-    void applyOptions(const GameOptions& options);
-    // What the menus show: the checked index of each radio group, the checked sound toggles and music.
     int betEntry() const { return checkedIndex(betActions_); }
     int digitEntry() const { return checkedIndex(digitActions_); }
     int speedEntry() const { return checkedIndex(speedActions_); }
