@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include "GameSession.h"
 #include "MersenneRandom.h"
@@ -17,6 +18,8 @@
 #include "SignalBridge.h"
 #include "SlotsWindow.h"
 #include "SoundEffects.h"
+#include "SpinRecorder.h"
+#include "StatisticsWindow.h"
 
 int main(int argc, char* argv[])
 {
@@ -45,6 +48,11 @@ int main(int argc, char* argv[])
     ProfileFile profile(profilePath(processEnvironment()));
     SlotsWindow window(SlotsWindowPorts{clock, clock, random, sound, music, assetDir});
     GameSession session(window, profile, assetDir);
+    SpinRecorder spinLog(SpinLog::defaultPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    session.setSpinLog(&spinLog);
+    window.commands().statistics = [&window, &spinLog] {
+        openStatistics(&window, spinLog, window.machine().state(), &GameSession::combinationName);
+    };
     session.start();
     SignalBridge signalBridge([&window] { window.close(); });
     // Closing the game window ends the program, also when the manual or a dialog is still open.

@@ -8,4 +8,5 @@ struct SpinRecord {
     bool freeSpin = false;  // a free spin: nothing was charged
     int freeSpinCount = 0;  // the free-spin counter when the reels started
     int stops[3] = {0, 0, 0};
+    long long number = 0;   // the spin's number in the player's spin log; 0 when it has none
 };

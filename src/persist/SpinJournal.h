@@ -14,6 +14,7 @@ class SpinJournal {
 public:
     static constexpr const char* kSection = "Spin In Progress";
     static constexpr int kMaxFreeSpinCount = 1000;
+    static constexpr long long kMaxNumber = 1'000'000'000'000'000;
 
     static void write(IniDocument& doc, const SpinRecord& spin);
     static void clear(IniDocument& doc);

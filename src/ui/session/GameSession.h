@@ -14,6 +14,7 @@ class HelpWindow;
 class MessageSink;
 class ProfileFile;
 class SlotsWindow;
+class SpinLogSink;
 
 // The game as the player keeps it between runs: restores the current game at start (completing a spin
 // that a crash interrupted), records every spin before its reels turn, saves whenever play is idle and
@@ -37,6 +38,10 @@ public:
     bool saveCurrentGame();
 
     const GameHistory& history() const { return history_; }
+    // A winning combination's name as the manual and the pay tables give it.
+    static std::string combinationName(int machine, int combo);
+    // Logs every spin from now on; set before start() so that a spin completed there is logged too.
+    void setSpinLog(SpinLogSink* log) { spinLog_ = log; }
 
 private:
     void wireCommands();
@@ -45,6 +50,7 @@ private:
     void spinStarting(const SpinRecord& spin);
     void beginHistoryEntry(const SpinRecord& spin);
     void finishHistoryEntry();
+    void tellSpinLogNotice();
     void tell(const std::string& title, const std::string& text);
     void reportFileTrouble();
 
@@ -66,6 +72,8 @@ private:
     // The spin whose reels are turning, until it is scored and paid.
     std::optional<HistoryEntry> running_;
     Money paidBefore_;
+    std::int64_t runningNumber_ = 0;
+    SpinLogSink* spinLog_ = nullptr;
     std::unique_ptr<HelpWindow> help_;
     bool restoring_ = false;
     bool bannerKept_ = false; // the file holds a banner text of its own

@@ -183,6 +183,8 @@ void SlotsWindow::buildMenus()
             [this] { if (commands_.machineOdds) commands_.machineOdds(); });
     connect(addItem(help, QStringLiteral("Game History"), QStringLiteral("mnuHistory")), &QAction::triggered, this,
             [this] { if (commands_.gameHistory) commands_.gameHistory(); });
+    connect(addItem(help, QStringLiteral("Statistics…"), QStringLiteral("mnuStatistics")), &QAction::triggered, this,
+            [this] { if (commands_.statistics) commands_.statistics(); });
     help->addSeparator();
     QAction* manual = addItem(help, QStringLiteral("Manual"), QStringLiteral("mnuHelp"));
     manual->setShortcut(QKeySequence(Qt::Key_F1));
