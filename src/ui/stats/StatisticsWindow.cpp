@@ -2,7 +2,7 @@
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
-#include <QBarSeries>
+#include <QHorizontalBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 
 #include "MachineInfo.h"
@@ -69,7 +70,8 @@ void addAxes(QChart* chart, const QString& xTitle, double xMax, const QString& y
     auto* x = new QValueAxis;
     x->setTitleText(xTitle);
     x->setLabelFormat(QStringLiteral("%.0f"));
-    x->setRange(xMax > 1 ? 1 : 0, std::max(xMax, 1.0));
+    x->setRange(0, std::max(xMax, 1.0));
+    x->applyNiceNumbers();
     auto* y = new QValueAxis;
     y->setTitleText(yTitle);
     y->setLabelFormat(QStringLiteral("%.0f"));
@@ -213,7 +215,7 @@ void StatisticsWindow::buildCharts()
     upper->replace(u);
     lower->replace(l);
     auto* band = new QAreaSeries(upper, lower);
-    band->setName(QStringLiteral("Ordinary luck (±2 standard deviations)"));
+    band->setName(QStringLiteral("Ordinary luck (±2 sd)"));
     band->setColor(QColor(120, 170, 230, 90));
     band->setBorderColor(QColor(120, 170, 230, 140));
     returnChart_->addSeries(band);
@@ -239,18 +241,24 @@ void StatisticsWindow::buildCharts()
         names << (comboName_ ? QString::fromStdString(comboName_(h.machine, static_cast<int>(c)))
                              : QString::number(c + 1));
     }
-    auto* bars = new QBarSeries;
+    // Lying bars leave room for the combinations' names.
+    auto* bars = new QHorizontalBarSeries;
     bars->append(hit);
     bars->append(expect);
     hitsChart_->addSeries(bars);
     auto* categories = new QBarCategoryAxis;
     categories->append(names);
-    categories->setLabelsAngle(-40);
     auto* count = new QValueAxis;
     count->setLabelFormat(QStringLiteral("%.0f"));
-    count->setRange(0, most * 1.1);
-    hitsChart_->addAxis(categories, Qt::AlignBottom);
-    hitsChart_->addAxis(count, Qt::AlignLeft);
+    const double end = std::ceil(most * 1.1);
+    count->setRange(0, end);
+    if (end <= 5) {
+        count->setTickCount(static_cast<int>(end) + 1); // whole counts only
+    } else {
+        count->applyNiceNumbers();
+    }
+    hitsChart_->addAxis(categories, Qt::AlignLeft);
+    hitsChart_->addAxis(count, Qt::AlignBottom);
     bars->attachAxis(categories);
     bars->attachAxis(count);
 }

@@ -8,7 +8,6 @@
 #include "SpinStatistics.h"
 
 class QAbstractAxis;
-class QBarSeries;
 class QChart;
 class QComboBox;
 class QLabel;
