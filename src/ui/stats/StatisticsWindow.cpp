@@ -70,8 +70,19 @@ void addAxes(QChart* chart, const QString& xTitle, double xMax, const QString& y
     auto* x = new QValueAxis;
     x->setTitleText(xTitle);
     x->setLabelFormat(QStringLiteral("%.0f"));
-    x->setRange(0, std::max(xMax, 1.0));
-    x->applyNiceNumbers();
+    // The line ends at the right edge: ticks at round steps from 0 instead of a rounded-up range.
+    xMax = std::max(xMax, 1.0);
+    const double rough = std::max(xMax / 5, 1.0);
+    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    double tick = magnitude;
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        tick = m * magnitude;
+        if (tick >= rough) break;
+    }
+    x->setRange(0, xMax);
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(tick);
     auto* y = new QValueAxis;
     y->setTitleText(yTitle);
     y->setLabelFormat(QStringLiteral("%.0f"));
@@ -105,10 +116,10 @@ StatisticsWindow::StatisticsWindow(std::vector<LoggedSpin> rows, const Statistic
     scopeBox_->setCurrentIndex(static_cast<int>(scope_));
     top->addWidget(scopeBox_);
     top->addStretch();
-    auto* exportButton = new QPushButton(QStringLiteral("Export…"));
+    auto* exportButton = new QPushButton(QStringLiteral("&Export…"));
     exportButton->setObjectName(QStringLiteral("export"));
     top->addWidget(exportButton);
-    auto* closeButton = new QPushButton(QStringLiteral("Close"));
+    auto* closeButton = new QPushButton(QStringLiteral("&Close"));
     top->addWidget(closeButton);
 
     creditsChart_ = new QChart;
