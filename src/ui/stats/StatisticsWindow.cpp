@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -287,7 +288,8 @@ bool StatisticsWindow::exportTo(const QString& path)
 
 void StatisticsWindow::exportWithDialog()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Spins"), QStringLiteral("spins.csv"),
+    const QString start = QDir::home().filePath(QStringLiteral("spins.csv"));
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Spins"), start,
                                                       QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (!path.isEmpty()) exportTo(path);
 }
