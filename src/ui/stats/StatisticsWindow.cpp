@@ -159,7 +159,7 @@ StatisticsWindow::StatisticsWindow(std::vector<LoggedSpin> rows, const Statistic
 
 void StatisticsWindow::setScope(SpinScope scope)
 {
-    if (scope == scope_ && !shown_.empty()) return;
+    if (scope == scope_) return;
     scope_ = scope;
     if (scopeBox_->currentIndex() != static_cast<int>(scope)) scopeBox_->setCurrentIndex(static_cast<int>(scope));
     refresh();
