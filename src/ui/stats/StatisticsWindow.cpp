@@ -227,6 +227,8 @@ void StatisticsWindow::buildCharts()
     upper->replace(u);
     lower->replace(l);
     auto* band = new QAreaSeries(upper, lower);
+    upper->setParent(band); // the area does not own its edges
+    lower->setParent(band);
     band->setName(QStringLiteral("Ordinary luck (±2 sd)"));
     band->setColor(QColor(120, 170, 230, 90));
     band->setBorderColor(QColor(120, 170, 230, 140));
