@@ -50,7 +50,7 @@ void BM_OpenStatisticsWindow(benchmark::State& state)
     SpinLog log(path);
     for (auto _ : state) {
         // The window opens on this game: every spin of the log.
-        StatisticsWindow window(log.read(), StatisticsContext{0, 2, state.range(0)}, {}, nullptr);
+        StatisticsWindow window(log.read(), StatisticsContext{0, 2, state.range(0), {}}, {}, nullptr);
         window.show();
         benchmark::DoNotOptimize(window.grab()); // paints every chart once
     }

@@ -54,8 +54,7 @@ void SpinRecorder::noteTrouble(bool writeFailed)
     }
     if ((writeFailed || !log_.writable()) && !unavailableTold_) {
         unavailableTold_ = true;
-        notice_ = "Spins are not being recorded: the spin log \"" + log_.path().string() +
-                  "\" cannot be written (" + log_.error() + "). You can play on as usual.";
+        notice_ = "Spins are not being recorded (" + log_.error() + "). You can play on as usual.";
     }
 }
 

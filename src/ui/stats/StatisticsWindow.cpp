@@ -148,6 +148,12 @@ StatisticsWindow::StatisticsWindow(std::vector<LoggedSpin> rows, const Statistic
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    if (!context_.notice.empty()) {
+        auto* notice = new QLabel(QString::fromStdString(context_.notice));
+        notice->setObjectName(QStringLiteral("notice"));
+        notice->setWordWrap(true);
+        layout->addWidget(notice);
+    }
     layout->addLayout(grid);
 
     connect(scopeBox_, &QComboBox::currentIndexChanged, this, [this](int i) { setScope(static_cast<SpinScope>(i)); });
@@ -299,7 +305,9 @@ void StatisticsWindow::exportWithDialog()
 void openStatistics(QWidget* parent, SpinRecorder& recorder, const GameState& state,
                     const StatisticsWindow::ComboName& comboName)
 {
-    const StatisticsContext context{recorder.sessionStart(), state.currentMachine, state.machineSpins()};
+    StatisticsContext context{recorder.sessionStart(), state.currentMachine, state.machineSpins(), {}};
+    if (!recorder.log().writable())
+        context.notice = "Spins are not being recorded (" + recorder.log().error() + ").";
     StatisticsWindow window(recorder.log().read(), context, comboName, parent);
     window.exec();
 }

@@ -18,6 +18,7 @@ struct StatisticsContext {
     std::int64_t sessionStart = 0; // the highest spin number logged before this run
     int machine = 0;               // the machine in play
     std::int64_t spins = 0;        // the spins the current game counts on it
+    std::string notice;            // shown above the charts when not empty: why spins are missing
 };
 
 // Statistics…: the spin log of this session, this game or all games as charts (credits by spin, the return

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -130,7 +131,8 @@ TEST(StatisticsTest, TheWindowShowsAScopeAndExportsItsSpins)
 {
     std::vector<LoggedSpin> rows;
     for (std::int64_t i = 1; i <= 40; ++i) rows.push_back(row(i, i % 5 == 0 ? 600 : 0, false, i <= 30 ? 0 : 1));
-    StatisticsWindow window(rows, StatisticsContext{35, 1, 8}, [](int, int c) { return "combo " + std::to_string(c); });
+    StatisticsWindow window(rows, StatisticsContext{35, 1, 8, "Spins are not being recorded."},
+                            [](int, int c) { return "combo " + std::to_string(c); });
     EXPECT_EQ(window.shownSpins().size(), 8u); // this game: the last 8 spins of machine 1
     window.setScope(SpinScope::Session);
     EXPECT_EQ(window.shownSpins().size(), 5u);
@@ -138,6 +140,8 @@ TEST(StatisticsTest, TheWindowShowsAScopeAndExportsItsSpins)
     EXPECT_EQ(window.shownSpins().size(), 40u);
     EXPECT_EQ(window.statistics().summary.wonCents, 8 * 600);
     EXPECT_FALSE(window.grab().isNull());
+    ASSERT_TRUE(window.findChild<QLabel*>(QStringLiteral("notice")));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("notice"))->text(), QStringLiteral("Spins are not being recorded."));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("spins.csv"));
