@@ -126,7 +126,10 @@ TEST_F(SpinLogSessionTest, ASpinCompletedAfterAKillIsLoggedOnce)
         ASSERT_EQ(run.state().machineSpins(), 2);
         original = run.recorder.log().read().back();
     }
-    ASSERT_TRUE(fs::exists(crashed / "QUINTEL.INI"));
+    std::ifstream copy(crashed / "QUINTEL.INI");
+    const std::string text((std::istreambuf_iterator<char>(copy)), std::istreambuf_iterator<char>());
+    ASSERT_NE(text.find("[Spin In Progress]"), std::string::npos);
+    ASSERT_NE(text.find("Number=2"), std::string::npos);
 
     // Killed after the row was written: the completed spin finds its row.
     fs::copy_file(crashed / "QUINTEL.INI", ini(), fs::copy_options::overwrite_existing);
