@@ -24,7 +24,9 @@ constexpr std::array<const char*, SpinLog::kSchemaVersion> kMigrations = {
     " free_spin INTEGER NOT NULL,"
     " paid_cents INTEGER NOT NULL,"
     " pool_cents INTEGER NOT NULL,"
-    " credits_after_cents INTEGER NOT NULL)",
+    " credits_after_cents INTEGER NOT NULL);"
+    // The last number given to a spin, so that two programs on one log never give out the same one.
+    "CREATE TABLE IF NOT EXISTS spin_numbers (last INTEGER NOT NULL)",
 };
 
 constexpr const char* kInsert =
@@ -173,7 +175,7 @@ bool SpinLog::replaceDamaged()
     return reopened;
 }
 
-std::int64_t SpinLog::nextId()
+std::int64_t SpinLog::lastId()
 {
     if (!db_) return 0;
     sqlite3_stmt* st = nullptr;
@@ -182,7 +184,36 @@ std::int64_t SpinLog::nextId()
         sqlite3_step(st) == SQLITE_ROW)
         last = sqlite3_column_int64(st, 0);
     sqlite3_finalize(st);
-    return last + 1;
+    return last;
+}
+
+std::int64_t SpinLog::reserveId()
+{
+    if (!db_) return 0;
+    int code = exec(db_, "BEGIN IMMEDIATE");
+    std::int64_t id = 0;
+    if (code == SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        code = sqlite3_prepare_v2(db_,
+                                  "SELECT max(coalesce((SELECT max(id) FROM spins), 0),"
+                                  " coalesce((SELECT max(last) FROM spin_numbers), 0)) + 1",
+                                  -1, &st, nullptr);
+        if (code == SQLITE_OK) code = sqlite3_step(st);
+        if (code == SQLITE_ROW) id = sqlite3_column_int64(st, 0);
+        sqlite3_finalize(st);
+    }
+    if (id > 0) {
+        const std::string keep = "INSERT OR REPLACE INTO spin_numbers (rowid, last) VALUES (1, " +
+                                 std::to_string(id) + ")";
+        code = exec(db_, keep.c_str());
+        if (code == SQLITE_OK) code = exec(db_, "COMMIT");
+    }
+    if (code == SQLITE_OK && id > 0) return id;
+    exec(db_, "ROLLBACK");
+    if (isDamage(code) && replaceDamaged()) return reserveId();
+    if (db_) error_ = std::string("cannot write ") + path_.string() + ": " + sqlite3_errstr(code);
+    if (!db_) status_ = Status::Unavailable;
+    return 0;
 }
 
 bool SpinLog::insert(const LoggedSpin& s, int& code)

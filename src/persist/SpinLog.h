@@ -26,8 +26,8 @@ struct LoggedSpin {
 };
 
 // Every spin the player has made, one row each in table "spins" of a SQLite database (WAL mode, one
-// transaction a spin). A row is keyed by the spin's number, so writing a spin again (a spin completed
-// after a crash whose row was already written) leaves the one row there is.
+// transaction a spin). A row is keyed by the spin's number, taken when its reels start, so writing a spin
+// again (a spin completed after a crash whose row was already written) leaves the one row there is.
 class SpinLog {
 public:
     static constexpr int kSchemaVersion = 1;
@@ -54,8 +54,11 @@ public:
     const std::filesystem::path& setAsidePath() const { return setAside_; }
     const std::string& error() const { return error_; }
 
-    // The number the next new spin takes: one past the highest in the log (1 for an empty log).
-    std::int64_t nextId();
+    // A number for a new spin, higher than every row's and every number given out before, also by another
+    // program on the same log; 0 when none can be given (see error()).
+    std::int64_t reserveId();
+    // The highest number of a row, 0 for an empty log.
+    std::int64_t lastId();
     // Writes the spin unless a row with its id exists. False when it could not be written; a file
     // found damaged at this point is kept aside and the row goes to a new log (status Replaced).
     bool append(const LoggedSpin& spin);

@@ -59,14 +59,14 @@ TEST(SpinLogTest, RowsAreKeptWholeAndASpinWrittenAgainKeepsItsFirstRow)
     {
         SpinLog log(db);
         ASSERT_EQ(log.status(), SpinLog::Status::Ready) << log.error();
-        EXPECT_EQ(log.nextId(), 1);
+        EXPECT_EQ(log.lastId(), 0);
         EXPECT_TRUE(log.append(spin(1)));
         EXPECT_TRUE(log.append(spin(2, 450'00)));
         // The same spin completed again after a crash: no second row, the first one unchanged.
         LoggedSpin replay = spin(2, 450'00);
         replay.time = "2026-12-09T08:00:00Z";
         EXPECT_TRUE(log.append(replay));
-        EXPECT_EQ(log.nextId(), 3);
+        EXPECT_EQ(log.lastId(), 2);
         EXPECT_FALSE(log.append(spin(0))); // an unnumbered spin is not a row
     }
     EXPECT_EQ(query(db, "SELECT count(*) FROM spins"), 2);
@@ -77,7 +77,24 @@ TEST(SpinLogTest, RowsAreKeptWholeAndASpinWrittenAgainKeepsItsFirstRow)
     EXPECT_EQ(rows[0], spin(1));
     EXPECT_EQ(rows[1], spin(2, 450'00));
     EXPECT_EQ(again.read(1).size(), 1u);
-    EXPECT_EQ(again.nextId(), 3);
+    EXPECT_EQ(again.reserveId(), 3);
+}
+
+TEST(SpinLogTest, TwoProgramsOnOneLogNeverTakeTheSameNumber)
+{
+    TempDir dir;
+    const fs::path db = dir / "spins.sqlite";
+    SpinLog first(db);
+    SpinLog second(db);
+    EXPECT_EQ(first.reserveId(), 1);
+    EXPECT_EQ(second.reserveId(), 2); // the first program's spin is still turning: no row yet
+    EXPECT_TRUE(second.append(spin(2)));
+    EXPECT_TRUE(first.append(spin(1)));
+    EXPECT_EQ(first.reserveId(), 3);
+    // A spin completed after a crash brings the number it had; later numbers go past it.
+    EXPECT_TRUE(second.append(spin(40)));
+    EXPECT_EQ(first.reserveId(), 41);
+    EXPECT_EQ(first.read().size(), 3u);
 }
 
 TEST(SpinLogTest, ADamagedFileIsKeptAsideAndANewLogStarted)
@@ -103,7 +120,7 @@ TEST(SpinLogTest, ALogThatCannotBeWrittenLetsPlayGoOn)
     SpinLog log(dir / "plain-file" / "quintel-slots" / "spins.sqlite");
     EXPECT_EQ(log.status(), SpinLog::Status::Unavailable);
     EXPECT_FALSE(log.error().empty());
-    EXPECT_EQ(log.nextId(), 0);
+    EXPECT_EQ(log.reserveId(), 0);
     EXPECT_FALSE(log.append(spin(1)));
     EXPECT_TRUE(log.read().empty());
 }

@@ -8,7 +8,7 @@ SpinRecorder::SpinRecorder(std::filesystem::path path, WallClock clock)
     : log_(std::move(path))
     , clock_(std::move(clock))
 {
-    if (log_.writable()) sessionStart_ = log_.nextId() - 1;
+    sessionStart_ = log_.lastId();
     noteTrouble(false);
 }
 
@@ -24,7 +24,10 @@ std::string SpinRecorder::isoTime(std::chrono::system_clock::time_point t)
 
 std::int64_t SpinRecorder::nextSpinNumber()
 {
-    return log_.writable() ? log_.nextId() : 0;
+    if (!log_.writable()) return 0;
+    const std::int64_t number = log_.reserveId();
+    noteTrouble(number == 0);
+    return number;
 }
 
 void SpinRecorder::spinFinished(std::int64_t number, const HistoryEntry& spin, const std::string& gameName)
