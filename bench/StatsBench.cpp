@@ -68,6 +68,17 @@ void BM_ReadLog(benchmark::State& state)
 }
 BENCHMARK(BM_ReadLog)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
+void BM_ComputeStatistics(benchmark::State& state)
+{
+    std::string pattern = (fs::temp_directory_path() / "quintel-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    SpinLog log(generatedLog(pattern, static_cast<int>(state.range(0))));
+    const std::vector<LoggedSpin> rows = log.read();
+    for (auto _ : state) benchmark::DoNotOptimize(computeStatistics(rows, 2));
+    fs::remove_all(pattern);
+}
+BENCHMARK(BM_ComputeStatistics)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)

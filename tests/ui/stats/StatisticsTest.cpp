@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <cmath>
+#include <ctime>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -96,6 +97,22 @@ TEST(StatisticsTest, ALongCreditsLineIsThinnedButKeepsItsHighsAndLows)
     EXPECT_TRUE(has(77'778, 99'999.99));
     EXPECT_TRUE(std::is_sorted(st.credits.begin(), st.credits.end(),
                                [](const CreditsPoint& a, const CreditsPoint& b) { return a.spin < b.spin; }));
+}
+
+TEST(StatisticsTest, LogTimesReadAsTheCAndPosixCalendarDoes)
+{
+    // Every day from 1969 to 2101 (leap years and century rules included) at a time of day that moves.
+    for (std::int64_t day = -400; day < 48'000; day += 1) {
+        const std::time_t t = static_cast<std::time_t>(day * 86400 + (day * 7919) % 86400);
+        std::tm utc{};
+        gmtime_r(&t, &utc);
+        char text[32];
+        std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+        ASSERT_EQ(parseIsoTime(text), static_cast<std::int64_t>(t)) << text;
+    }
+    for (const char* bad : {"", "2026-12-08 21:04:05Z", "2026-12-08T21:04:05", "2026-13-08T21:04:05Z",
+                            "2026-12-08T24:00:00Z", "2026-1x-08T21:04:05Z"})
+        EXPECT_EQ(parseIsoTime(bad), -1) << bad;
 }
 
 TEST(StatisticsTest, TheScopesPickTheSessionTheGameOrEverything)
