@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "GameSession.h"
+#include "MachineTable.h"
 #include "MersenneRandom.h"
 #include "MusicPlayer.h"
 #include "ProfileFile.h"
@@ -51,7 +52,9 @@ int main(int argc, char* argv[])
     SpinRecorder spinLog(SpinLog::defaultPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     session.setSpinLog(&spinLog);
     window.commands().statistics = [&window, &spinLog] {
-        openStatistics(&window, spinLog, window.machine().state(), &GameSession::combinationName);
+        openStatistics(&window, spinLog, window.machine().state(), [](int machine, int combo) {
+            return std::string(machineDefinition(machine).combinations[static_cast<std::size_t>(combo)].name);
+        });
     };
     session.start();
     SignalBridge signalBridge([&window] { window.close(); });

@@ -52,10 +52,7 @@ std::string stamp()
 }
 
 // Runs a statement without results; the SQLite result code.
-int exec(sqlite3* db, const char* sql)
-{
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-}
+int exec(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
 
 } // namespace
 
@@ -77,10 +74,7 @@ SpinLog::SpinLog(fs::path path)
     status_ = !db_ ? Status::Unavailable : setAside_.empty() ? Status::Ready : Status::Replaced;
 }
 
-SpinLog::~SpinLog()
-{
-    close();
-}
+SpinLog::~SpinLog() { close(); }
 
 void SpinLog::close()
 {
@@ -206,8 +200,8 @@ std::int64_t SpinLog::reserveId()
         sqlite3_finalize(st);
     }
     if (id > 0) {
-        const std::string keep = "INSERT OR REPLACE INTO spin_numbers (rowid, last) VALUES (1, " +
-                                 std::to_string(id) + ")";
+        const std::string keep =
+            "INSERT OR REPLACE INTO spin_numbers (rowid, last) VALUES (1, " + std::to_string(id) + ")";
         code = exec(db_, keep.c_str());
         if (code == SQLITE_OK) code = exec(db_, "COMMIT");
     }
@@ -263,7 +257,8 @@ std::vector<LoggedSpin> SpinLog::read(std::int64_t afterId)
     if (last > afterId) rows.reserve(static_cast<std::size_t>(std::min<std::int64_t>(last - afterId, 10'000'000)));
     auto text = [st](int col) {
         const unsigned char* t = sqlite3_column_text(st, col);
-        return t ? std::string(reinterpret_cast<const char*>(t), static_cast<std::size_t>(sqlite3_column_bytes(st, col)))
+        return t ? std::string(reinterpret_cast<const char*>(t),
+                               static_cast<std::size_t>(sqlite3_column_bytes(st, col)))
                  : std::string();
     };
     while (sqlite3_step(st) == SQLITE_ROW) {

@@ -10,16 +10,16 @@ struct sqlite3_stmt;
 
 // One spin as the spin log keeps it; money in whole cents.
 struct LoggedSpin {
-    std::int64_t id = 0;          // the spin's number: increasing, and the same when a spin is completed again
-    std::string time;             // UTC, "2026-12-08T21:04:05Z"
-    std::string game;             // the game's name
+    std::int64_t id = 0; // the spin's number: increasing, and the same when a spin is completed again
+    std::string time;    // UTC, "2026-12-08T21:04:05Z"
+    std::string game;    // the game's name
     int machine = 0;
     int stops[3] = {0, 0, 0};
-    int combination = -1;         // 0..7, -1 for none
-    std::int64_t stakeCents = 0;  // charged, or the last bet of a free spin
+    int combination = -1;        // 0..7, -1 for none
+    std::int64_t stakeCents = 0; // charged, or the last bet of a free spin
     bool freeSpin = false;
-    std::int64_t paidCents = 0;   // everything the spin credited, pool included
-    std::int64_t poolCents = 0;   // the pool part of paidCents
+    std::int64_t paidCents = 0; // everything the spin credited, pool included
+    std::int64_t poolCents = 0; // the pool part of paidCents
     std::int64_t creditsAfterCents = 0;
 
     bool operator==(const LoggedSpin&) const = default;
@@ -33,9 +33,9 @@ public:
     static constexpr int kSchemaVersion = 1;
 
     enum class Status {
-        Ready,        // open and writable
-        Replaced,     // the file was damaged: kept aside as setAsidePath(), a new log started
-        Unavailable,  // cannot be opened or written: spins are not recorded (see error())
+        Ready,       // open and writable
+        Replaced,    // the file was damaged: kept aside as setAsidePath(), a new log started
+        Unavailable, // cannot be opened or written: spins are not recorded (see error())
     };
 
     // $XDG_DATA_HOME/quintel-slots/spins.sqlite when that variable holds an absolute path, else

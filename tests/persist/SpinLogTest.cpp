@@ -129,7 +129,9 @@ TEST(SpinLogTest, ALogOfALaterVersionIsWrittenWithoutTouchingItsSchema)
 {
     TempDir dir;
     const fs::path db = dir / "spins.sqlite";
-    { SpinLog created(db); }
+    {
+        SpinLog created(db);
+    }
     execute(db, "ALTER TABLE spins ADD COLUMN note TEXT; PRAGMA user_version = 7");
     SpinLog log(db);
     ASSERT_EQ(log.status(), SpinLog::Status::Ready);
@@ -143,7 +145,8 @@ TEST(SpinLogTest, TheDataDirectoryFollowsXdgDataHome)
     EXPECT_EQ(SpinLog::defaultPath("/x/data", "/home/kim"), fs::path("/x/data/quintel-slots/spins.sqlite"));
     EXPECT_EQ(SpinLog::defaultPath("relative", "/home/kim"),
               fs::path("/home/kim/.local/share/quintel-slots/spins.sqlite"));
-    EXPECT_EQ(SpinLog::defaultPath(nullptr, "/home/kim"), fs::path("/home/kim/.local/share/quintel-slots/spins.sqlite"));
+    EXPECT_EQ(SpinLog::defaultPath(nullptr, "/home/kim"),
+              fs::path("/home/kim/.local/share/quintel-slots/spins.sqlite"));
 }
 
 TEST(SpinLogTest, TheSpinInProgressKeepsItsLogNumber)

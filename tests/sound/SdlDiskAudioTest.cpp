@@ -372,7 +372,7 @@ protected:
         RecordingMessages messages;
         GameHooks hooks;
         SlotMachine machine(SlotMachinePorts{clock, clock, random, view, tee, messages, hooks});
-        machine.NewGame(0);
+        machine.NewGame(MachineId::Quintel);
         random.forceStops(stops[0], stops[1], stops[2]);
 
         const std::size_t from = mark();

@@ -47,8 +47,7 @@ std::string machineIntro(int index) {
 }  // namespace
 
 std::string ManualWriter::slug(const SymbolSet& machine) {
-  const std::string n = machine.sheetName();
-  return n == "QUINTEL" ? "quintel" : n == "LUCKY7" ? "lucky7" : "treasure";
+  return machine.anchor();
 }
 
 std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
@@ -105,7 +104,7 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
          "<tr><th>Pay line</th><th>Combination</th><th>Pays per credit</th><th>Three $1 coins pay</th></tr>\n";
     for (int r = 0; r < 8; ++r) {
       h << "<tr><td><img src=\"manual/" << slug(m) << "-row" << r << ".png\"></td><td>" << esc(m.comboText(r))
-        << (r == 0 ? " &mdash; also wins the <b>bonus pool</b>" : "") << "</td>";
+        << (r == m.definition().poolCombination ? " &mdash; also wins the <b>bonus pool</b>" : "") << "</td>";
       if (m.multiplier(r) > 0)
         h << "<td class=\"pays\">" << m.multiplier(r) << "</td><td class=\"pays\">" << m.multiplier(r) * 3 << "</td>";
       else

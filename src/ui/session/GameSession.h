@@ -38,8 +38,6 @@ public:
     bool saveCurrentGame();
 
     const GameHistory& history() const { return history_; }
-    // A winning combination's name as the manual and the pay tables give it.
-    static std::string combinationName(int machine, int combo);
     // Logs every spin from now on; set before start() so that a spin completed there is logged too.
     void setSpinLog(SpinLogSink* log) { spinLog_ = log; }
 
@@ -67,6 +65,7 @@ private:
     std::unique_ptr<GameStore> store_;
     QString assetDir_;
     MessageSink* messages_;
+    std::string bannerText_; // the banner text the window shows: the session gives it every text
     std::string gameName_ = "Current Game";
     GameHistory history_;
     // The spin whose reels are turning, until it is scored and paid.

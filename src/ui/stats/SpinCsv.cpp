@@ -18,7 +18,6 @@ void writeSpinCsv(std::ostream& out, const std::vector<LoggedSpin>& spins)
     for (const LoggedSpin& s : spins) {
         out << s.id << ',' << csvField(s.time) << ',' << csvField(s.game) << ',' << s.machine << ',' << s.stops[0]
             << ',' << s.stops[1] << ',' << s.stops[2] << ',' << s.combination << ',' << s.stakeCents << ','
-            << (s.freeSpin ? 1 : 0) << ',' << s.paidCents << ',' << s.poolCents << ',' << s.creditsAfterCents
-            << "\r\n";
+            << (s.freeSpin ? 1 : 0) << ',' << s.paidCents << ',' << s.poolCents << ',' << s.creditsAfterCents << "\r\n";
     }
 }

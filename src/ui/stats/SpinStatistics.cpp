@@ -24,7 +24,8 @@ double expectedReturn(int machine, std::int64_t stakeCredits)
     static const auto table = [] {
         std::array<std::array<double, 31>, kMachineCount> t{};
         for (int m = 0; m < kMachineCount; ++m)
-            for (int w = 1; w <= 30; ++w) t[static_cast<std::size_t>(m)][static_cast<std::size_t>(w)] = oddsOf(m).totalReturn(w).toDouble();
+            for (int w = 1; w <= 30; ++w)
+                t[static_cast<std::size_t>(m)][static_cast<std::size_t>(w)] = oddsOf(m).totalReturn(w).toDouble();
         return t;
     }();
     const int m = isValidMachine(machine) ? machine : 0;
@@ -113,7 +114,8 @@ SpinStatistics computeStatistics(const std::vector<LoggedSpin>& rows, int hitsMa
         run = s.paidCents > 0 ? 0 : run + 1;
         sum.longestRunWithoutWin = std::max(sum.longestRunWithoutWin, run);
         const std::int64_t t = parseIsoTime(s.time);
-        if (t >= 0 && lastTime >= 0 && t >= lastTime && t - lastTime <= kPauseSeconds) sum.secondsPlayed += t - lastTime;
+        if (t >= 0 && lastTime >= 0 && t >= lastTime && t - lastTime <= kPauseSeconds)
+            sum.secondsPlayed += t - lastTime;
         if (t >= 0) lastTime = t;
 
         if (s.freeSpin) {
@@ -144,7 +146,8 @@ SpinStatistics computeStatistics(const std::vector<LoggedSpin>& rows, int hitsMa
         if ((i + 1) % step == 0 || i + 1 == rows.size()) {
             for (std::size_t k : {std::min(low, high), std::max(low, high)}) {
                 if (!st.credits.empty() && st.credits.back().spin == static_cast<std::int64_t>(k + 1)) continue;
-                st.credits.push_back({static_cast<std::int64_t>(k + 1), static_cast<double>(rows[k].creditsAfterCents) / 100.0});
+                st.credits.push_back(
+                    {static_cast<std::int64_t>(k + 1), static_cast<double>(rows[k].creditsAfterCents) / 100.0});
             }
             low = high = i + 1;
         }

@@ -18,8 +18,8 @@ std::vector<LoggedSpin> selectSpins(std::vector<LoggedSpin> rows, SpinScope scop
 struct SpinSummary {
     std::int64_t spins = 0;
     std::int64_t freeSpins = 0;
-    std::int64_t secondsPlayed = 0;     // pauses over five minutes between two spins left out
-    std::int64_t wageredCents = 0;      // stakes charged (free spins charge nothing)
+    std::int64_t secondsPlayed = 0; // pauses over five minutes between two spins left out
+    std::int64_t wageredCents = 0;  // stakes charged (free spins charge nothing)
     std::int64_t wonCents = 0;
     std::int64_t biggestWinCents = 0;
     std::int64_t longestRunWithoutWin = 0;
@@ -51,8 +51,8 @@ struct ComboHits {
 
 struct SpinStatistics {
     SpinSummary summary;
-    std::vector<CreditsPoint> credits;  // at most about maxPoints, keeping each stretch's lowest and highest
-    std::vector<ReturnPoint> returns;   // at most about maxPoints, the last paid spin always included
+    std::vector<CreditsPoint> credits; // at most about maxPoints, keeping each stretch's lowest and highest
+    std::vector<ReturnPoint> returns;  // at most about maxPoints, the last paid spin always included
     ComboHits hits;
 };
 

@@ -28,8 +28,9 @@
 
 namespace {
 
-const char* const kFigureNames[] = {"Spins", "Time played", "Wagered", "Won", "Biggest win",
-                                    "Longest run without a win", "Pools won", "Free-spin sequences"};
+const char* const kFigureNames[] = {"Spins",     "Time played",        "Wagered",
+                                    "Won",       "Biggest win",        "Longest run without a win",
+                                    "Pools won", "Free-spin sequences"};
 
 QString dollars(std::int64_t cents)
 {
@@ -99,8 +100,8 @@ void addAxes(QChart* chart, const QString& xTitle, double xMax, const QString& y
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(std::vector<LoggedSpin> rows, const StatisticsContext& context,
-                                   ComboName comboName, QWidget* parent)
+StatisticsWindow::StatisticsWindow(std::vector<LoggedSpin> rows, const StatisticsContext& context, ComboName comboName,
+                                   QWidget* parent)
     : QDialog(parent)
     , rows_(std::move(rows))
     , context_(context)
@@ -207,8 +208,8 @@ void StatisticsWindow::buildCharts()
     }
     credits->replace(points);
     creditsChart_->addSeries(credits);
-    addAxes(creditsChart_, QStringLiteral("Spin"), static_cast<double>(stats_.summary.spins), QStringLiteral("Credits ($)"),
-            lowest, highest * 1.05);
+    addAxes(creditsChart_, QStringLiteral("Spin"), static_cast<double>(stats_.summary.spins),
+            QStringLiteral("Credits ($)"), lowest, highest * 1.05);
 
     // Return so far against the exact odds, with the band of ±2 standard deviations.
     clearChart(returnChart_);
@@ -306,8 +307,7 @@ void openStatistics(QWidget* parent, SpinRecorder& recorder, const GameState& st
                     const StatisticsWindow::ComboName& comboName)
 {
     StatisticsContext context{recorder.sessionStart(), state.currentMachine, state.machineSpins(), {}};
-    if (!recorder.log().writable())
-        context.notice = "Spins are not being recorded (" + recorder.log().error() + ").";
+    if (!recorder.log().writable()) context.notice = "Spins are not being recorded (" + recorder.log().error() + ").";
     StatisticsWindow window(recorder.log().read(), context, comboName, parent);
     window.exec();
 }

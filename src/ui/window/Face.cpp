@@ -17,14 +17,6 @@ constexpr int kSmallCell = 16, kSmallHeight = 21, kSmallPoint = 4;
 constexpr int kLargeCell = 32, kLargeHeight = 42, kLargePoint = 8;
 constexpr int kPayLineY = SpinPlan::kReelTop + 66;
 constexpr int kBannerX = 42, kBannerY = 222;
-constexpr int kTreasureMachine = 2;
-
-// Legend cells by machine and row; -1 ends a row early.
-constexpr int kLegend[3][8][3] = {
-    {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {5, 5, 7}, {5, 7, 7}},
-    {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {6, 6, 6}, {4, 4, 4}, {5, 5, 5}, {7, 7, 7}},
-    {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, -1, -1}},
-};
 
 // A plain block copy of a logical rectangle of src to (x, y).
 void copyBlock(QPainter& p, int x, int y, const QImage& src, int sx, int sy, int w, int h)
@@ -118,14 +110,14 @@ QRect Face::drawPayLine()
 QRect Face::drawLegend()
 {
     QPainter p(&surface_);
-    const int machine = machine_.state().m();
-    const int step = machine == 0 ? 27 : 28;
+    const MachineDefinition& def = machineDefinition(machine_.state().currentMachine);
+    const int step = def.legendStep;
     QRect changed;
-    for (int row = 0; row < 8; ++row) {
+    for (int row = 0; row < kComboCount; ++row) {
         const int x0 = 36 + 154 * (row / 4);
         const int y = 285 + 32 * (row % 4);
         for (int k = 0; k < 3; ++k) {
-            const int cell = kLegend[machine][row][k];
+            const int cell = def.combinations[static_cast<std::size_t>(row)].legend[static_cast<std::size_t>(k)];
             if (cell < 0) break;
             copyBlock(p, x0 + step * k, y, graphics_.legend(), 32 * (cell % 3), 32 * (cell / 3), 32, 32);
             changed |= QRect(x0 + step * k, y, 32, 32);
@@ -184,7 +176,8 @@ QRect Face::drawSpinsCounter()
 QRect Face::drawPayoffRow(int row, int amount)
 {
     if (row < 0 || row > 7) return {};
-    if (row == 7 && machine_.state().m() == kTreasureMachine) return {};
+    // The free-spin combination pays nothing: its row stays empty.
+    if (row == machineDefinition(machine_.state().currentMachine).freeSpinCombination) return {};
     QPainter p(&surface_);
     const QRect r = payoffRowRect(row);
     return drawCells(p, graphics_.digitSource(), kSmallCell, kSmallHeight, kSmallPoint, r.x(), r.y(),

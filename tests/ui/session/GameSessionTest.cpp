@@ -1,4 +1,3 @@
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -12,6 +11,7 @@
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
 #include "SlotsWindow.h"
+#include "TempDir.h"
 #include "VirtualClock.h"
 
 namespace fs = std::filesystem;
@@ -50,13 +50,9 @@ struct ProgramRun {
 
 class SessionTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    fs::path ini() const { return fs::path(dir.path().toStdString()) / "quintel-slots" / "QUINTEL.INI"; }
-    static std::string slurp(const fs::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    TempDir dir;
+    fs::path ini() const { return dir / "quintel-slots" / "QUINTEL.INI"; }
+    static std::string slurp(const fs::path& p) { return readBytes(p); }
 };
 
 } // namespace
@@ -74,7 +70,7 @@ TEST_F(SessionTest, TheFirstRunPlaysANewGameWithTheTenDollarBet)
     // Saving after a spin does not fix the welcome banner to this machine: a change of machine greets anew.
     run.random.forceStops(0, 0, 0);
     run.coins(3);
-    run.machine().ChangeGame(2);
+    run.machine().ChangeGame(MachineId::Treasure);
     EXPECT_EQ(run.window->bannerText(), "BannerText               Welcome to Treasure Chest Slots!");
 }
 
@@ -83,13 +79,13 @@ TEST_F(SessionTest, AGameComesBackToTheCentWithItsChoicesAfterARestart)
     Money credits, paid;
     {
         ProgramRun run(ini());
-        run.machine().ChangeGame(1);
-        run.window->chooseBetAmount(1);
+        run.machine().ChangeGame(MachineId::Lucky7);
+        run.window->chooseBetAmount(BetChoice::Five);
         run.random.forceStops(9, 9, 9); // three double bars: 7 x 15
         run.coins(3);
-        run.window->chooseSpinSpeed(3);
-        run.window->chooseDigitColor(5);
-        run.window->chooseBanner(1);
+        run.window->chooseSpinSpeed(SpinSpeed::Slow);
+        run.window->chooseDigitColor(DigitColor::White);
+        run.window->chooseBanner(false);
         run.session->changeBannerText("Good luck, Kim!");
         run.machine().borrow(3);
         credits = run.state().credits;
@@ -124,7 +120,7 @@ TEST_F(SessionTest, AKilledSpinIsCompletedWithItsOwnOutcomeExactlyOnce)
         run.random.forceStops(1, 1, 20); // combination 4 on machine 0
         // Keep a copy of the file as it is while the reels turn: what a crash at that moment leaves.
         run.clock.at(run.clock.now() + 1500, [&] { fs::copy_file(ini(), crashed); });
-        run.window->chooseBetAmount(2);
+        run.window->chooseBetAmount(BetChoice::One);
         run.coins(3);
         finalCredits = run.state().credits;
         finalSpins = run.state().machineSpins();
@@ -153,7 +149,7 @@ TEST_F(SessionTest, TheLastTenSpinsAreRecalledNewestFirstAfterARestart)
 {
     {
         ProgramRun run(ini());
-        run.window->chooseBetAmount(2);
+        run.window->chooseBetAmount(BetChoice::One);
         for (int i = 0; i < 11; ++i) run.random.forceStops(0, 0, 0); // losing lines: 6, 5, 6
         run.random.forceStops(1, 2, 9);                             // the top award
         run.coins(3);
@@ -178,7 +174,7 @@ TEST_F(SessionTest, TheLastTenSpinsAreRecalledNewestFirstAfterARestart)
 TEST_F(SessionTest, SaveAndLoadSlotsAndAnAbsentSlot)
 {
     ProgramRun run(ini());
-    run.window->chooseBetAmount(2);
+    run.window->chooseBetAmount(BetChoice::One);
     run.random.forceStops(0, 0, 0);
     run.coins(3);
     EXPECT_TRUE(run.session->saveSlot(3, "  Friday night  "));
@@ -189,7 +185,7 @@ TEST_F(SessionTest, SaveAndLoadSlotsAndAnAbsentSlot)
     EXPECT_FALSE(GameStore(run.file).listSlots()[4].has_value());
 
     run.machine().borrow(0);
-    run.machine().ChangeGame(2);
+    run.machine().ChangeGame(MachineId::Treasure);
     run.session->loadSlot(3);
     EXPECT_EQ(run.state().currentMachine, 0);
     EXPECT_EQ(run.state().credits, Money::fromCredits(497));
@@ -208,13 +204,13 @@ TEST_F(SessionTest, SaveAndLoadSlotsAndAnAbsentSlot)
 TEST_F(SessionTest, ASaveThatCannotBeWrittenIsReportedAndPlayGoesOn)
 {
     // The profile's folder is a plain file: nothing can be written below it.
-    const fs::path blocker = fs::path(dir.path().toStdString()) / "blocked";
+    const fs::path blocker = dir / "blocked";
     std::ofstream(blocker) << "not a folder";
     ProgramRun run(blocker / "QUINTEL.INI");
     EXPECT_FALSE(run.session->saveSlot(0, "Mine"));
     ASSERT_EQ(run.messages.shown.size(), 1u);
     EXPECT_EQ(run.messages.shown[0].title, "Save Failed");
-    run.window->chooseBetAmount(2);
+    run.window->chooseBetAmount(BetChoice::One);
     run.random.forceStops(0, 0, 0);
     run.coins(3);
     EXPECT_EQ(run.state().machineSpins(), 1);

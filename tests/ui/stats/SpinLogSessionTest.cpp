@@ -74,8 +74,8 @@ protected:
 TEST_F(SpinLogSessionTest, EverySpinIsLoggedWithItsPayoutAndThePool)
 {
     LoggedRun run(ini(), db());
-    run.window->chooseBetAmount(2);
-    run.random.forceStops(0, 0, 0); // no win
+    run.window->chooseBetAmount(BetChoice::One);
+    run.random.forceStops(0, 0, 0);  // no win
     run.random.forceStops(1, 1, 20); // combination 4: 7 x 3
     run.random.forceStops(1, 2, 9);  // the top award with the pool
     run.window->insertCoinAction();
@@ -111,7 +111,7 @@ TEST_F(SpinLogSessionTest, ASpinCompletedAfterAKillIsLoggedOnce)
     LoggedSpin original;
     {
         LoggedRun run(ini(), db());
-        run.window->chooseBetAmount(2);
+        run.window->chooseBetAmount(BetChoice::One);
         run.random.forceStops(0, 0, 0);
         run.random.forceStops(1, 1, 20);
         run.window->insertCoinAction();
@@ -156,7 +156,7 @@ TEST_F(SpinLogSessionTest, ALogThatCannotBeWrittenIsReportedOnceAndPlayGoesOn)
     ASSERT_EQ(run.messages.shown.size(), 1u);
     EXPECT_NE(run.messages.shown[0].text.find("not being recorded"), std::string::npos);
     run.random.forceStops(1, 1, 20);
-    run.window->chooseBetAmount(2);
+    run.window->chooseBetAmount(BetChoice::One);
     run.window->insertCoinAction();
     run.window->insertCoinAction();
     run.window->insertCoinAction();
@@ -172,7 +172,7 @@ TEST_F(SpinLogSessionTest, ADamagedLogIsReplacedWithOneMessage)
     LoggedRun run(ini(), db());
     ASSERT_EQ(run.messages.shown.size(), 1u);
     EXPECT_NE(run.messages.shown[0].text.find("kept aside"), std::string::npos);
-    run.window->chooseBetAmount(2);
+    run.window->chooseBetAmount(BetChoice::One);
     run.window->insertCoinAction();
     run.window->insertCoinAction();
     run.window->insertCoinAction();

@@ -34,13 +34,13 @@ TEST(StatisticsTest, TheFiguresCountWinsRunsPoolsAndFreeSpinSequences)
     std::vector<LoggedSpin> rows;
     for (std::int64_t i = 1; i <= 12; ++i) rows.push_back(row(i, 0, false, 2));
     rows[2].paidCents = 900;
-    rows[6].freeSpin = rows[7].freeSpin = true;   // a sequence of two free spins
+    rows[6].freeSpin = rows[7].freeSpin = true; // a sequence of two free spins
     rows[7].paidCents = 45'000;
     rows[7].poolCents = 15'000;
-    rows[10].freeSpin = true;                     // a second sequence
+    rows[10].freeSpin = true; // a second sequence
     rows[0].time = "2026-12-08T10:00:00Z";
     rows[1].time = "2026-12-08T10:00:07Z";
-    rows[2].time = "2026-12-08T11:00:00Z";        // a pause: not time played
+    rows[2].time = "2026-12-08T11:00:00Z"; // a pause: not time played
     rows[3].time = "2026-12-08T11:00:05Z";
     const SpinSummary s = computeStatistics(rows, 2).summary;
     EXPECT_EQ(s.spins, 12);
@@ -158,7 +158,8 @@ TEST(StatisticsTest, TheWindowShowsAScopeAndExportsItsSpins)
     EXPECT_EQ(window.statistics().summary.wonCents, 8 * 600);
     EXPECT_FALSE(window.grab().isNull());
     ASSERT_TRUE(window.findChild<QLabel*>(QStringLiteral("notice")));
-    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("notice"))->text(), QStringLiteral("Spins are not being recorded."));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("notice"))->text(),
+              QStringLiteral("Spins are not being recorded."));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("spins.csv"));

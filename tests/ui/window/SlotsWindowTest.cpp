@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -15,6 +14,7 @@
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
 #include "SlotsWindow.h"
+#include "TempDir.h"
 #include "VirtualClock.h"
 
 namespace {
@@ -156,9 +156,37 @@ TEST_F(WindowTest, RadioGroupsKeepOneCheckAndApplyTheirValue)
     EXPECT_EQ(window->captionColor(), 9);
 }
 
+TEST_F(WindowTest, OptionsAreWhatTheMenusShowAndChange)
+{
+    action("mnuBanner1")->trigger();
+    action("mnuSound1")->trigger();
+    action("mnuSounds3")->trigger();
+    EXPECT_FALSE(window->options().bannerOn);
+    EXPECT_FALSE(window->options().soundOn);
+    EXPECT_FALSE(window->options().toggle(SoundToggle::Lose));
+    EXPECT_FALSE(sound.toggles[3]);
+
+    GameOptions wanted;
+    wanted.bet = BetChoice::Five;
+    wanted.speed = SpinSpeed::VeryFast;
+    wanted.digitColor = DigitColor::Yellow;
+    wanted.soundToggles[0] = false;
+    window->applyOptions(wanted);
+    EXPECT_EQ(window->options(), wanted);
+    EXPECT_EQ(window->betEntry(), 1);
+    EXPECT_EQ(window->speedEntry(), 0);
+    EXPECT_EQ(window->digitEntry(), 6);
+    EXPECT_EQ(window->bannerEntry(), 0);
+    EXPECT_TRUE(window->bannerRunning());
+    EXPECT_EQ(checkedNames(menu("mnuSoundMenu")),
+              (QStringList{"mnuSound0", "mnuSounds1", "mnuSounds2", "mnuSounds3", "mnuSounds4", "mnuSounds5"}));
+    EXPECT_EQ(sound.toggles, (std::array<bool, 6>{false, true, true, true, true, true}));
+    EXPECT_EQ(window->machine().spinSpeed(), 10);
+}
+
 TEST_F(WindowTest, FileMenuGreysOnlyTheCurrentMachineUnderChangeGame)
 {
-    window->machine().ChangeGame(2);
+    window->machine().ChangeGame(MachineId::Treasure);
     emit menu("menu0")->aboutToShow();
     EXPECT_TRUE(action("mnuChange0")->isEnabled());
     EXPECT_TRUE(action("mnuChange1")->isEnabled());
@@ -272,7 +300,7 @@ TEST_F(WindowTest, FaceShowsPayLineAndCounters)
     expectCounter(455, 257, {B, B, B, B, B, 0});
 
     // A wager of 5 on the "$5" bet: blank, 5, point, 0, 0; the pay table shows 5 x each multiplier.
-    window->chooseBetAmount(1);
+    window->chooseBetAmount(BetChoice::Five);
     window->insertCoinAction();
     expectCounter(265, 52, {B, 5, P, 0, 0});
     const PayTable& table = window->machine().reels().payTable;
@@ -284,7 +312,7 @@ TEST_F(WindowTest, FaceShowsPayLineAndCounters)
 TEST_F(WindowTest, DigitColourChangesSmallCountersButNotThePool)
 {
     const QImage poolBefore = face().copy(62, 3, 200, 42);
-    window->chooseDigitColor(0);
+    window->chooseDigitColor(DigitColor::Blue);
     std::string where;
     EXPECT_TRUE(sameBlock(face(), 89 + 32, 52, window->graphics().smallDigits(0), 80, 0, 16, 21, &where)) << where;
     EXPECT_EQ(face().copy(62, 3, 200, 42), poolBefore);
@@ -292,7 +320,7 @@ TEST_F(WindowTest, DigitColourChangesSmallCountersButNotThePool)
 
 TEST_F(WindowTest, TreasureLegendRowSevenIsOnePicture)
 {
-    window->machine().NewGame(2);
+    window->machine().NewGame(MachineId::Treasure);
     const QImage& legend = window->graphics().legend();
     std::string where;
     EXPECT_TRUE(sameBlock(face(), 190, 381, legend, 32, 64, 32, 32, &where)) << where; // cell 7
@@ -304,14 +332,14 @@ TEST_F(WindowTest, BannerOffLeavesTheStripCabinetGrey)
 {
     for (int i = 0; i < 5; ++i) window->bannerTick();
     EXPECT_TRUE(window->bannerRunning());
-    window->chooseBanner(1);
+    window->chooseBanner(false);
     EXPECT_FALSE(window->bannerRunning());
     const QImage patch = face().copy(250, 430, 10, 10);
     for (int y = 222; y < 242; ++y)
         for (int x = 30; x < 340; ++x) ASSERT_EQ(face().pixel(x, y), patch.pixel((x - 30) % 10, (y - 222) % 10)) << x << "," << y;
     window->refreshFace(); // a repaint does not bring the strip back
     EXPECT_EQ(face().pixel(100, 230), patch.pixel(0, 8));
-    window->chooseBanner(0);
+    window->chooseBanner(true);
     EXPECT_TRUE(window->bannerRunning());
 }
 
@@ -356,7 +384,7 @@ TEST_F(WindowTest, FullSpinRestsOnThePlannedStops)
 TEST_F(WindowTest, TheFreeSpinLabelLiesOverTheLeverWithoutErasingIt)
 {
     action("mnuGames2")->trigger();
-    window->chooseBetAmount(2);
+    window->chooseBetAmount(BetChoice::One);
     random.forceStops(11, 0, 0); // a chest on reel 1 starts free spins
     random.forceStops(0, 0, 0);  // the first free spin wins
     int blue = -1, dark = -1;
@@ -462,8 +490,8 @@ TEST_F(WindowTest, CommandsReachTheirHooks)
 
 TEST_F(WindowTest, MissingAssetsStillGiveAPlayableWindow)
 {
-    QTemporaryDir empty;
-    open(empty.path());
+    TempDir empty;
+    open(empty.qPath());
     EXPECT_TRUE(window->graphics().symbolSheetMissing());
     random.forceStops(1, 2, 3);
     window->insertCoinAction();
