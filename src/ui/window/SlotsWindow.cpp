@@ -244,6 +244,7 @@ void SlotsWindow::buildHelpMenu()
     addCommand(help, QStringLiteral("About"), QStringLiteral("mnuAbout"), commands_.about);
     addCommand(help, QStringLiteral("Machine Odds"), QStringLiteral("mnuOdds"), commands_.machineOdds);
     addCommand(help, QStringLiteral("Game History"), QStringLiteral("mnuHistory"), commands_.gameHistory);
+    addCommand(help, QStringLiteral("Statistics…"), QStringLiteral("mnuStatistics"), commands_.statistics);
     help->addSeparator();
     QAction* manual = addItem(help, QStringLiteral("Manual"), QStringLiteral("mnuHelp"));
     manual->setShortcut(QKeySequence(Qt::Key_F1));

@@ -15,6 +15,7 @@ struct SlotsWindowCommands {
     std::function<void()> manual;      // Help > Manual, F1
     std::function<void()> machineOdds; // Help > Machine Odds
     std::function<void()> gameHistory; // Help > Game History
+    std::function<void()> statistics;  // Help > Statistics…
     // Runs once while the window closes, after the music is closed: the place to save the game.
     std::function<void()> closing;
     // A spin's stake is charged and its outcome planned.

@@ -157,7 +157,7 @@ TEST_F(WindowTest, MenuTreeHasTheCaptionsAndDefaultChecks)
                                                            "Lose Sounds", "Coin Sound", "Credit Sound", "Music"}));
     EXPECT_EQ(captions(menu("mnuBorrowMain")), (QStringList{"$1000", "$500", "$250", "$100", "$50"}));
     EXPECT_EQ(captions(menu("menu3")), (QStringList{"Auto Spin"}));
-    EXPECT_EQ(captions(menu("menu4")), (QStringList{"About", "Machine Odds", "Game History", "-", "Manual"}));
+    EXPECT_EQ(captions(menu("menu4")), (QStringList{"About", "Machine Odds", "Game History", "Statistics…", "-", "Manual"}));
 
     EXPECT_EQ(checkedNames(menu("mnuWager")), (QStringList{"mnuBet2"}));
     EXPECT_EQ(checkedNames(menu("mnuDig")), (QStringList{"mnuDigits2"}));
@@ -569,9 +569,11 @@ TEST_F(WindowTest, CommandsReachTheirHooks)
     c.manual = [&] { ran << "manual"; };
     c.machineOdds = [&] { ran << "odds"; };
     c.gameHistory = [&] { ran << "history"; };
-    for (const char* name : {"mnuLoadSave0", "mnuLoadSave1", "mnuAbout", "mnuBannerText", "mnuHelp", "mnuOdds", "mnuHistory"})
+    c.statistics = [&] { ran << "statistics"; };
+    for (const char* name : {"mnuLoadSave0", "mnuLoadSave1", "mnuAbout", "mnuBannerText", "mnuHelp", "mnuOdds", "mnuHistory",
+                             "mnuStatistics"})
         action(name)->trigger();
-    EXPECT_EQ(ran, (QStringList{"load", "save", "about", "banner", "manual", "odds", "history"}));
+    EXPECT_EQ(ran, (QStringList{"load", "save", "about", "banner", "manual", "odds", "history", "statistics"}));
 }
 
 TEST_F(WindowTest, MissingAssetsStillGiveAPlayableWindow)
