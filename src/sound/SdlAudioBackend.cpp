@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -186,6 +187,20 @@ bool SdlAudioBackend::playTune()
 bool SdlAudioBackend::tunePlaying() const
 {
     return tune_ != nullptr && Mix_PlayingMusic() != 0;
+}
+
+namespace {
+int mixerLevel(int percent) { return (std::clamp(percent, 0, 100) * MIX_MAX_VOLUME + 50) / 100; }
+} // namespace
+
+void SdlAudioBackend::setEffectsVolume(int percent)
+{
+    if (open_) Mix_Volume(-1, mixerLevel(percent));
+}
+
+void SdlAudioBackend::setMusicVolume(int percent)
+{
+    if (open_) Mix_VolumeMusic(mixerLevel(percent));
 }
 
 void SdlAudioBackend::closeTune()

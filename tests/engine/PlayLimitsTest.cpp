@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineRig.h"
+#include "SessionReminder.h"
 
 namespace {
 
@@ -191,4 +192,32 @@ TEST(PlaySettingsValues, OutOfRangeValuesComeBackToAllowedOnes)
     s.autoSpins = 250;
     s.reminderMinutes = 30;
     EXPECT_EQ(s.sanitised(), s);
+}
+
+TEST(SessionReminders, ComeEveryIntervalAndSayTimeAndMoney)
+{
+    SessionReminder reminder(5000);
+    EXPECT_FALSE(reminder.due(5000 + 100 * 60'000)); // off
+    reminder.setMinutes(15, 5000);
+    EXPECT_FALSE(reminder.due(5000 + 15 * 60'000 - 1));
+    EXPECT_TRUE(reminder.due(5000 + 15 * 60'000));
+    // Shown a little late, while a spin ran: the next one is a whole interval after it.
+    reminder.shown(5000 + 16 * 60'000);
+    EXPECT_FALSE(reminder.due(5000 + 30 * 60'000));
+    EXPECT_TRUE(reminder.due(5000 + 31 * 60'000));
+    EXPECT_EQ(reminder.elapsedMs(5000 + 31 * 60'000), 31u * 60'000u);
+
+    // Across a wrap of the tick counter.
+    SessionReminder wrapped(0xFFFF0000u);
+    wrapped.setMinutes(30, 0xFFFF0000u);
+    EXPECT_FALSE(wrapped.due(0xFFFF0000u + 29 * 60'000));
+    EXPECT_TRUE(wrapped.due(0xFFFF0000u + 30 * 60'000));
+
+    EXPECT_EQ(sessionSummary(65 * 60'000 + 59'999, Money::fromCredits(120), Money::fromCredits(95)),
+              "This session has run for 1 hour 5 minutes. You have wagered $120.00 and won $95.00: "
+              "a net loss of $25.00.");
+    EXPECT_EQ(sessionSummary(120 * 60'000, Money::fromCredits(3), Money::fromCents(450)),
+              "This session has run for 2 hours. You have wagered $3.00 and won $4.50: a net gain of $1.50.");
+    EXPECT_EQ(sessionSummary(60'000, Money(), Money()),
+              "This session has run for 1 minute. You have wagered $0.00 and won $0.00: you are even.");
 }
