@@ -98,12 +98,14 @@ AutoPlayDialog::AutoPlayDialog(const PlaySettings& current, QWidget* parent)
     winOf_->setObjectName(QStringLiteral("chkWinOf"));
     winOf_->setChecked(current_.stopOnWinOf > Money());
     winOfAmount_ = amountBox(this, QStringLiteral("spnWinOf"), current_.stopOnWinOf, 100);
+    winOfAmount_->setAccessibleName(QStringLiteral("Smallest win that stops the run"));
     layout->addLayout(checkedAmount(winOf_, winOfAmount_));
 
     below_ = new QCheckBox(QStringLiteral("When credits fall below"), this);
     below_->setObjectName(QStringLiteral("chkBelow"));
     below_->setChecked(current_.stopBelowCredits > Money());
     belowAmount_ = amountBox(this, QStringLiteral("spnBelow"), current_.stopBelowCredits, 100);
+    belowAmount_->setAccessibleName(QStringLiteral("Credits below which the run stops"));
     layout->addLayout(checkedAmount(below_, belowAmount_));
 
     pool_ = new QCheckBox(QStringLiteral("When the bonus pool is won"), this);
@@ -145,9 +147,10 @@ VolumeDialog::VolumeDialog(int effects, int music, std::function<void(int, int)>
     setUp(this, QStringLiteral("Volume"), QStringLiteral("Volume"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    auto slider = [&](const QString& name, int value, QLabel*& shown) {
+    auto slider = [&](const QString& name, const QString& accessible, int value, QLabel*& shown) {
         auto* s = new QSlider(Qt::Horizontal, this);
         s->setObjectName(name);
+        s->setAccessibleName(accessible);
         s->setRange(0, 100);
         s->setPageStep(10);
         s->setMinimumWidth(200);
@@ -160,8 +163,8 @@ VolumeDialog::VolumeDialog(int effects, int music, std::function<void(int, int)>
         connect(s, &QSlider::valueChanged, this, &VolumeDialog::applyNow);
         return std::make_pair(s, row);
     };
-    auto [e, effectsRow] = slider(QStringLiteral("sldEffects"), openedEffects_, effectsValue_);
-    auto [m, musicRow] = slider(QStringLiteral("sldMusic"), openedMusic_, musicValue_);
+    auto [e, effectsRow] = slider(QStringLiteral("sldEffects"), QStringLiteral("Effects volume"), openedEffects_, effectsValue_);
+    auto [m, musicRow] = slider(QStringLiteral("sldMusic"), QStringLiteral("Music volume"), openedMusic_, musicValue_);
     effects_ = e;
     music_ = m;
     form->addRow(QStringLiteral("Effects:"), effectsRow);
@@ -214,6 +217,7 @@ RemindersDialog::RemindersDialog(const PlaySettings& current, const QString& ses
     limit_->setObjectName(QStringLiteral("chkLossLimit"));
     limit_->setChecked(current_.lossLimit > Money());
     limitAmount_ = amountBox(this, QStringLiteral("spnLossLimit"), current_.lossLimit, 100);
+    limitAmount_->setAccessibleName(QStringLiteral("Session loss limit"));
     layout->addLayout(checkedAmount(limit_, limitAmount_));
     finish(this, layout);
 }
