@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QSlider>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -48,6 +49,15 @@ protected:
         std::ifstream in(recordFile, std::ios::binary | std::ios::ate);
         return in ? static_cast<std::size_t>(in.tellg()) / 4 : 0;
     }
+    // Waits until `wanted` ms have been recorded since frame: a busy machine may run the audio thread late.
+    static void waitRecorded(std::size_t frame, int wanted)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(wanted + 10000);
+        while ((mark() - std::min(mark(), frame)) * 1000 / 44100 < static_cast<std::size_t>(wanted) &&
+               std::chrono::steady_clock::now() < end) {
+            sleepMs(20);
+        }
+    }
     // Root of the summed squares of the left channel from frame on: the loudness of everything played
     // since, independent of when within the recording it started.
     static double energy(std::size_t frame)
@@ -89,7 +99,7 @@ TEST_F(VolumeDiskTest, RecordedLevelsFollowTheSliders)
         effects->setValue(percent);
         const std::size_t from = mark();
         fx.play(SoundCue::Coin);
-        sleepMs(500);
+        waitRecorded(from, 500);
         return energy(from);
     };
     const double full = coinAt(100);
@@ -107,7 +117,7 @@ TEST_F(VolumeDiskTest, RecordedLevelsFollowTheSliders)
         music.setMachine(0);
         const std::size_t from = mark();
         EXPECT_TRUE(music.tick()) << backend->lastError();
-        sleepMs(1400);
+        waitRecorded(from, 1400);
         music.closeAll();
         return energy(from);
     };
