@@ -82,6 +82,24 @@ TEST(AutoPlayLimits, ACountedRunPlaysItsSpinsAndShowsWhatIsLeft)
     EXPECT_EQ(rig.machine.sessionWon(), Money::fromCredits(21));
 }
 
+TEST(AutoPlayLimits, ARunNeverBorrows)
+{
+    EngineRig rig(0);
+    PlaySettings s;
+    s.autoSpins = 10;
+    rig.machine.setPlaySettings(s);
+    rig.machine.setAutoSpin(true);
+    rig.state().credits = Money::fromCredits(7);
+    for (int i = 0; i < 3; ++i) queueLoss(rig);
+    threeCoins(rig);
+    EXPECT_EQ(rig.state().machineSpins(), 2);
+    EXPECT_EQ(rig.state().credits, Money::fromCredits(1));
+    EXPECT_EQ(rig.state().borrowed, kStartCredits);
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].title, "Invalid Wager");
+    EXPECT_FALSE(rig.machine.autoPlayRunning());
+}
+
 TEST(AutoPlayLimits, StopConditionsEndTheRun)
 {
     // Credits falling below an amount: 500, 497, 494, 491 < 492.
