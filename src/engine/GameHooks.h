@@ -22,4 +22,6 @@ public:
     virtual void spinStarting(const SpinRecord& /*spin*/) {}
     // Play is idle again after money moved (a spin with its payout and free spins, a borrow, a bet change).
     virtual void playIdle() {}
+    // An auto spin run started, ended or started another spin (see SlotMachine::autoPlayLeft).
+    virtual void autoPlayChanged() {}
 };

@@ -12,6 +12,8 @@
 #include "LoadSaveDialog.h"
 #include "MachineOddsDialog.h"
 #include "MessageSink.h"
+#include "PlaySettingsDialogs.h"
+#include "PlaySettingsStore.h"
 #include "ProfileFile.h"
 #include "ReelSet.h"
 #include "SlotsWindow.h"
@@ -50,6 +52,12 @@ void GameSession::wireCommands()
         bannerText_ = store_->readBannerText(machineName);
         return bannerText_;
     };
+    c.autoPlaySettings = [this] { openAutoPlaySettings(); };
+    c.volume = [this] { openVolume(); };
+    c.reminders = [this] { openReminders(); };
+    c.playSettingsChanged = [this] {
+        if (!restoring_) savePlaySettings();
+    };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
     c.windowSizeChosen = [this](int percent) {
         ZoomSetting::write(file_, percent);
@@ -77,6 +85,9 @@ void GameSession::start()
     bannerKept_ = file_.find("Settings", "BannerText").has_value();
     // The size the player chose; until then the largest that suits the screen.
     window_.setZoom(ZoomSetting::read(file_).value_or(window_.largestFittingZoom()));
+    restoring_ = true;
+    window_.setPlaySettings(readPlaySettings(file_.read()));
+    restoring_ = false;
 
     // The window has started a new game on machine 0; the saved current game overwrites what it holds.
     applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));
@@ -328,4 +339,40 @@ void GameSession::openHistory()
         return QImage(dir + QStringLiteral("/") + QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP"));
     }, &window_);
     dialog.exec();
+}
+
+// ---- play settings -------------------------------------------------------------------------
+
+void GameSession::savePlaySettings()
+{
+    const PlaySettings settings = window_.playSettings();
+    if (!file_.update([&](IniDocument& doc) { writePlaySettings(doc, settings); })) {
+        tell("Settings Not Saved", "Your settings could not be written to \"" + file_.path().string() +
+                                       "\". They apply until the game closes.");
+        return;
+    }
+    reportFileTrouble();
+}
+
+void GameSession::openAutoPlaySettings()
+{
+    AutoPlayDialog dialog(window_.playSettings(), &window_);
+    if (dialog.exec() == QDialog::Accepted) window_.setPlaySettings(dialog.settings());
+}
+
+void GameSession::openVolume()
+{
+    PlaySettings settings = window_.playSettings();
+    VolumeDialog dialog(settings.effectsVolume, settings.musicVolume,
+                        [this](int effects, int music) { window_.previewVolume(effects, music); }, &window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    settings.effectsVolume = dialog.effects();
+    settings.musicVolume = dialog.music();
+    window_.setPlaySettings(settings);
+}
+
+void GameSession::openReminders()
+{
+    RemindersDialog dialog(window_.playSettings(), QString::fromStdString(window_.sessionSummaryText()), &window_);
+    if (dialog.exec() == QDialog::Accepted) window_.setPlaySettings(dialog.settings());
 }

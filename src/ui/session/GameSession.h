@@ -19,7 +19,8 @@ class SpinLogSink;
 // The game as the player keeps it between runs: restores the current game at start (completing a spin
 // that a crash interrupted), records every spin before its reels turn, saves whenever play is idle and
 // at close, keeps the last ten spins, and runs the Load, Save, About, Banner Text, Manual, Machine Odds
-// and Game History commands of the window.
+// and Game History commands of the window, and keeps the play settings (auto play, quick stop, volume,
+// reminders) with their dialogs.
 class GameSession {
 public:
     // messages: where the session tells the player things; null shows message boxes on the window.
@@ -60,6 +61,10 @@ private:
     void openManual();
     void openOdds();
     void openHistory();
+    void openAutoPlaySettings();
+    void openVolume();
+    void openReminders();
+    void savePlaySettings();
 
     SlotsWindow& window_;
     ProfileFile& file_;

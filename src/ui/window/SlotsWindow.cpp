@@ -3,6 +3,8 @@
 #include "MidiErrorText.h"
 
 #include <QActionGroup>
+#include <QApplication>
+#include <QPushButton>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -17,6 +19,7 @@
 #include "MusicControl.h"
 #include "SoundControl.h"
 #include "ZoomSetting.h"
+#include "TickSource.h"
 
 namespace {
 
@@ -31,17 +34,22 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
       graphics_(ports.assetDir),
       machine_(SlotMachinePorts{ports.clock, ports.pump, ports.random, *this, ports.sound,
                                 ports.messages ? *ports.messages : static_cast<MessageSink&>(*this), *this}),
-      face_(graphics_, machine_)
+      face_(graphics_, machine_),
+      reminder_(ports.clock.now())
 {
     setWindowTitle(QStringLiteral("3 Slots"));
     // A fixed-size window: no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     faceWidget_ = new FaceWidget(face_, this);
-    faceWidget_->zoneClicked = [this](int zone) { runPlay(zone == 0); };
+    faceWidget_->zoneClicked = [this](int zone) {
+        if (zone == 0) machine_.stopAutoPlay(); // a click on the reels ends an auto play run
+        runPlay(zone == 0);
+    };
     faceWidget_->pixelRatioChanged = [this] { adoptPixelRatio(); };
     setCentralWidget(faceWidget_);
     buildMenus();
+    addPlayMenuItems();
 
     bannerTimer_.setInterval(1500);
     connect(&bannerTimer_, &QTimer::timeout, this, &SlotsWindow::bannerTick);
@@ -49,6 +57,8 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
     connect(&flashTimer_, &QTimer::timeout, this, &SlotsWindow::lampFlashStep);
     musicTimer_.setInterval(5000);
     connect(&musicTimer_, &QTimer::timeout, this, &SlotsWindow::musicTick);
+    reminderTimer_.setInterval(1000);
+    connect(&reminderTimer_, &QTimer::timeout, this, &SlotsWindow::reminderTick);
 
     for (int i = 0; i < kSoundToggleCount; ++i) ports_.sound.setToggle(i, options().toggle(static_cast<SoundToggle>(i)));
     ports_.sound.setSoundOn(options().soundOn);
@@ -255,6 +265,31 @@ void SlotsWindow::buildHelpMenu()
     });
 }
 
+void SlotsWindow::addPlayMenuItems()
+{
+    QMenu* options = menus_[1];
+    options->addSeparator();
+    quickStopAction_ = addItem(options, QStringLiteral("Quick Stop"), QStringLiteral("mnuQuickStop"), true);
+    connect(quickStopAction_, &QAction::triggered, this, [this](bool on) {
+        PlaySettings s = playSettings();
+        s.quickStop = on;
+        setPlaySettings(s);
+    });
+    connect(addItem(options, QStringLiteral("Reminders\u2026"), QStringLiteral("mnuReminders")), &QAction::triggered, this,
+            [this] { if (commands_.reminders) commands_.reminders(); });
+
+    if (auto* sound = findChild<QMenu*>(QStringLiteral("mnuSoundMenu"))) {
+        connect(addItem(sound, QStringLiteral("Volume\u2026"), QStringLiteral("mnuVolume")), &QAction::triggered, this,
+                [this] { if (commands_.volume) commands_.volume(); });
+    }
+
+    QMenu* autoPlay = menus_[3];
+    autoPlay->addSeparator();
+    autoSettingsAction_ = addItem(autoPlay, QStringLiteral("Auto Play Settings\u2026"), QStringLiteral("mnuAutoSettings"));
+    connect(autoSettingsAction_, &QAction::triggered, this,
+            [this] { if (commands_.autoPlaySettings) commands_.autoPlaySettings(); });
+}
+
 int SlotsWindow::checkedIndex(const std::vector<QAction*>& group)
 {
     for (std::size_t i = 0; i < group.size(); ++i) {
@@ -454,7 +489,23 @@ void SlotsWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         event->accept();
+        machine_.quickStop();
         runPlay(true);
+        return;
+    case Qt::Key_Space:
+        if (!machine_.busy()) break;
+        event->accept();
+        machine_.quickStop();
+        machine_.stopAutoPlay();
+        return;
+    case Qt::Key_Escape:
+        if (!machine_.stopAutoPlay()) break;
+        event->accept();
+        return;
+    case Qt::Key_M:
+        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) break;
+        event->accept();
+        if (!event->isAutoRepeat()) chooseSound(!options().soundOn);
         return;
     case Qt::Key_B:
     case Qt::Key_Backslash:
@@ -462,8 +513,9 @@ void SlotsWindow::keyPressEvent(QKeyEvent* event)
         if (!event->isAutoRepeat()) runPlay(false);
         return;
     default:
-        QMainWindow::keyPressEvent(event);
+        break;
     }
+    QMainWindow::keyPressEvent(event);
 }
 
 void SlotsWindow::closeEvent(QCloseEvent* event)
@@ -482,6 +534,7 @@ void SlotsWindow::closeEvent(QCloseEvent* event)
         bannerTimer_.stop();
         flashTimer_.stop();
         musicTimer_.stop();
+        reminderTimer_.stop();
         ports_.music.closeAll();
         if (commands_.closing) commands_.closing();
         event->accept();
@@ -584,6 +637,8 @@ void SlotsWindow::reelsChanged() { graphics_.renderReelSurfaces(machine_.reels()
 void SlotsWindow::setMenusEnabled(bool enabled)
 {
     for (int i : {0, 1, 2, 4}) menus_[static_cast<std::size_t>(i)]->menuAction()->setEnabled(enabled);
+    // Auto Play stays usable while the reels turn, but its dialog waits for them.
+    autoSettingsAction_->setEnabled(enabled);
 }
 
 void SlotsWindow::refresh()
@@ -617,6 +672,69 @@ void SlotsWindow::spinStarting(const SpinRecord& spin)
 void SlotsWindow::playIdle()
 {
     if (commands_.playIdle) commands_.playIdle();
+    reminderTick();
+}
+
+void SlotsWindow::autoPlayChanged()
+{
+    const int left = machine_.autoPlayLeft();
+    // A counted run shows what is left; a run until stopped leaves the caption as it is.
+    menus_[3]->setTitle(machine_.autoPlayRunning() && left >= 0 ? QStringLiteral("Auto Play (%1 left)").arg(left)
+                                                                : QStringLiteral("Auto Play"));
+}
+
+// ---- play settings ---------------------------------------------------------------------------
+
+void SlotsWindow::setPlaySettings(const PlaySettings& settings)
+{
+    machine_.setPlaySettings(settings);
+    const PlaySettings& s = machine_.playSettings();
+    quickStopAction_->setChecked(s.quickStop);
+    previewVolume(s.effectsVolume, s.musicVolume);
+    if (s.reminderMinutes != reminder_.minutes()) reminder_.setMinutes(s.reminderMinutes, ports_.clock.now());
+    if (s.reminderMinutes > 0) reminderTimer_.start();
+    else reminderTimer_.stop();
+    if (commands_.playSettingsChanged) commands_.playSettingsChanged();
+}
+
+void SlotsWindow::previewVolume(int effects, int music)
+{
+    ports_.sound.setVolume(effects);
+    ports_.music.setVolume(music);
+}
+
+std::string SlotsWindow::sessionSummaryText()
+{
+    return sessionSummary(reminder_.elapsedMs(ports_.clock.now()), machine_.sessionWagered(), machine_.sessionWon());
+}
+
+void SlotsWindow::reminderTick()
+{
+    // A reminder waits for the spin in play, and never comes over another dialog.
+    if (closed_ || reminding_ || machine_.busy() || !reminder_.due(ports_.clock.now())) return;
+    if (!reminderPrompt && QApplication::activeModalWidget() != nullptr) return;
+    reminding_ = true;
+    reminder_.shown(ports_.clock.now());
+    const std::string text = sessionSummaryText();
+    const bool quit = reminderPrompt ? reminderPrompt(text) : askReminder(text);
+    reminding_ = false;
+    if (quit) {
+        machine_.stopAutoPlay();
+        close();
+    }
+}
+
+bool SlotsWindow::askReminder(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Reminder"), QString::fromStdString(text),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("ReminderBox"));
+    QPushButton* keep = box.addButton(QStringLiteral("Keep Playing"), QMessageBox::AcceptRole);
+    QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == quit;
 }
 
 void SlotsWindow::showExclamation(const std::string& title, const std::string& text)

@@ -16,6 +16,11 @@ struct SlotsWindowCommands {
     std::function<void()> machineOdds; // Help > Machine Odds
     std::function<void()> gameHistory; // Help > Game History
     std::function<void()> statistics;  // Help > Statistics…
+    std::function<void()> autoPlaySettings; // Auto Play > Auto Play Settings
+    std::function<void()> volume;           // Options > Sound > Volume
+    std::function<void()> reminders;        // Options > Reminders
+    // The play settings changed (a dialog, Quick Stop): the place to keep them.
+    std::function<void()> playSettingsChanged;
     // Runs once while the window closes, after the music is closed: the place to save the game.
     std::function<void()> closing;
     // A spin's stake is charged and its outcome planned.
