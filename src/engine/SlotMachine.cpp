@@ -9,6 +9,7 @@
 #include "MessageSink.h"
 #include "RandomSource.h"
 #include "SoundSink.h"
+#include "SpinOutcome.h"
 #include "TickSource.h"
 
 namespace {
@@ -331,6 +332,18 @@ void SlotMachine::EvaluateSpin()
             SetupReels();
         }
     }
+
+    SpinOutcome outcome;
+    outcome.machine = state_.currentMachine;
+    outcome.symbols = {s1, s2, s3};
+    outcome.combo = combo;
+    outcome.freeSpin = inFreeSpinMode_;
+    outcome.freeSpinsStart = state_.currentMachine == kTreasureMachine && combo == kFreeSpinCombo;
+    if (state_.winMultiplier > 0) {
+        outcome.paid = Money::fromCredits(static_cast<std::int64_t>(state_.wager) * state_.winMultiplier);
+        if (state_.winMultiplier == reels_.payTable[0]) outcome.poolWon = state_.machinePool();
+    }
+    ports_.hooks.spinScored(outcome);
 
     if (state_.winMultiplier > 0) {
         state_.freeSpinCount = 0;

@@ -10,6 +10,7 @@
 #include "GameStore.h"
 #include "HelpWindow.h"
 #include "LoadSaveDialog.h"
+#include "MachineNames.h"
 #include "MachineOddsDialog.h"
 #include "MessageSink.h"
 #include "ProfileFile.h"
@@ -18,16 +19,7 @@
 
 namespace {
 constexpr const char* kTitle = "Quintel Slots 95";
-
-// Combination names as the manual and the pay tables name them.
-const char* const kComboNames[3][8] = {
-    {"Three Q medallions", "Three bells", "Three plums", "Three oranges", "Three watermelons", "Three cherries",
-     "Two cherries", "One cherry"},
-    {"Three red sevens", "Three blue sevens", "Three white sevens", "Three gold sevens", "Any three sevens",
-     "Three double bars", "Three single bars", "Any three bars"},
-    {"Three Jolly Rogers", "Three diamonds", "Three rubies", "Three gold coins", "Three treasure maps",
-     "Three compasses", "Three anchors", "Treasure chest: free spins"},
-};
+constexpr const char* kReduceFlashingKey = "ReduceFlashing";
 }
 
 GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages)
@@ -52,6 +44,7 @@ void GameSession::wireCommands()
     c.manual = [this] { openManual(); };
     c.machineOdds = [this] { openOdds(); };
     c.gameHistory = [this] { openHistory(); };
+    c.reduceFlashingChanged = [this](bool on) { saveReduceFlashing(on); };
     c.readBannerText = [this](const std::string& machineName) { return store_->readBannerText(machineName); };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
     c.playIdle = [this] {
@@ -74,6 +67,10 @@ void GameSession::start()
     history_ = store_->readHistory();
     const std::optional<SpinRecord> pending = store_->pendingSpin();
     bannerKept_ = file_.find("Settings", "BannerText").has_value();
+    // Written as "1" or "0"; a file from before the setting, or any other text, leaves it off.
+    const std::string flashing = file_.getString("Settings", kReduceFlashingKey, "0", 8);
+    const std::size_t first = flashing.find_first_not_of(" \t");
+    window_.setReduceFlashing(first != std::string::npos && flashing[first] == '1');
 
     // The window has started a new game on machine 0; the saved current game overwrites what it holds.
     applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));
@@ -153,6 +150,16 @@ bool GameSession::saveSlot(int slot, const std::string& name)
     tell("Save Failed", "The game could not be saved to \"" + file_.path().string() +
                             "\". Check that the folder exists and can be written, then save again.");
     return false;
+}
+
+void GameSession::saveReduceFlashing(bool on)
+{
+    if (file_.writeString("Settings", kReduceFlashingKey, on ? "1" : "0")) {
+        reportFileTrouble();
+        return;
+    }
+    tell(kTitle, "The setting could not be saved to \"" + file_.path().string() +
+                     "\"; it applies until the game closes.");
 }
 
 void GameSession::changeBannerText(const std::string& text)
@@ -283,7 +290,7 @@ void GameSession::openHistory()
         row.machineName = machineMenuCaption(e.machine);
         row.symbols = e.symbols;
         row.bet = e.bet;
-        if (e.combo >= 0 && isValidMachine(e.machine)) row.combination = kComboNames[e.machine][e.combo];
+        if (e.combo >= 0 && isValidMachine(e.machine)) row.combination = combinationName(e.machine, e.combo);
         row.win = e.win.toString();
         row.poolWon = e.poolWon > Money() ? e.poolWon.toString() : std::string();
         row.freeSpin = e.freeSpin;
