@@ -4,6 +4,7 @@
 #include <functional>
 
 class Face;
+class FaceReadout;
 
 // Shows the face surface and turns clicks on the two invisible zones into play actions:
 // Label1(0) spins, Label1(1) inserts a coin.
@@ -19,6 +20,10 @@ public:
     // Called before painting when the screen's pixel ratio is not the surface's.
     std::function<void()> pixelRatioChanged;
 
+    // What a screen reader reads from the face (FaceAccessible); null until the window sets it.
+    FaceReadout* readout() const { return readout_; }
+    void setReadout(FaceReadout* readout) { readout_ = readout; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -28,4 +33,5 @@ private:
     int zoneAt(const QPoint& pos) const;
     Face& face_;
     int pressedZone_ = -1;
+    FaceReadout* readout_ = nullptr;
 };

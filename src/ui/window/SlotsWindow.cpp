@@ -2,6 +2,7 @@
 
 #include "MidiErrorText.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <cmath>
 
+#include "FaceAccessible.h"
 #include "FaceWidget.h"
 #include "MusicControl.h"
 #include "SoundControl.h"
@@ -34,6 +36,13 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
     faceWidget_ = new FaceWidget(face_, this);
     faceWidget_->zoneClicked = [this](int zone) { runPlay(zone == 0); };
     faceWidget_->pixelRatioChanged = [this] { adoptPixelRatio(); };
+    static const bool accessibleFaceInstalled = [] {
+        QAccessible::installFactory(&FaceAccessible::factory);
+        return true;
+    }();
+    Q_UNUSED(accessibleFaceInstalled);
+    readout_ = std::make_unique<FaceReadout>(*faceWidget_, machine_);
+    faceWidget_->setReadout(readout_.get());
     setCentralWidget(faceWidget_);
     buildMenus();
 
@@ -57,7 +66,10 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
     faceWidget_->setFocus();
 }
 
-SlotsWindow::~SlotsWindow() = default;
+SlotsWindow::~SlotsWindow()
+{
+    faceWidget_->setReadout(nullptr);
+}
 
 // ---- menus ---------------------------------------------------------------------------------
 
@@ -153,6 +165,10 @@ void SlotsWindow::buildMenus()
     connect(musicAction_, &QAction::triggered, this, [this](bool on) { setMusicOn(on); });
     connect(addItem(options, QStringLiteral("Banner Text"), QStringLiteral("mnuBannerText")), &QAction::triggered, this,
             [this] { if (commands_.bannerText) commands_.bannerText(); });
+    reduceFlashingAction_ = addItem(options, QStringLiteral("Reduce Flashing"), QStringLiteral("mnuReduceFlashing"), true);
+    connect(reduceFlashingAction_, &QAction::triggered, this, [this](bool on) {
+        if (commands_.reduceFlashingChanged) commands_.reduceFlashingChanged(on);
+    });
     checkOnly(betActions_, kBetEntryDefault);
     checkOnly(digitActions_, 2);
     checkOnly(bannerActions_, 0);
@@ -256,6 +272,10 @@ void SlotsWindow::chooseSound(int entry)
     soundOn_ = entry == 0;
     ports_.sound.setSoundOn(soundOn_);
 }
+
+void SlotsWindow::setReduceFlashing(bool on) { reduceFlashingAction_->setChecked(on); }
+
+bool SlotsWindow::reduceFlashing() const { return reduceFlashingAction_->isChecked(); }
 
 void SlotsWindow::setMusicOn(bool on)
 {
@@ -423,13 +443,32 @@ void SlotsWindow::adoptPixelRatio()
 void SlotsWindow::drawReel(int reel, int x, int y, int offset) { showChanged(face_.drawReel(reel, x, y, offset)); }
 void SlotsWindow::drawPayLine() { showChanged(face_.drawPayLine()); }
 void SlotsWindow::drawLever(int picture, int x, int y, int rows) { showChanged(face_.drawLever(picture, x, y, rows)); }
-void SlotsWindow::drawMainCounters() { showChanged(face_.drawMainCounters()); }
+void SlotsWindow::drawMainCounters()
+{
+    showChanged(face_.drawMainCounters());
+    readout_->announceChanges();
+}
+// Once per credit of a payout: not announced, the count-up would flood a screen reader.
 void SlotsWindow::drawCreditsCounter() { showChanged(face_.drawCreditsCounter()); }
-void SlotsWindow::drawSpinsCounter() { showChanged(face_.drawSpinsCounter()); }
+void SlotsWindow::drawSpinsCounter()
+{
+    showChanged(face_.drawSpinsCounter());
+    readout_->announceChanges();
+}
 void SlotsWindow::drawPayoffTable(int firstRow, int lastRow, int wager) { showChanged(face_.drawPayoffTable(firstRow, lastRow, wager)); }
 void SlotsWindow::drawPayoffRow(int row, int amount) { showChanged(face_.drawPayoffRow(row, amount)); }
-void SlotsWindow::drawStatistics() { showChanged(face_.drawStatistics()); }
-void SlotsWindow::setLamp(int picture) { showChanged(face_.drawLamp(picture)); }
+void SlotsWindow::drawStatistics()
+{
+    showChanged(face_.drawStatistics());
+    readout_->announceChanges();
+}
+
+void SlotsWindow::setLamp(int picture)
+{
+    // Reduced flashing keeps the lamp on one lit picture for as long as it would alternate.
+    if (picture == 2 && reduceFlashing()) picture = 1;
+    showChanged(face_.drawLamp(picture));
+}
 void SlotsWindow::showFreeSpinLabel(bool shown) { showChanged(face_.drawFreeSpinLabel(shown)); }
 void SlotsWindow::reelsChanged() { graphics_.renderReelSurfaces(machine_.reels()); }
 
@@ -442,6 +481,7 @@ void SlotsWindow::refresh()
 {
     face_.paintAll(bannerEntry() == 0 ? &banner_ : nullptr);
     faceWidget_->update();
+    readout_->announceChanges();
 }
 
 // ---- hooks -----------------------------------------------------------------------------------
@@ -463,13 +503,17 @@ void SlotsWindow::setCaption(const std::string& caption) { setWindowTitle(QStrin
 
 void SlotsWindow::spinStarting(const SpinRecord& spin)
 {
+    readout_->spinStarting();
     if (commands_.spinStarting) commands_.spinStarting(spin);
 }
+
+void SlotsWindow::spinScored(const SpinOutcome& outcome) { readout_->spinScored(outcome); }
 
 void SlotsWindow::playIdle()
 {
     // The wager is back to 0 once play is idle; show it so rather than the last stake.
     showChanged(face_.drawMainCounters());
+    readout_->announceChanges();
     if (commands_.playIdle) commands_.playIdle();
 }
 

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "BannerStrip.h"
@@ -15,6 +16,7 @@
 #include "SlotsWindowCommands.h"
 #include "SlotsWindowPorts.h"
 
+class FaceReadout;
 class FaceWidget;
 class QAction;
 class QActionGroup;
@@ -45,6 +47,9 @@ public:
     void chooseSpinSpeed(int entry);  // Very Fast .. Slow
     void chooseBanner(int entry);     // 0 On, 1 Off
     void chooseSound(int entry);      // 0 On, 1 Off
+    // Options > Reduce Flashing: the top-award lamp lights steadily instead of alternating.
+    void setReduceFlashing(bool on);
+    bool reduceFlashing() const;
     void setMusicOn(bool on);
     // The checked index of each radio group.
     int betEntry() const { return checkedIndex(betActions_); }
@@ -106,6 +111,7 @@ private:
     void loadMachinePictures(const MachineInfo& info) override;
     void setCaption(const std::string& caption) override;
     void spinStarting(const SpinRecord& spin) override;
+    void spinScored(const SpinOutcome& outcome) override;
     void playIdle() override;
     // MessageSink
     void showExclamation(const std::string& title, const std::string& text) override;
@@ -125,6 +131,7 @@ private:
     Face face_;
     BannerStrip banner_;
     FaceWidget* faceWidget_ = nullptr;
+    std::unique_ptr<FaceReadout> readout_;
     QTimer bannerTimer_; // Timer1
     QTimer musicTimer_;  // Timer2
     QTimer flashTimer_;  // the start-up lamp flash
@@ -134,6 +141,7 @@ private:
         soundActions_, toggleActions_, borrowActions_;
     QAction* autoAction_ = nullptr;
     QAction* musicAction_ = nullptr;
+    QAction* reduceFlashingAction_ = nullptr;
 
     bool soundOn_ = true;
     bool lampFlashPending_ = true;

@@ -21,6 +21,8 @@ struct SlotsWindowCommands {
     std::function<void(const SpinRecord&)> spinStarting;
     // Play is idle after money moved.
     std::function<void()> playIdle;
+    // Options > Reduce Flashing was switched.
+    std::function<void(bool on)> reduceFlashingChanged;
     // The banner text for a machine's display name.
     std::function<std::string(const std::string& machineName)> readBannerText;
 };
