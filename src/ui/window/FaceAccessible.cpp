@@ -146,6 +146,10 @@ void FaceReadout::raise(int child, QAccessible::Event event)
     if (!face) return;
     QAccessibleInterface* target = child < 0 ? face : face->child(child);
     if (!target) return;
+    if (announcer_) {
+        announcer_(target, event);
+        return;
+    }
     QAccessibleEvent e(target, event);
     QAccessible::updateAccessibility(&e);
 }

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 class FaceWidget;
@@ -42,6 +43,10 @@ public:
     // announced.
     void announceChanges();
 
+    // Where the events go: to the screen reader through QAccessible, unless a test listens instead.
+    using Announcer = std::function<void(QAccessibleInterface* target, QAccessible::Event event)>;
+    void setAnnouncer(Announcer announcer) { announcer_ = std::move(announcer); }
+
     // "Last spin: three cherries, paid 50.00", "Last spin: no win", ...
     static QString lastSpinText(const SpinOutcome& outcome);
 
@@ -54,6 +59,7 @@ private:
     bool turning_ = false;
     QString announcedSummary_;
     std::array<std::pair<QString, QString>, Count> announced_;
+    Announcer announcer_;
 };
 
 // The accessible interface of the face widget, with one child per readout element.

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -236,4 +237,24 @@ TEST_F(SessionTest, ADamagedFileIsKeptAsideAndTheLastGoodCopyUsed)
     for (const auto& e : fs::directory_iterator(ini().parent_path()))
         keptAside |= e.path().filename().string().rfind("QUINTEL.INI.damaged-", 0) == 0;
     EXPECT_TRUE(keptAside);
+}
+
+TEST_F(SessionTest, ReduceFlashingIsKeptInSettingsAndAFileWithoutItLeavesItOff)
+{
+    {
+        ProgramRun run(ini());
+        EXPECT_FALSE(run.window->reduceFlashing());
+        run.window->findChild<QAction*>(QStringLiteral("mnuReduceFlashing"))->trigger();
+        EXPECT_TRUE(run.window->reduceFlashing());
+    }
+    EXPECT_NE(slurp(ini()).find("ReduceFlashing=1"), std::string::npos);
+    EXPECT_TRUE(ProgramRun(ini()).window->reduceFlashing());
+    // A file from before the setting, and one with a text that is not a switch: off, nothing lost.
+    for (const char* settings : {"[Settings]\nBannerText=Hello\n", "[Settings]\nBannerText=Hello\nReduceFlashing=yes\n"}) {
+        std::ofstream(ini(), std::ios::trunc) << "[Current Game]\nCredits=812.40\n" << settings;
+        ProgramRun old(ini());
+        EXPECT_FALSE(old.window->reduceFlashing()) << settings;
+        EXPECT_EQ(old.state().credits, Money::fromCents(812'40));
+        EXPECT_EQ(old.window->bannerText(), "Hello");
+    }
 }
