@@ -289,6 +289,10 @@ void GameSession::openHistory()
         row.machine = e.machine;
         row.machineName = machineMenuCaption(e.machine);
         row.symbols = e.symbols;
+        for (int symbol : e.symbols) {
+            if (!row.symbolNames.empty()) row.symbolNames += ", ";
+            row.symbolNames += symbolName(e.machine, symbol);
+        }
         row.bet = e.bet;
         if (e.combo >= 0 && isValidMachine(e.machine)) row.combination = combinationName(e.machine, e.combo);
         row.win = e.win.toString();
