@@ -142,6 +142,8 @@ QString FaceReadout::lastSpinText(const SpinOutcome& outcome)
 
 void FaceReadout::raise(int child, QAccessible::Event event)
 {
+    // Without a screen reader nobody listens: no interfaces are made for nothing.
+    if (!announcer_ && !QAccessible::isActive()) return;
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&widget_);
     if (!face) return;
     QAccessibleInterface* target = child < 0 ? face : face->child(child);
