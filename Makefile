@@ -31,7 +31,8 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/*-bench; do echo "== $$b"; $$b; done
 
-# Regenerates every picture, sound, tune and the manual under assets/ (committed; byte-identical on rerun).
+# Regenerates every picture, sound, tune and the manual under assets/ (committed; identical on rerun up to
+# a few antialiased edge pixels that may differ between processors).
 assets: build
 	@cmake --build $(BUILD) --target assets
 

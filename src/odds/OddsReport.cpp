@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <locale.h>
 
 #include "OddsSimulator.h"
 
@@ -9,10 +10,15 @@ namespace {
 
 constexpr int kReportWagers[] = {1, 3, 30};
 
+// Always a decimal point: the game's window adopts the user's locale, and neither the JSON nor the
+// English texts may get a decimal comma.
 std::string printf1(const char* format, double value)
 {
+    static const locale_t plain = newlocale(LC_ALL_MASK, "C", locale_t{});
+    const locale_t previous = uselocale(plain);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, value);
+    uselocale(previous);
     return buffer;
 }
 

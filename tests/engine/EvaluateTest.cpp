@@ -2,6 +2,8 @@
 
 #include "EngineRig.h"
 
+#include <utility>
+
 namespace {
 
 // Plays one spin of `wager` credits (already charged as coins) stopping at the given positions.
@@ -104,6 +106,23 @@ TEST(PayOut, LargeWinsCountFastAndOneCreditShowsOneThenZero)
     EXPECT_EQ(one.view.rowAmounts, (std::vector<int>{1, 0}));
     EXPECT_EQ(one.state().credits, Money::fromCredits(501));
     EXPECT_EQ(one.state().machinePaid(), Money::fromCredits(1));
+}
+
+TEST(PayOut, EachSlowerStepStartsExactlyAtItsThreshold)
+{
+    // Credits still to count -> milliseconds until the next one, on both sides of every threshold.
+    const std::pair<int, std::uint32_t> edges[] = {{1001, 25}, {1000, 27}, {501, 27}, {500, 29}, {251, 29}, {250, 31},
+                                                   {126, 31},  {125, 37},  {51, 37},  {50, 50},  {26, 50},  {25, 75},
+                                                   {13, 75},   {12, 100},  {7, 100},  {6, 125},  {4, 125},  {3, 225}};
+    EngineRig rig(0);
+    rig.clock.waits.clear();
+    const int amount = 1002;
+    rig.machine.PayOut(amount, 0);
+    ASSERT_EQ(rig.clock.waits.size(), static_cast<std::size_t>(amount + 1));
+    for (const auto& [remaining, delay] : edges) {
+        const auto& w = rig.clock.waits[static_cast<std::size_t>(amount - remaining)];
+        EXPECT_EQ(w.until - w.from, delay) << remaining << " left";
+    }
 }
 
 TEST(TopAwardCelebration, FlashesTheLampSixtyStepsAndEndsUnlit)

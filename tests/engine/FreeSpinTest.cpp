@@ -103,6 +103,34 @@ TEST(FreeSpins, PlayStaysLockedDuringThePauseAndBetweenFreeSpins)
     EXPECT_TRUE(rig.view.menusEnabled);
 }
 
+TEST(FreeSpins, AnInterruptedFreeSpinOnTheCurrentMachineUsesTheFreeSpinStrip)
+{
+    // Reel 3 at stop 11 (counted from 0) is the one place the strips differ: a treasure normally, a 7 on the
+    // free-spin strip.
+    EngineRig rig(2);
+    ASSERT_EQ(rig.machine.reels().symbolAt(2, 11), 6);
+    const Money before = rig.state().credits;
+    SpinRecord record;
+    record.machine = 2;
+    record.stake = 3;
+    record.freeSpin = true;
+    record.freeSpinCount = 2;
+    record.stops[0] = 0; // 7
+    record.stops[1] = 0; // 7
+    record.stops[2] = 11;
+    const Money paid = rig.machine.completeRecordedSpin(record);
+    // Three 7s end the free spins at once, paying 1 x 3; no further spin is drawn.
+    EXPECT_EQ(rig.state().winCombo, 6);
+    EXPECT_EQ(paid, Money::fromCredits(3));
+    EXPECT_EQ(rig.state().credits - before, Money::fromCredits(3));
+    EXPECT_EQ(rig.random.draws, 0);
+    EXPECT_EQ(rig.state().freeSpinCount, 0);
+    // And the normal strip is back.
+    EXPECT_FALSE(rig.machine.reels().freeSpinStrip);
+    EXPECT_EQ(rig.machine.reels().symbolAt(2, 11), 6);
+    EXPECT_TRUE(rig.state().spinEnabled);
+}
+
 TEST(FreeSpins, AnInterruptedSpinIsCompletedOnceFromItsRecord)
 {
     // A paid spin recorded before its reels turned, then the program died: the next start completes it.

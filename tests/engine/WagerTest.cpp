@@ -91,6 +91,30 @@ TEST(Wagers, SpinRepeatsTheLastBetAndRefusesWhatItCannot)
     EXPECT_EQ(rig.state().machineSpins(), 2);
 }
 
+TEST(Wagers, SpinAgainNeedsTheWholeLastBetAndNoMore)
+{
+    EngineRig rig(0);
+    queueLoss(rig);
+    rig.machine.InsertCoin();
+    rig.machine.InsertCoin();
+    rig.machine.Spin();
+    ASSERT_EQ(rig.state().lastBet, 2);
+
+    rig.state().credits = Money::fromCents(199); // one cent short
+    rig.machine.Spin();
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].title, kInvalid);
+    EXPECT_EQ(rig.state().machineSpins(), 1);
+    EXPECT_EQ(rig.state().credits, Money::fromCents(199));
+
+    rig.state().credits = Money::fromCredits(2); // exactly the bet
+    queueLoss(rig);
+    rig.machine.Spin();
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.state().machineSpins(), 2);
+    EXPECT_EQ(rig.state().credits, Money());
+}
+
 TEST(Wagers, ChangingTheBetAmountForfeitsInsertedCoins)
 {
     EngineRig rig(0);

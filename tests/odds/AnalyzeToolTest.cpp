@@ -64,6 +64,7 @@ TEST(AnalyzeToolTest, JsonCarriesEveryMachinesExactFigures)
         EXPECT_EQ(j.value("base_return").toDouble(-1), odds.baseReturn.toDouble());
         EXPECT_EQ(j.value("return_with_free_spins").toDouble(-1), odds.returnWithFreeSpins.toDouble());
         EXPECT_EQ(j.value("jackpot_probability").toDouble(-1), odds.jackpotProbability.toDouble());
+        EXPECT_EQ(j.value("volatility").toDouble(-1), odds.volatility());
         const QJsonObject totals = j.value("total_return_by_wager").toObject();
         for (int w : {1, 3, 30})
             EXPECT_EQ(totals.value(QString::number(w)).toDouble(-1), odds.totalReturn(w).toDouble()) << "wager " << w;

@@ -116,6 +116,18 @@ TEST(MachineOddsTest, VolatilityOfLuckySevensFromTheTable)
     EXPECT_NEAR(odds.volatility(), std::sqrt(square - mean * mean), 1e-12);
 }
 
+TEST(MachineOddsTest, VolatilityOfTreasureChestCountsTheFreeSpinSequence)
+{
+    // A paid spin pays its own multiplier; one of the 2269 treasure outcomes adds the multiplier of the
+    // free spin that ends the sequence (3148 winning outcomes on the free-spin strip, counted by hand).
+    const double all = 21952, trigger = 2269 / all;
+    const double mean = (64 * 25 + 152 * 10 + 152 * 10 + 279 * 7 + 448 * 4 + 665 * 3 + 1267) / all +
+                        trigger * (64 * 25 + 152 * 10 + 152 * 10 + 279 * 7 + 448 * 4 + 665 * 3 + 1388) / 3148;
+    const double square = (64 * 625 + 152 * 100 + 152 * 100 + 279 * 49 + 448 * 16 + 665 * 9 + 1267) / all +
+                          trigger * (64 * 625 + 152 * 100 + 152 * 100 + 279 * 49 + 448 * 16 + 665 * 9 + 1388) / 3148;
+    EXPECT_NEAR(computeMachineOdds(2).volatility(), std::sqrt(square - mean * mean), 1e-12);
+}
+
 TEST(MachineOddsTest, InvalidMachineGivesMachineZero)
 {
     EXPECT_EQ(computeMachineOdds(7).machine, 0);

@@ -262,6 +262,8 @@ TEST_F(CrashFixture, KilledWritersLeaveAWholeFile)
     std::mt19937 random(20261208);
     std::int64_t lastSeen = 0;
     for (int round = 0; round < 40; ++round) {
+        int started[2];
+        ASSERT_EQ(::pipe(started), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -270,12 +272,19 @@ TEST_F(CrashFixture, KilledWritersLeaveAWholeFile)
                 spin.stake = static_cast<int>(n % 30);
                 store.recordSpinStart(gameWith(n * 100, n), spin);
                 store.SaveGame(99, gameWith(n * 100 + 1, n), nullptr);
+                if (n == lastSeen + 1) (void)!::write(started[1], "s", 1);
             }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(2000 + random() % 20000));
+        // The kill comes a random while after the first whole save, however slow the machine is.
+        char byte = 0;
+        ::close(started[1]);
+        const ssize_t got = ::read(started[0], &byte, 1);
+        ::close(started[0]);
+        if (got == 1) std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
+        ASSERT_EQ(got, 1) << "the writer died before its first save";
 
         const IniDocument doc = file.read();
         ASSERT_TRUE(doc.hasSection("Current Game")) << "round " << round;

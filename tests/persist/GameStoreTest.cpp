@@ -95,6 +95,17 @@ TEST_F(StoreFixture, RoundTripsEveryValue)
         expected.lastBet = other().lastBet; // LastBet is never written: it keeps the current value
         EXPECT_EQ(loaded, expected) << slot;
     }
+    // The first entry of a menu is a value too, not a missing one.
+    SavedGame first = sample();
+    first.speed = 0;
+    first.digitColor = 0;
+    ASSERT_TRUE(store.SaveGame(5, first, nullptr));
+    SavedGame current = other();
+    current.speed = 3;
+    current.digitColor = 6;
+    const SavedGame loaded = store.LoadGame(5, current);
+    EXPECT_EQ(loaded.speed, 0);
+    EXPECT_EQ(loaded.digitColor, 0);
 }
 
 TEST_F(StoreFixture, ExtremeValuesComeBackWhole)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -57,6 +58,15 @@ TEST(MidiErrorTextTest, NamesTheTuneInLowerCaseWithTheGamesWording)
               "There has been an error playing a MIDI file (quin21.mid).  Either the MIDI file could not be "
               "found or your system is not configured to play MIDI files.  Music has been switched off.");
     EXPECT_NE(midiErrorText("QUIN02").find("(quin02.mid)"), std::string::npos);
+}
+
+TEST(MidiErrorTextTest, LowerCaseIsTheSameInATurkishLocale)
+{
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "tr_TR.UTF-8")) GTEST_SKIP() << "locale tr_TR.UTF-8 is not generated on this machine";
+    const std::string text = midiErrorText("QUIN21");
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_NE(text.find("(quin21.mid)"), std::string::npos) << text;
 }
 
 TEST_F(MusicPlayerTest, TickOpensAndPlaysTheCurrentTuneFromProgramDir)

@@ -161,6 +161,13 @@ protected:
         return r;
     }
     static double ms(std::size_t frames) { return 1000.0 * static_cast<double>(frames) / kRate; }
+    // Waits until `wanted` ms have been recorded since `frame`: the driver writes in real time, but a busy
+    // machine may run its audio thread late, so a fixed sleep could read a recording cut short.
+    static void waitRecorded(std::size_t frame, int wanted)
+    {
+        const auto end = Clock::now() + std::chrono::milliseconds(wanted + 10000);
+        while (ms(mark() - std::min(mark(), frame)) < wanted && Clock::now() < end) sleepMs(20);
+    }
 
     void SetUp() override { ASSERT_TRUE(backend->isOpen()) << backend->openError(); }
 
@@ -182,7 +189,7 @@ TEST_F(SdlDiskAudioTest, CoinSoundIsRecordedAtItsLevelAndLength)
 
     const std::size_t from = mark();
     fx.play(SoundCue::Coin);
-    sleepMs(900);
+    waitRecorded(from, 900);
     const Recording rec = since(from);
     const auto [first, last] = rec.sounding();
     ASSERT_GT(last, first) << "the coin sound left only silence";
@@ -215,7 +222,7 @@ TEST_F(SdlDiskAudioTest, LoseSoundHoldsTheGameUntilItHasPlayed)
     EXPECT_GT(clock.waits, 10);
     EXPECT_EQ(clock.eventWaits, clock.waits);
 
-    sleepMs(200);
+    waitRecorded(from, static_cast<int>(heldMs) + 200);
     const auto [first, last] = since(from).sounding();
     EXPECT_NEAR(ms(last - first), 600, 40);
 }
@@ -235,7 +242,7 @@ TEST_F(SdlDiskAudioTest, FastRetriggersRestartOneVoice)
         sleepMs(10);
     }
     const double triggeringMs = std::chrono::duration<double, std::milli>(lastTrigger - firstTrigger).count();
-    sleepMs(900);
+    waitRecorded(from, static_cast<int>(triggeringMs) + 900);
     const Recording rec = since(from);
     const auto [first, last] = rec.sounding();
     // Voices piled on each other would add up far beyond one tone's peak.
@@ -259,7 +266,7 @@ TEST_F(SdlDiskAudioTest, TunePlaysAndTheNextOneFollowsWhenItEnds)
     ASSERT_TRUE(music.tick()) << backend->lastError();
     const double openMs = std::chrono::duration<double, std::milli>(Clock::now() - opened).count();
     EXPECT_TRUE(music.playing());
-    sleepMs(1500);
+    waitRecorded(from, 1500);
     auto [first, last] = since(from).sounding();
     ASSERT_GT(last, first) << "the tune left only silence";
     std::cout << "music: open and play took " << openMs << " ms, first sound " << ms(first)
@@ -280,7 +287,7 @@ TEST_F(SdlDiskAudioTest, TunePlaysAndTheNextOneFollowsWhenItEnds)
     from = mark();
     ASSERT_TRUE(music.tick()) << backend->lastError();
     EXPECT_TRUE(music.playing());
-    sleepMs(1200);
+    waitRecorded(from, 1200);
     std::tie(first, last) = since(from).sounding();
     EXPECT_GT(last, first) << "the second tune left only silence";
     music.closeAll();

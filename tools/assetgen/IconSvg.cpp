@@ -1,18 +1,19 @@
 #include "IconSvg.h"
 
+#include "Shade.h"
 #include "TextPath.h"
 
 #include <QPainterPath>
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <sstream>
 
 namespace {
 std::string num(double v) {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.2f", v);
-  std::string s = buf;
+  // Not printf: the user's locale could make the decimal point a comma.
+  std::string s(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 2).ptr);
   while (!s.empty() && s.back() == '0') s.pop_back();
   if (!s.empty() && s.back() == '.') s.pop_back();
   return s == "-0" ? "0" : s;
@@ -59,7 +60,8 @@ std::string IconSvg::svg() {
        "  <circle cx=\"32\" cy=\"32\" r=\"28.5\" fill=\"url(#gold)\" stroke=\"#462800\" stroke-width=\"1.8\"/>\n";
   for (int i = 0; i < 20; ++i) {
     const double a = i * M_PI / 10.0;
-    s << "  <circle cx=\"" << num(32 + 24.8 * std::cos(a)) << "\" cy=\"" << num(32 + 24.8 * std::sin(a))
+    const QPointF stud = Shade::polar(QPointF(32, 32), 24.8, 24.8, a);
+    s << "  <circle cx=\"" << num(stud.x()) << "\" cy=\"" << num(stud.y())
       << "\" r=\"1.7\" fill=\"#965f05\"/>\n";
   }
   s << "  <circle cx=\"32\" cy=\"32\" r=\"21.5\" fill=\"url(#red)\" stroke=\"#461e00\" stroke-width=\"1.6\"/>\n"

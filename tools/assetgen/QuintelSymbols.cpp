@@ -47,7 +47,7 @@ void QuintelSymbols::drawMedallion(QPainter& p) {
   // Milled rim studs.
   for (int i = 0; i < 20; ++i) {
     const double a = i * M_PI / 10.0;
-    const QPointF s(c.x() + 24.8 * std::cos(a), c.y() + 24.8 * std::sin(a));
+    const QPointF s = Shade::polar(c, 24.8, 24.8, a);
     p.fillPath(circle(s, 1.7), QColor(150, 95, 5));
     p.fillPath(circle(s - QPointF(0.5, 0.5), 0.8), QColor(255, 240, 160));
   }
@@ -106,7 +106,7 @@ void QuintelSymbols::drawOrange(QPainter& p) {
   for (int i = 0; i < 26; ++i) {
     const double a = i * 2.39996;
     const double r = 4.0 + 17.0 * std::sqrt((i + 0.5) / 26.0);
-    const QPointF d(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
+    const QPointF d = Shade::polar(c, r, r, a);
     p.fillPath(circle(d, 0.9), QColor(200, 90, 0, 130));
   }
   Shade::gloss(p, QRectF(18, 17, 18, 12), 0.55);
@@ -127,8 +127,7 @@ void QuintelSymbols::drawMelon(QPainter& p) {
   for (int i = 1; i < 6; ++i) {  // darker rind stripes
     const double a = M_PI * i / 6.0;
     p.setPen(QPen(QColor(0, 80, 10), 2.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(c.x() + 24.5 * std::cos(a), c.y() + 24.5 * std::sin(a)),
-               QPointF(c.x() + 27.5 * std::cos(a), c.y() + 27.5 * std::sin(a)));
+    p.drawLine(Shade::polar(c, 24.5, 24.5, a), Shade::polar(c, 27.5, 27.5, a));
   }
   p.fillPath(half(23.5), QColor(240, 250, 220));
   Shade::fill(p, half(21.5), QColor(255, 110, 110), QColor(210, 20, 40), 0);

@@ -80,3 +80,8 @@ QPainterPath Shade::stroked(const QPainterPath& path, qreal width, Qt::PenCapSty
   s.setJoinStyle(Qt::RoundJoin);
   return s.createStroke(path).simplified();
 }
+
+QPointF Shade::polar(QPointF centre, qreal rx, qreal ry, double radians) {
+  const auto snap = [](double v) { return std::round(v * 1024.0) / 1024.0; };
+  return {snap(centre.x() + rx * std::cos(radians)), snap(centre.y() + ry * std::sin(radians))};
+}

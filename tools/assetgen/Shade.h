@@ -24,6 +24,9 @@ public:
   static void gloss(QPainter& p, const QRectF& r, qreal alpha = 0.6);
   // A four-pointed sparkle.
   static void sparkle(QPainter& p, QPointF c, qreal size, const QColor& colour);
+  // The point at `radians` on the ellipse with radii rx, ry around centre, snapped to 1/1024 pixel so that
+  // last-bit differences in sine and cosine between processors never reach the picture.
+  static QPointF polar(QPointF centre, qreal rx, qreal ry, double radians);
   // The outline of a thick stroke along path, as a fillable shape.
   static QPainterPath stroked(const QPainterPath& path, qreal width, Qt::PenCapStyle cap = Qt::RoundCap);
 };

@@ -100,8 +100,8 @@ void TreasureSymbols::drawRuby(QPainter& p) {
   QPolygonF outer, inner;
   for (int i = 0; i < 8; ++i) {
     const double a = (i * 45.0 + 22.5) * M_PI / 180.0;
-    outer << QPointF(c.x() + 27 * std::cos(a), c.y() + 23 * std::sin(a));
-    inner << QPointF(c.x() + 15 * std::cos(a), c.y() + 12 * std::sin(a));
+    outer << Shade::polar(c, 27, 23, a);
+    inner << Shade::polar(c, 15, 12, a);
   }
   const QColor shades[8] = {QColor(200, 0, 40), QColor(150, 0, 30), QColor(170, 0, 35), QColor(240, 60, 90),
                             QColor(255, 120, 150), QColor(255, 90, 120), QColor(230, 40, 70), QColor(190, 10, 45)};
@@ -186,8 +186,7 @@ void TreasureSymbols::drawCompass(QPainter& p) {
   for (int i = 0; i < 16; ++i) {
     const double a = i * M_PI / 8.0;
     const qreal r0 = i % 4 == 0 ? 14.5 : 17.0;
-    p.drawLine(QPointF(c.x() + r0 * std::cos(a), c.y() + r0 * std::sin(a)),
-               QPointF(c.x() + 19 * std::cos(a), c.y() + 19 * std::sin(a)));
+    p.drawLine(Shade::polar(c, r0, r0, a), Shade::polar(c, 19, 19, a));
   }
   // Needle pointing north-east: red north half, dark south half.
   const QPointF n(c.x() + 11, c.y() - 11), s(c.x() - 11, c.y() + 11);

@@ -44,13 +44,14 @@ Chord parseChord(const std::string& text) {
   while (i < text.size() && std::string("IViv").find(text[i]) != std::string::npos) numeral += text[i++];
   const std::string suffix = text.substr(i);
   std::string upper;
-  for (char c : numeral) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  // Not toupper: in a Turkish locale 'i' does not become 'I'.
+  for (char c : numeral) upper += c == 'i' ? 'I' : c == 'v' ? 'V' : c;
   static const char* names[] = {"I", "II", "III", "IV", "V", "VI", "VII"};
   int degree = -1;
   for (int d = 0; d < 7; ++d)
     if (upper == names[d]) degree = d;
   if (degree < 0) throw std::runtime_error("bad chord " + text);
-  const bool major = std::isupper(static_cast<unsigned char>(numeral[0]));
+  const bool major = numeral[0] == 'I' || numeral[0] == 'V';
   Chord c;
   c.root = (degrees[degree] + shift + 12) % 12;
   c.tones = major ? std::vector<int>{0, 4, 7} : std::vector<int>{0, 3, 7};

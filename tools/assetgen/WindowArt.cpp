@@ -56,8 +56,7 @@ QImage WindowArt::lamp(int phase) {
       p.setPen(QPen(QColor(255, 240, 200, 200), 1.2, Qt::SolidLine, Qt::RoundCap));
       for (int i = 0; i < 4; ++i) {
         const double a = (i * 45.0 + 22.5) * M_PI / 180.0;
-        p.drawLine(QPointF(16 + 5 * std::cos(a), 17 + 5 * std::sin(a)),
-                   QPointF(16 + 9 * std::cos(a), 17 + 9 * std::sin(a)));
+        p.drawLine(Shade::polar(QPointF(16, 17), 5, 5, a), Shade::polar(QPointF(16, 17), 9, 9, a));
       }
     }
     Shade::gloss(p, QRectF(8, 6, 9, 7), 0.75);

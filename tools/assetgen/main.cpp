@@ -19,6 +19,7 @@
 
 #include <QGuiApplication>
 
+#include <clocale>
 #include <exception>
 #include <iostream>
 #include <memory>
@@ -104,6 +105,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   QGuiApplication app(argc, argv);
+  // Qt adopts the user's locale; the files must come out the same in every one.
+  std::setlocale(LC_ALL, "C");
   try {
     TextPath::requireFonts();
     OutputDir out(argv[1]);

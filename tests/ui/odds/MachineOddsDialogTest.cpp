@@ -1,4 +1,7 @@
+#include <clocale>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QColor>
@@ -86,6 +89,23 @@ TEST_F(MachineOddsDialogTest, ShowsTheCurrentMachinesFigures)
     // The hand-counted top chance of Lucky 7 Slots.
     MachineOddsDialog lucky(1, 2, 0.0, QString());
     EXPECT_EQ(text(lucky, "chance0"), "1 in 21,952");
+}
+
+// The game adopts the player's locale; its English texts keep the decimal point of their "1 in 21,952".
+TEST_F(MachineOddsDialogTest, FiguresKeepTheDecimalPointUnderADecimalCommaLocale)
+{
+    const MachineOdds odds = computeMachineOdds(2);
+    std::vector<std::string> chances;
+    for (std::size_t k = 0; k < 8; ++k) chances.push_back(formatOneIn(odds.combinations[k].probability.toDouble()));
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "locale de_DE.UTF-8 is not generated on this machine";
+    MachineOddsDialog dialog(2, 2, 87.25, QString(), nullptr);
+    const QString payoff = text(dialog, "actualPayoff");
+    std::vector<std::string> shown;
+    for (std::size_t k = 0; k < chances.size(); ++k) shown.push_back(text(dialog, ("chance" + std::to_string(k)).c_str()).toStdString());
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_EQ(payoff, "Your payoff on this machine: 87.25 %");
+    EXPECT_EQ(shown, chances);
 }
 
 TEST_F(MachineOddsDialogTest, ReturnFollowsTheBetAmount)

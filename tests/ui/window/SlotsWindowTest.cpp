@@ -207,6 +207,16 @@ TEST_F(WindowTest, BorrowAddsCreditsAndRedrawsTheCounter)
     EXPECT_EQ(state().credits, Money::fromCredits(1500));
     EXPECT_EQ(state().borrowed, Money::fromCredits(1500));
     expectCounter(89, 52, NumberLayout::counterCells(150000, 5, true));
+
+    // Every entry lends what its caption says.
+    for (QAction* a : menu("mnuBorrowMain")->actions()) {
+        const Money credits = state().credits, borrowed = state().borrowed;
+        const int said = a->text().mid(1).toInt();
+        ASSERT_GT(said, 0) << a->text().toStdString();
+        a->trigger();
+        EXPECT_EQ(state().credits - credits, Money::fromCredits(said)) << a->text().toStdString();
+        EXPECT_EQ(state().borrowed - borrowed, Money::fromCredits(said)) << a->text().toStdString();
+    }
 }
 
 TEST_F(WindowTest, KeyBInsertsOneCoinAndEnterSpins)
