@@ -323,6 +323,8 @@ def check(run):
             raise Failure(f"the spin won {won:.2f} credits but the status reads {text!r}")
     if announced != [text]:
         raise Failure(f"the result should be announced once as {text!r}; announcements: {announced!r}")
+    if face.description != "Spin 1: " + text[len("Last spin: "):]:
+        raise Failure(f"the face (which has the focus) should tell the result, reads {face.description!r}")
     symbols = element("Pay line").description.split(", ")
     if len(symbols) != 3 or not all(symbols):
         raise Failure(f"the pay line should name three symbols, reads {element('Pay line').description!r}")

@@ -123,6 +123,8 @@ void FaceReadout::spinScored(const SpinOutcome& outcome)
 {
     turning_ = false;
     lastSpin_ = lastSpinText(outcome);
+    summary_ = QStringLiteral("Spin %1: ").arg(machine_.state().machineSpins()) +
+               lastSpin_.mid(lastSpin_.indexOf(QLatin1Char(':')) + 2);
     announceChanges();
 }
 
@@ -172,8 +174,8 @@ void FaceReadout::announceChanges()
         }
     }
     // The face keeps the keyboard focus while playing, so its own description is what gets spoken.
-    if (lastSpin_ != announcedSummary_) {
-        announcedSummary_ = lastSpin_;
+    if (summary_ != announcedSummary_) {
+        announcedSummary_ = summary_;
         raise(-1, QAccessible::DescriptionChanged);
     }
 }

@@ -34,8 +34,9 @@ public:
     // Presses a button: exactly what a click on its zone does, once the event loop runs again.
     void press(int element) const;
 
-    // What the face itself says: the last spin's result.
-    QString summary() const { return lastSpin_; }
+    // What the face itself says: the last spin's result with its number ("Spin 12: no win"), so that
+    // a screen reader, which speaks only changed texts, tells two equal results apart.
+    QString summary() const { return summary_; }
 
     void spinStarting();
     void spinScored(const SpinOutcome& outcome);
@@ -56,6 +57,7 @@ private:
     FaceWidget& widget_;
     const SlotMachine& machine_;
     QString lastSpin_;
+    QString summary_;
     bool turning_ = false;
     QString announcedSummary_;
     std::array<std::pair<QString, QString>, Count> announced_;
