@@ -8,6 +8,8 @@ packages=(
   timgm6mb-soundfont fonts-liberation fonts-dejavu-core fonts-liberation2 fonts-lobster
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick
+  clang-format
+  desktop-file-utils appstream man-db gzip
   at-spi2-core python3-pyatspi dbus
 )
 

@@ -20,7 +20,7 @@ TEST(SpinOutcome, TheTopCombinationReportsItsPayAndThePoolBeforeTheCountUp)
     } hooks;
     SlotMachine machine(SlotMachinePorts{rig.clock, rig.clock, rig.random, rig.view, rig.sound, rig.messages, hooks});
     hooks.machine = &machine;
-    machine.NewGame(0);
+    machine.NewGame(MachineId::Quintel);
     rig.random.forceStops(1, 2, 9); // 0, 0, 0
     for (int i = 0; i < 3; ++i) machine.InsertCoin();
 
@@ -67,7 +67,8 @@ TEST(MachineNames, EverySymbolOnAStripAndEveryCombinationHasAName)
         for (bool freeSpin : {false, true}) {
             const ReelSet reels = buildReelSet(m, freeSpin);
             for (const ReelStrip& strip : reels.strips)
-                for (std::uint8_t symbol : strip) EXPECT_FALSE(symbolName(m, symbol).empty()) << m << " " << int(symbol);
+                for (std::uint8_t symbol : strip)
+                    EXPECT_FALSE(symbolName(m, symbol).empty()) << m << " " << int(symbol);
         }
         for (int c = 0; c < kComboCount; ++c) EXPECT_FALSE(combinationName(m, c).empty()) << m << " " << c;
     }

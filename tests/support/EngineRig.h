@@ -40,6 +40,6 @@ struct EngineRig {
     RecordingHooks hooks;
     SlotMachine machine{SlotMachinePorts{clock, clock, random, view, sound, messages, hooks}};
 
-    explicit EngineRig(int startMachine = 0) { machine.NewGame(startMachine); }
+    explicit EngineRig(int startMachine = 0) { machine.NewGame(static_cast<MachineId>(startMachine)); }
     GameState& state() { return machine.state(); }
 };

@@ -20,26 +20,40 @@ QString money(Money m) { return QString::fromStdString(m.toString()); }
 // ---- the readout ---------------------------------------------------------------------------
 
 FaceReadout::FaceReadout(FaceWidget& widget, const SlotMachine& machine)
-    : widget_(widget), machine_(machine), lastSpin_(QStringLiteral("Last spin: none"))
-{
-}
+    : widget_(widget)
+    , machine_(machine)
+    , lastSpin_(QStringLiteral("Last spin: none"))
+{}
 
 QString FaceReadout::name(int element) const
 {
     switch (element) {
-    case Credits: return QStringLiteral("Credits");
-    case Wager: return QStringLiteral("Wager");
-    case BonusPool: return QStringLiteral("Bonus Pool");
-    case Spins: return QStringLiteral("Spins");
-    case Bet: return QStringLiteral("Bet ") + value(Bet);
-    case Wagers: return QStringLiteral("Wagers");
-    case Winnings: return QStringLiteral("Winnings");
-    case Payoff: return QStringLiteral("Payoff");
-    case PayLine: return QStringLiteral("Pay line");
-    case LastSpin: return lastSpin_;
-    case InsertCoin: return QStringLiteral("Insert Coin");
-    case Spin: return QStringLiteral("Spin");
-    default: return {};
+    case Credits:
+        return QStringLiteral("Credits");
+    case Wager:
+        return QStringLiteral("Wager");
+    case BonusPool:
+        return QStringLiteral("Bonus Pool");
+    case Spins:
+        return QStringLiteral("Spins");
+    case Bet:
+        return QStringLiteral("Bet ") + value(Bet);
+    case Wagers:
+        return QStringLiteral("Wagers");
+    case Winnings:
+        return QStringLiteral("Winnings");
+    case Payoff:
+        return QStringLiteral("Payoff");
+    case PayLine:
+        return QStringLiteral("Pay line");
+    case LastSpin:
+        return lastSpin_;
+    case InsertCoin:
+        return QStringLiteral("Insert Coin");
+    case Spin:
+        return QStringLiteral("Spin");
+    default:
+        return {};
     }
 }
 
@@ -47,27 +61,39 @@ QString FaceReadout::value(int element) const
 {
     const GameState& s = machine_.state();
     switch (element) {
-    case Credits: return money(s.credits);
-    case Wager: return money(Money::fromCredits(s.wager));
-    case BonusPool: return money(s.machinePool());
-    case Spins: return QString::number(s.machineSpins());
-    case Bet: return QString::fromLatin1(s.bet().label);
-    case Wagers: return grouped(s.machineWagers());
-    case Winnings: return grouped(s.machinePaid());
-    case Payoff: return QString::fromStdString(NumberLayout::format(payoffPercentage(s), "#,##0.00")) + QLatin1Char('%');
+    case Credits:
+        return money(s.credits);
+    case Wager:
+        return money(Money::fromCredits(s.wager));
+    case BonusPool:
+        return money(s.machinePool());
+    case Spins:
+        return QString::number(s.machineSpins());
+    case Bet:
+        return QString::fromLatin1(s.bet().label);
+    case Wagers:
+        return grouped(s.machineWagers());
+    case Winnings:
+        return grouped(s.machinePaid());
+    case Payoff:
+        return QString::fromStdString(NumberLayout::format(payoffPercentage(s), "#,##0.00")) + QLatin1Char('%');
     case PayLine: {
         if (turning_) return QStringLiteral("Spinning");
         // The reels rest on the stops of the last spin's final frame.
         const ReelSet& reels = machine_.reels();
         QStringList names;
         for (int r = 0; r < kReelCount; ++r) {
-            names << QString::fromStdString(symbolName(reels.machine, reels.symbolAt(r, machine_.plan().stopOfReel(r))));
+            names << QString::fromStdString(
+                symbolName(reels.machine, reels.symbolAt(r, machine_.plan().stopOfReel(r))));
         }
         return names.join(QStringLiteral(", "));
     }
-    case InsertCoin: return QStringLiteral("Stakes one %1 coin").arg(QString::fromLatin1(s.bet().label));
-    case Spin: return QStringLiteral("Spins with the coins inserted, or the last bet again");
-    default: return {};
+    case InsertCoin:
+        return QStringLiteral("Stakes one %1 coin").arg(QString::fromLatin1(s.bet().label));
+    case Spin:
+        return QStringLiteral("Spins with the coins inserted, or the last bet again");
+    default:
+        return {};
     }
 }
 
@@ -81,26 +107,36 @@ QAccessible::Role FaceReadout::role(int element) const
 QRect FaceReadout::rect(int element)
 {
     switch (element) {
-    case Credits: return QRect(33, 52, 172, 21);
-    case Wager: return QRect(212, 52, 121, 21);
-    case BonusPool: return QRect(59, 1, 205, 47);
-    case Spins: return QRect(450, 220, 102, 60);
-    case Bet: return QRect(268, 10, 64, 32);
-    case Wagers: return QRect(356, 35, 192, 22);
-    case Winnings: return QRect(356, 60, 192, 22);
-    case Payoff: return QRect(356, 85, 192, 22);
-    case PayLine: return QRect(55, 83, 254, 132);
-    case LastSpin: return QRect(42, 240, 280, 180);
-    case InsertCoin: return FaceWidget::kCoinZone;
-    case Spin: return FaceWidget::kSpinZone;
-    default: return {};
+    case Credits:
+        return QRect(33, 52, 172, 21);
+    case Wager:
+        return QRect(212, 52, 121, 21);
+    case BonusPool:
+        return QRect(59, 1, 205, 47);
+    case Spins:
+        return QRect(450, 220, 102, 60);
+    case Bet:
+        return QRect(268, 10, 64, 32);
+    case Wagers:
+        return QRect(356, 35, 192, 22);
+    case Winnings:
+        return QRect(356, 60, 192, 22);
+    case Payoff:
+        return QRect(356, 85, 192, 22);
+    case PayLine:
+        return QRect(55, 83, 254, 132);
+    case LastSpin:
+        return QRect(42, 240, 280, 180);
+    case InsertCoin:
+        return FaceWidget::kCoinZone;
+    case Spin:
+        return FaceWidget::kSpinZone;
+    default:
+        return {};
     }
 }
 
-bool FaceReadout::enabled(int element) const
-{
-    return !isButton(element) || machine_.state().spinEnabled;
-}
+bool FaceReadout::enabled(int element) const { return !isButton(element) || machine_.state().spinEnabled; }
 
 void FaceReadout::press(int element) const
 {
@@ -184,8 +220,7 @@ void FaceReadout::announceChanges()
 
 FaceAccessible::FaceAccessible(FaceWidget* widget)
     : QAccessibleWidget(widget, QAccessible::Pane, QStringLiteral("Slot machine"))
-{
-}
+{}
 
 FaceAccessible::~FaceAccessible()
 {
@@ -249,18 +284,15 @@ QString FaceAccessible::text(QAccessible::Text t) const
 // ---- one element ---------------------------------------------------------------------------
 
 FaceElementAccessible::FaceElementAccessible(FaceWidget* widget, int element)
-    : widget_(widget), element_(element)
-{
-}
+    : widget_(widget)
+    , element_(element)
+{}
 
 FaceReadout* FaceElementAccessible::readout() const { return widget_ ? widget_->readout() : nullptr; }
 
 bool FaceElementAccessible::isValid() const { return readout() != nullptr; }
 
-QWindow* FaceElementAccessible::window() const
-{
-    return widget_ ? widget_->window()->windowHandle() : nullptr;
-}
+QWindow* FaceElementAccessible::window() const { return widget_ ? widget_->window()->windowHandle() : nullptr; }
 
 QAccessibleInterface* FaceElementAccessible::parent() const
 {
@@ -272,10 +304,13 @@ QString FaceElementAccessible::text(QAccessible::Text t) const
     const FaceReadout* r = readout();
     if (!r) return {};
     switch (t) {
-    case QAccessible::Name: return r->name(element_);
+    case QAccessible::Name:
+        return r->name(element_);
     case QAccessible::Description:
-    case QAccessible::Value: return r->value(element_);
-    default: return {};
+    case QAccessible::Value:
+        return r->value(element_);
+    default:
+        return {};
     }
 }
 

@@ -19,7 +19,21 @@ struct SpinOutcome;
 // settles (a stake charged, a spin scored, play idle), never for each credit of a payout's count-up.
 class FaceReadout {
 public:
-    enum Element { Credits, Wager, BonusPool, Spins, Bet, Wagers, Winnings, Payoff, PayLine, LastSpin, InsertCoin, Spin, Count };
+    enum Element {
+        Credits,
+        Wager,
+        BonusPool,
+        Spins,
+        Bet,
+        Wagers,
+        Winnings,
+        Payoff,
+        PayLine,
+        LastSpin,
+        InsertCoin,
+        Spin,
+        Count
+    };
 
     FaceReadout(FaceWidget& widget, const SlotMachine& machine);
 

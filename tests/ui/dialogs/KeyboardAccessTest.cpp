@@ -77,7 +77,8 @@ TEST(KeyboardAccess, LoadAndSaveReachEverySlotAndNameTheNameBox)
     expectTabReachesEverything(save);
     expectFieldsNamed(save);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(save.findChild<QLineEdit*>(QStringLiteral("Text1")))
-                  ->text(QAccessible::Name), QStringLiteral("Name of Game:"));
+                  ->text(QAccessible::Name),
+              QStringLiteral("Name of Game:"));
 }
 
 TEST(KeyboardAccess, BannerAboutHistoryAndManualAreReachableAndNamed)

@@ -33,8 +33,9 @@ protected:
         face = QAccessible::queryAccessibleInterface(window->centralWidget());
         ASSERT_NE(face, nullptr);
         // What would go to the screen reader, for the face's elements only.
-        static_cast<FaceWidget*>(window->centralWidget())->readout()->setAnnouncer(
-            [this](QAccessibleInterface* target, QAccessible::Event type) {
+        static_cast<FaceWidget*>(window->centralWidget())
+            ->readout()
+            ->setAnnouncer([this](QAccessibleInterface* target, QAccessible::Event type) {
                 if (dynamic_cast<FaceElementAccessible*>(target))
                     events.push_back({type, target->text(QAccessible::Name), target->text(QAccessible::Value)});
                 else if (target == face)
@@ -46,7 +47,8 @@ protected:
     {
         for (int i = 0; i < face->childCount(); ++i) {
             QAccessibleInterface* c = face->child(i);
-            if (c && (c->text(QAccessible::Name) == name || c->text(QAccessible::Name).startsWith(name + QLatin1Char(':'))))
+            if (c &&
+                (c->text(QAccessible::Name) == name || c->text(QAccessible::Name).startsWith(name + QLatin1Char(':'))))
                 return c;
         }
         ADD_FAILURE() << "no element " << name.toStdString();
@@ -56,7 +58,8 @@ protected:
     int count(QAccessible::Event type, const QString& name)
     {
         int n = 0;
-        for (const auto& e : events) n += e.type == type && (e.name == name || e.name.startsWith(name + QLatin1Char(':')));
+        for (const auto& e : events)
+            n += e.type == type && (e.name == name || e.name.startsWith(name + QLatin1Char(':')));
         return n;
     }
     QString payLineFor(int s1, int s2, int s3)
@@ -64,7 +67,8 @@ protected:
         const ReelSet& reels = window->machine().reels();
         const int stops[3] = {s1, s2, s3};
         QStringList names;
-        for (int r = 0; r < 3; ++r) names << QString::fromStdString(symbolName(reels.machine, reels.symbolAt(r, stops[r])));
+        for (int r = 0; r < 3; ++r)
+            names << QString::fromStdString(symbolName(reels.machine, reels.symbolAt(r, stops[r])));
         return names.join(QStringLiteral(", "));
     }
 
@@ -101,7 +105,7 @@ TEST_F(FaceAccessibleTest, TheFaceReadsItsCountersStatisticsAndButtons)
         EXPECT_EQ(face->childAt(b->rect().center().x(), b->rect().center().y()), b); // found where it is clicked
     }
 
-    window->chooseBetAmount(0);
+    window->chooseBetAmount(BetChoice::Ten);
     window->insertCoinAction();
     EXPECT_EQ(element(QStringLiteral("Bet $10"))->text(QAccessible::Description), "$10");
     EXPECT_EQ(value("Credits"), "490.00");
@@ -117,7 +121,8 @@ TEST_F(FaceAccessibleTest, ASpinIsAnnouncedOnceWhenScoredNotForEachCreditCounted
     events.clear();
     window->spinAction();
 
-    EXPECT_EQ(element(QStringLiteral("Last spin"))->text(QAccessible::Name), "Last spin: three watermelons, paid 14.00");
+    EXPECT_EQ(element(QStringLiteral("Last spin"))->text(QAccessible::Name),
+              "Last spin: three watermelons, paid 14.00");
     EXPECT_EQ(count(QAccessible::NameChanged, QStringLiteral("Last spin")), 1);
     // The count-up of 14 credits is told once, when play is idle again.
     EXPECT_EQ(count(QAccessible::DescriptionChanged, QStringLiteral("Credits")), 1);
@@ -133,7 +138,8 @@ TEST_F(FaceAccessibleTest, ASpinIsAnnouncedOnceWhenScoredNotForEachCreditCounted
         window->spinAction();
         EXPECT_EQ(element(QStringLiteral("Last spin"))->text(QAccessible::Name), "Last spin: no win");
     }
-    EXPECT_EQ(faceEvents, (std::vector<QString>{"Spin 1: three watermelons, paid 14.00", "Spin 2: no win", "Spin 3: no win"}));
+    EXPECT_EQ(faceEvents,
+              (std::vector<QString>{"Spin 1: three watermelons, paid 14.00", "Spin 2: no win", "Spin 3: no win"}));
 }
 
 TEST_F(FaceAccessibleTest, TheButtonsDoWhatTheirClickZonesDoOnceTheEventLoopRuns)
