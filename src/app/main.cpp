@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include "AssetCheck.h"
 #include "CommandLine.h"
 #include "GameSession.h"
+#include "MachineTable.h"
 #include "MersenneRandom.h"
 #include "MusicPlayer.h"
 #include "ProfileFile.h"
@@ -20,6 +22,8 @@
 #include "SingleInstance.h"
 #include "SlotsWindow.h"
 #include "SoundEffects.h"
+#include "SpinRecorder.h"
+#include "StatisticsWindow.h"
 
 int main(int argc, char* argv[])
 {
@@ -69,6 +73,13 @@ int main(int argc, char* argv[])
     ProfileFile profile(profileFile);
     SlotsWindow window(SlotsWindowPorts{clock, clock, random, sound, music, assetDir});
     GameSession session(window, profile, assetDir);
+    SpinRecorder spinLog(SpinLog::defaultPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    session.setSpinLog(&spinLog);
+    window.commands().statistics = [&window, &spinLog] {
+        openStatistics(&window, spinLog, window.machine().state(), [](int machine, int combo) {
+            return std::string(machineDefinition(machine).combinations[static_cast<std::size_t>(combo)].name);
+        });
+    };
     session.start();
     SignalBridge signalBridge([&window] { window.close(); });
     // Closing the game window ends the program, also when the manual or a dialog is still open.

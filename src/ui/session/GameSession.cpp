@@ -10,16 +10,21 @@
 #include "GameStore.h"
 #include "HelpWindow.h"
 #include "LoadSaveDialog.h"
+#include "MachineNames.h"
 #include "MachineOddsDialog.h"
 #include "MessageSink.h"
+#include "PlaySettingsDialogs.h"
+#include "PlaySettingsStore.h"
 #include "ProfileFile.h"
 #include "ReelSet.h"
 #include "SlotsWindow.h"
+#include "SpinLogSink.h"
 #include "SpinScore.h"
 #include "ZoomSetting.h"
 
 namespace {
 constexpr const char* kTitle = "Quintel Slots 95";
+constexpr const char* kReduceFlashingKey = "ReduceFlashing";
 }
 
 GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages)
@@ -45,9 +50,16 @@ void GameSession::wireCommands()
     c.manual = [this] { openManual(); };
     c.machineOdds = [this] { openOdds(); };
     c.gameHistory = [this] { openHistory(); };
+    c.reduceFlashingChanged = [this](bool on) { saveReduceFlashing(on); };
     c.readBannerText = [this](const std::string& machineName) {
         bannerText_ = store_->readBannerText(machineName);
         return bannerText_;
+    };
+    c.autoPlaySettings = [this] { openAutoPlaySettings(); };
+    c.volume = [this] { openVolume(); };
+    c.reminders = [this] { openReminders(); };
+    c.playSettingsChanged = [this] {
+        if (!restoring_) savePlaySettings();
     };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
     c.windowSizeChosen = [this](int percent) {
@@ -72,10 +84,17 @@ void GameSession::start()
 {
     const FileCheck check = file_.checkFile();
     history_ = store_->readHistory();
-    const std::optional<SpinRecord> pending = store_->pendingSpin();
+    std::optional<SpinRecord> pending = store_->pendingSpin();
     bannerKept_ = file_.find("Settings", "BannerText").has_value();
     // The size the player chose; until then the largest that suits the screen.
     window_.setZoom(ZoomSetting::read(file_).value_or(window_.largestFittingZoom()));
+    restoring_ = true;
+    window_.setPlaySettings(readPlaySettings(file_.read()));
+    restoring_ = false;
+    // Written as "1" or "0"; a file from before the setting, or any other text, leaves it off.
+    const std::string flashing = file_.getString("Settings", kReduceFlashingKey, "0", 8);
+    const std::size_t first = flashing.find_first_not_of(" \t");
+    window_.setReduceFlashing(first != std::string::npos && flashing[first] == '1');
 
     // The window has started a new game on machine 0; the saved current game overwrites what it holds.
     applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));
@@ -90,9 +109,12 @@ void GameSession::start()
                     : "There was no earlier copy, so a new game has started.";
         tell(kTitle, text);
     }
+    tellSpinLogNotice();
 
     if (pending) {
         SlotMachine& machine = window_.machine();
+        // A spin recorded before it had a number is logged under a new one.
+        if (pending->number <= 0 && spinLog_) pending->number = spinLog_->nextSpinNumber();
         beginHistoryEntry(*pending);
         const Money paid = machine.completeRecordedSpin(*pending);
         window_.showLoadedMachine(machine.state().currentMachine);
@@ -155,6 +177,16 @@ bool GameSession::saveSlot(int slot, const std::string& name)
     return false;
 }
 
+void GameSession::saveReduceFlashing(bool on)
+{
+    if (file_.writeString("Settings", kReduceFlashingKey, on ? "1" : "0")) {
+        reportFileTrouble();
+        return;
+    }
+    tell(kTitle, "The setting could not be saved to \"" + file_.path().string() +
+                     "\"; it applies until the game closes.");
+}
+
 void GameSession::changeBannerText(const std::string& text)
 {
     bannerKept_ = true;
@@ -191,8 +223,11 @@ void GameSession::tell(const std::string& title, const std::string& text, Icon i
 void GameSession::spinStarting(const SpinRecord& spin)
 {
     finishHistoryEntry(); // the previous free spin of a sequence is over
-    beginHistoryEntry(spin);
-    store_->recordSpinStart(snapshot("Current Game"), spin);
+    // The record carries the spin's log number, so that completing it after a crash logs it once.
+    SpinRecord numbered = spin;
+    numbered.number = spinLog_ ? spinLog_->nextSpinNumber() : 0;
+    beginHistoryEntry(numbered);
+    store_->recordSpinStart(snapshot("Current Game"), numbered);
     reportFileTrouble();
 }
 
@@ -219,6 +254,7 @@ void GameSession::beginHistoryEntry(const SpinRecord& spin)
     // The stake of a paid spin is already charged: the balance before it includes it.
     entry.creditsBefore = state.credits + (spin.freeSpin ? Money() : Money::fromCredits(spin.stake));
     running_ = entry;
+    runningNumber_ = spin.number;
     paidBefore_ = state.machinePaid();
 }
 
@@ -233,6 +269,18 @@ void GameSession::finishHistoryEntry()
     entry.poolWon = paid > entry.win ? paid - entry.win : Money();
     entry.creditsAfter = state.credits;
     history_.add(entry);
+    // Logged before the paid game is saved: a crash in between completes the spin again at the next
+    // start, under the same number, and the log keeps the row it has.
+    if (spinLog_ && runningNumber_ > 0) {
+        spinLog_->spinFinished(runningNumber_, entry, gameName_);
+        tellSpinLogNotice();
+    }
+}
+
+void GameSession::tellSpinLogNotice()
+{
+    if (!spinLog_) return;
+    if (const std::optional<std::string> notice = spinLog_->takeNotice()) tell(kTitle, *notice);
 }
 
 // ---- dialogs -------------------------------------------------------------------------------
@@ -291,6 +339,10 @@ void GameSession::openHistory()
         row.machine = e.machine;
         row.machineName = machineMenuCaption(e.machine);
         row.symbols = e.symbols;
+        for (int symbol : e.symbols) {
+            if (!row.symbolNames.empty()) row.symbolNames += ", ";
+            row.symbolNames += symbolName(e.machine, symbol);
+        }
         row.bet = e.bet;
         if (e.combo >= 0 && e.combo < kComboCount && isValidMachine(e.machine))
             row.combination = machineDefinition(e.machine).combinations[static_cast<std::size_t>(e.combo)].name;
@@ -308,4 +360,40 @@ void GameSession::openHistory()
         return QImage(dir + QStringLiteral("/") + QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP"));
     }, &window_);
     dialog.exec();
+}
+
+// ---- play settings -------------------------------------------------------------------------
+
+void GameSession::savePlaySettings()
+{
+    const PlaySettings settings = window_.playSettings();
+    if (!file_.update([&](IniDocument& doc) { writePlaySettings(doc, settings); })) {
+        tell("Settings Not Saved", "Your settings could not be written to \"" + file_.path().string() +
+                                       "\". They apply until the game closes.");
+        return;
+    }
+    reportFileTrouble();
+}
+
+void GameSession::openAutoPlaySettings()
+{
+    AutoPlayDialog dialog(window_.playSettings(), &window_);
+    if (dialog.exec() == QDialog::Accepted) window_.setPlaySettings(dialog.settings());
+}
+
+void GameSession::openVolume()
+{
+    PlaySettings settings = window_.playSettings();
+    VolumeDialog dialog(settings.effectsVolume, settings.musicVolume,
+                        [this](int effects, int music) { window_.previewVolume(effects, music); }, &window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    settings.effectsVolume = dialog.effects();
+    settings.musicVolume = dialog.music();
+    window_.setPlaySettings(settings);
+}
+
+void GameSession::openReminders()
+{
+    RemindersDialog dialog(window_.playSettings(), QString::fromStdString(window_.sessionSummaryText()), &window_);
+    if (dialog.exec() == QDialog::Accepted) window_.setPlaySettings(dialog.settings());
 }

@@ -14,11 +14,13 @@ class HelpWindow;
 class MessageSink;
 class ProfileFile;
 class SlotsWindow;
+class SpinLogSink;
 
 // The game as the player keeps it between runs: restores the current game at start (completing a spin
 // that a crash interrupted), records every spin before its reels turn, saves whenever play is idle and
 // at close, keeps the last ten spins, and runs the Load, Save, About, Banner Text, Manual, Machine Odds
-// and Game History commands of the window.
+// and Game History commands of the window, and keeps the play settings (auto play, quick stop, volume,
+// reminders) with their dialogs.
 class GameSession {
 public:
     // messages: where the session tells the player things; null shows message boxes on the window.
@@ -33,10 +35,14 @@ public:
     // False (after telling the player) when the file could not be written.
     bool saveSlot(int slot, const std::string& name);
     void changeBannerText(const std::string& text);
+    // Options > Reduce Flashing, kept in "Settings" as ReduceFlashing.
+    void saveReduceFlashing(bool on);
     // Saves the current game with the banner and the history; false when the file could not be written.
     bool saveCurrentGame();
 
     const GameHistory& history() const { return history_; }
+    // Logs every spin from now on; set before start() so that a spin completed there is logged too.
+    void setSpinLog(SpinLogSink* log) { spinLog_ = log; }
 
 private:
     void wireCommands();
@@ -47,6 +53,7 @@ private:
     void finishHistoryEntry();
     enum class Icon { Information, Warning };
     void tell(const std::string& title, const std::string& text, Icon icon = Icon::Information);
+    void tellSpinLogNotice();
     void reportFileTrouble();
 
     void openLoad();
@@ -56,6 +63,10 @@ private:
     void openManual();
     void openOdds();
     void openHistory();
+    void openAutoPlaySettings();
+    void openVolume();
+    void openReminders();
+    void savePlaySettings();
 
     SlotsWindow& window_;
     ProfileFile& file_;
@@ -68,6 +79,8 @@ private:
     // The spin whose reels are turning, until it is scored and paid.
     std::optional<HistoryEntry> running_;
     Money paidBefore_;
+    std::int64_t runningNumber_ = 0;
+    SpinLogSink* spinLog_ = nullptr;
     std::unique_ptr<HelpWindow> help_;
     bool restoring_ = false;
     bool bannerKept_ = false; // the file holds a banner text of its own

@@ -147,17 +147,18 @@ TEST_F(WindowTest, MenuTreeHasTheCaptionsAndDefaultChecks)
     EXPECT_EQ(captions(menu("menu0")), (QStringList{"Change Game", "-", "New Game", "-", "Load ", "Save", "-", "Quit"}));
     EXPECT_EQ(captions(menu("mnuChangeGame")), (QStringList{"Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots"}));
     EXPECT_EQ(captions(menu("mnuNewGame")), (QStringList{"Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots"}));
-    EXPECT_EQ(captions(menu("menu1")),
-              (QStringList{"Bet Amount", "Digit Colors", "Banner", "Spin Speed", "Sound", "Banner Text", "Window Size"}));
+    EXPECT_EQ(captions(menu("menu1")), (QStringList{"Bet Amount", "Digit Colors", "Banner", "Spin Speed", "Sound", "Banner Text",
+                                                     "Reduce Flashing", "Window Size", "-", "Quick Stop", "Reminders\u2026"}));
     EXPECT_EQ(captions(menu("mnuWindowSize")), (QStringList{"100%", "150%", "200%", "300%"}));
     EXPECT_EQ(captions(menu("mnuWager")), (QStringList{"$10", "$5", "$1"}));
     EXPECT_EQ(captions(menu("mnuDig")), (QStringList{"Blue", "Cyan", "Green", "Purple", "Red", "White", "Yellow"}));
     EXPECT_EQ(captions(menu("mnuSpeedMenu")), (QStringList{"Very Fast", "Fast", "Medium", "Slow"}));
     EXPECT_EQ(captions(menu("mnuSoundMenu")), (QStringList{"On", "Off", "-", "Spin Sound", "Stop Sound", "Win Sounds",
-                                                           "Lose Sounds", "Coin Sound", "Credit Sound", "Music"}));
+                                                           "Lose Sounds", "Coin Sound", "Credit Sound", "Music",
+                                                           "Volume\u2026"}));
     EXPECT_EQ(captions(menu("mnuBorrowMain")), (QStringList{"$1000", "$500", "$250", "$100", "$50"}));
-    EXPECT_EQ(captions(menu("menu3")), (QStringList{"Auto Spin"}));
-    EXPECT_EQ(captions(menu("menu4")), (QStringList{"About", "Machine Odds", "Game History", "-", "Manual"}));
+    EXPECT_EQ(captions(menu("menu3")), (QStringList{"Auto Spin", "-", "Auto Play Settings\u2026"}));
+    EXPECT_EQ(captions(menu("menu4")), (QStringList{"About", "Machine Odds", "Game History", "Statistics…", "-", "Manual"}));
 
     EXPECT_EQ(checkedNames(menu("mnuWager")), (QStringList{"mnuBet2"}));
     EXPECT_EQ(checkedNames(menu("mnuDig")), (QStringList{"mnuDigits2"}));
@@ -168,6 +169,8 @@ TEST_F(WindowTest, MenuTreeHasTheCaptionsAndDefaultChecks)
     EXPECT_EQ(checkedNames(menu("mnuNewGame")), (QStringList{"mnuGames0"}));
     EXPECT_EQ(checkedNames(menu("mnuWindowSize")), (QStringList{"mnuSize0"}));
     EXPECT_FALSE(action("mnuAuto")->isChecked());
+    EXPECT_FALSE(action("mnuQuickStop")->isChecked());
+    EXPECT_FALSE(action("mnuReduceFlashing")->isChecked());
     EXPECT_EQ(action("mnuHelp")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quintel Slots 95"));
     EXPECT_EQ(sound.toggles, (std::array<bool, 6>{true, true, true, true, true, true}));
@@ -569,9 +572,11 @@ TEST_F(WindowTest, CommandsReachTheirHooks)
     c.manual = [&] { ran << "manual"; };
     c.machineOdds = [&] { ran << "odds"; };
     c.gameHistory = [&] { ran << "history"; };
-    for (const char* name : {"mnuLoadSave0", "mnuLoadSave1", "mnuAbout", "mnuBannerText", "mnuHelp", "mnuOdds", "mnuHistory"})
+    c.statistics = [&] { ran << "statistics"; };
+    for (const char* name : {"mnuLoadSave0", "mnuLoadSave1", "mnuAbout", "mnuBannerText", "mnuHelp", "mnuOdds", "mnuHistory",
+                             "mnuStatistics"})
         action(name)->trigger();
-    EXPECT_EQ(ran, (QStringList{"load", "save", "about", "banner", "manual", "odds", "history"}));
+    EXPECT_EQ(ran, (QStringList{"load", "save", "about", "banner", "manual", "odds", "history", "statistics"}));
 }
 
 TEST_F(WindowTest, MissingAssetsStillGiveAPlayableWindow)
