@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick
   clang-format
+  desktop-file-utils appstream man-db gzip
 )
 
 missing=()

@@ -69,7 +69,7 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
   h << "<h2><a name=\"play\"></a>How to play</h2>\n<ol>\n"
        "<li>Pick a bet amount in <span class=\"menu\">Options &rarr; Bet Amount</span>: <b>$1</b>, <b>$5</b> or "
        "<b>$10</b> per coin. The amount is shown in the dome at the top right of the cabinet.</li>\n"
-       "<li>Insert coins by clicking the top of the cabinet (the bonus pool display) or by pressing "
+       "<li>Insert coins by clicking the INSERT COIN plate or the top of the cabinet (the bonus pool display), or by pressing "
        "<span class=\"key\">B</span>. Each coin is taken from your credits at once. Up to three coins go in; "
        "the third coin pulls the lever by itself.</li>\n"
        "<li>Spin with fewer coins by clicking the reels or pressing <span class=\"key\">Enter</span>. Spinning "

@@ -145,8 +145,10 @@ bool GameSession::saveSlot(int slot, const std::string& name)
         reportFileTrouble();
         return true;
     }
-    tell("Save Failed", "The game could not be saved to \"" + file_.path().string() +
-                            "\". Check that the folder exists and can be written, then save again.");
+    tell("Save Failed",
+         "The game could not be saved to \"" + file_.path().string() +
+             "\". Check that the folder exists and can be written, then save again.",
+         Icon::Warning);
     return false;
 }
 
@@ -166,7 +168,7 @@ void GameSession::reportFileTrouble()
                      check.setAsidePath.filename().string() + "\"; it has been written anew.");
 }
 
-void GameSession::tell(const std::string& title, const std::string& text)
+void GameSession::tell(const std::string& title, const std::string& text, Icon icon)
 {
     if (messages_) {
         messages_->showExclamation(title, text);
@@ -174,8 +176,10 @@ void GameSession::tell(const std::string& title, const std::string& text)
     }
     // Shown once the event loop runs, so that a message at start-up comes over the shown window.
     SlotsWindow* window = &window_;
-    QTimer::singleShot(0, window, [window, title, text] {
-        QMessageBox::information(window, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
+    QTimer::singleShot(0, window, [window, title, text, icon] {
+        const QString t = QString::fromStdString(title), body = QString::fromStdString(text);
+        if (icon == Icon::Warning) QMessageBox::warning(window, t, body, QMessageBox::Ok);
+        else QMessageBox::information(window, t, body, QMessageBox::Ok);
     });
 }
 
@@ -241,7 +245,7 @@ void GameSession::finishHistoryEntry()
 void GameSession::tellSpinLogNotice()
 {
     if (!spinLog_) return;
-    if (const std::optional<std::string> notice = spinLog_->takeNotice()) tell(kTitle, *notice);
+    if (const std::optional<std::string> notice = spinLog_->takeNotice()) tell(kTitle, *notice, Icon::Warning);
 }
 
 // ---- dialogs -------------------------------------------------------------------------------
@@ -249,15 +253,16 @@ void GameSession::tellSpinLogNotice()
 void GameSession::openLoad()
 {
     LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, store_->listSlots(), &window_);
-    dialog.exec();
-    if (dialog.selectedLoadSlot() >= 0) loadSlot(dialog.selectedLoadSlot());
+    if (dialog.exec() == QDialog::Accepted && dialog.selectedLoadSlot() >= 0) loadSlot(dialog.selectedLoadSlot());
 }
 
 void GameSession::openSave()
 {
     LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, store_->listSlots(), &window_);
-    dialog.exec();
-    if (dialog.selectedSaveSlot() >= 0) saveSlot(dialog.selectedSaveSlot(), dialog.savedName());
+    // Only OK saves: the dialog's loop also ends when the program is told to quit meanwhile.
+    if (dialog.exec() == QDialog::Accepted && dialog.selectedSaveSlot() >= 0) {
+        saveSlot(dialog.selectedSaveSlot(), dialog.savedName());
+    }
 }
 
 void GameSession::openAbout()

@@ -49,7 +49,8 @@ private:
     void beginHistoryEntry(const SpinRecord& spin);
     void finishHistoryEntry();
     void tellSpinLogNotice();
-    void tell(const std::string& title, const std::string& text);
+    enum class Icon { Information, Warning };
+    void tell(const std::string& title, const std::string& text, Icon icon = Icon::Information);
     void reportFileTrouble();
 
     void openLoad();

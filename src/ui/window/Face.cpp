@@ -31,6 +31,23 @@ void print(QPainter& p, int x, int y, const QString& text, int color)
     p.drawText(QPoint(x, y + QFontMetrics(p.font()).ascent()), text);
 }
 
+// A dash cell for a digit strip: the blank cell with the middle segment lit, that is where 8 and 0 differ.
+QImage dashCell(const QImage& strip, int cellWidth, int cellHeight)
+{
+    const qreal s = strip.devicePixelRatio();
+    const int w = qRound(cellWidth * s), h = qRound(cellHeight * s);
+    const auto cell = [&](int index) {
+        return strip.copy(qRound(index * cellWidth * s), 0, w, h).convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage eight = cell(8), zero = cell(0);
+    QImage dash = cell(NumberLayout::kBlank);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (eight.pixel(x, y) != zero.pixel(x, y)) dash.setPixel(x, y, eight.pixel(x, y));
+    dash.setDevicePixelRatio(s);
+    return dash;
+}
+
 int textWidth(const QPainter& p, const QString& text) { return QFontMetrics(p.font()).horizontalAdvance(text); }
 
 QRect payoffRowRect(int row) { return QRect(125 + 154 * (row / 4), 290 + 32 * (row % 4), 4 * kSmallCell, kSmallHeight); }
@@ -137,9 +154,17 @@ QRect Face::drawCells(QPainter& p, const QImage& strip, int cellWidth, int cellH
                       const std::vector<int>& cells)
 {
     const int start = x;
+    QImage dash;
     for (int cell : cells) {
-        const int width = cell == NumberLayout::kPoint ? pointWidth : cellWidth;
-        copyBlock(p, x, y, strip, cellWidth * cell, 0, width, cellHeight);
+        const bool narrow = cell == NumberLayout::kPoint || cell == NumberLayout::kNarrowBlank;
+        const int width = narrow ? pointWidth : cellWidth;
+        if (cell == NumberLayout::kDash) {
+            if (dash.isNull()) dash = dashCell(strip, cellWidth, cellHeight);
+            copyBlock(p, x, y, dash, 0, 0, width, cellHeight);
+        } else {
+            const int glyph = cell == NumberLayout::kNarrowBlank ? NumberLayout::kBlank : cell;
+            copyBlock(p, x, y, strip, cellWidth * glyph, 0, width, cellHeight);
+        }
         x += width;
     }
     return QRect(start, y, x - start, cellHeight);

@@ -31,6 +31,9 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
       face_(graphics_, machine_)
 {
     setWindowTitle(QStringLiteral("3 Slots"));
+    // A fixed-size window: no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     faceWidget_ = new FaceWidget(face_, this);
     faceWidget_->zoneClicked = [this](int zone) { runPlay(zone == 0); };
     faceWidget_->pixelRatioChanged = [this] { adoptPixelRatio(); };
@@ -336,9 +339,10 @@ void SlotsWindow::musicTick()
     musicTimer_.setInterval(5000);
     if (ports_.music.tick()) return;
     const std::string name = ports_.music.musicName();
+    // Music goes off before the box opens: the poll must not fire again inside the box's event loop.
+    setMusicOn(false);
     if (ports_.messages) ports_.messages->showExclamation(kMidiErrorTitle, midiErrorText(name));
     else showExclamation(kMidiErrorTitle, midiErrorText(name));
-    setMusicOn(false);
 }
 
 
@@ -430,11 +434,13 @@ void SlotsWindow::changeEvent(QEvent* event)
 void SlotsWindow::bannerTick()
 {
     if (lampFlashPending_) {
-        // The start-up flash of the lamp runs on its own timer, so the window stays responsive meanwhile.
+        // The start-up flash of the lamp runs on its own timer, so the window stays responsive meanwhile;
+        // the banner text follows when it has ended.
         lampFlashPending_ = false;
         flashStep_ = 0;
         flashTimer_.start();
     }
+    if (flashTimer_.isActive()) return;
     if (!banner_.rendered()) {
         banner_.render(face_.bannerPatch(), face_.pixelRatio());
         bannerTimer_.setInterval(80);
@@ -452,6 +458,7 @@ void SlotsWindow::lampFlashStep()
     if (flashStep_ >= 60) {
         flashTimer_.stop();
         setLamp(0);
+        if (bannerTimer_.isActive()) bannerTick();
     }
 }
 
@@ -531,8 +538,6 @@ void SlotsWindow::spinStarting(const SpinRecord& spin)
 
 void SlotsWindow::playIdle()
 {
-    // The wager is back to 0 once play is idle; show it so rather than the last stake.
-    showChanged(face_.drawMainCounters());
     if (commands_.playIdle) commands_.playIdle();
 }
 

@@ -74,6 +74,7 @@ public:
     void bannerTick();
     void musicTick();
     bool bannerRunning() const { return bannerTimer_.isActive(); }
+    bool musicPolling() const { return musicTimer_.isActive(); }
     // One step of the start-up lamp flash that the first banner tick starts.
     void lampFlashStep();
     bool lampFlashing() const { return flashTimer_.isActive(); }

@@ -1,3 +1,10 @@
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -5,6 +12,7 @@
 
 #include "GameSession.h"
 #include "GameStore.h"
+#include "LoadSaveDialog.h"
 #include "NullMusic.h"
 #include "NullSound.h"
 #include "ProfileFile.h"
@@ -29,11 +37,13 @@ struct ProgramRun {
     std::unique_ptr<SlotsWindow> window;
     std::unique_ptr<GameSession> session;
 
-    explicit ProgramRun(const fs::path& ini) : file(ini)
+    // boxes: the player is told things in real message boxes rather than through the recorder.
+    explicit ProgramRun(const fs::path& ini, bool boxes = false) : file(ini)
     {
         const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-        window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
-        session = std::make_unique<GameSession>(*window, file, assets, &messages);
+        MessageSink* sink = boxes ? nullptr : &messages;
+        window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, sink});
+        session = std::make_unique<GameSession>(*window, file, assets, sink);
         session->start();
     }
     ~ProgramRun()
@@ -214,6 +224,51 @@ TEST_F(SessionTest, ASaveThatCannotBeWrittenIsReportedAndPlayGoesOn)
     run.random.forceStops(0, 0, 0);
     run.coins(3);
     EXPECT_EQ(run.state().machineSpins(), 1);
+}
+
+TEST_F(SessionTest, SaveFailedComesWithTheWarningIcon)
+{
+    const fs::path blocker = dir.path() / "blocked";
+    std::ofstream(blocker) << "not a folder";
+    ProgramRun run(blocker / "QUINTEL.INI", true);
+    EXPECT_FALSE(run.session->saveSlot(0, "Mine"));
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, run.window.get(), [&] { // runs inside the box's own loop
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                title = box->windowTitle();
+                icon = box->icon();
+                box->done(QMessageBox::Ok);
+            }
+    });
+    QElapsedTimer waited;
+    waited.start();
+    while (title.isEmpty() && waited.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(title, QStringLiteral("Save Failed"));
+    EXPECT_EQ(icon, QMessageBox::Warning);
+}
+
+TEST_F(SessionTest, AQuitDuringTheSaveDialogSavesOnlyTheCurrentGame)
+{
+    ProgramRun run(ini());
+    run.machine().borrow(0);
+    bool sawDialog = false;
+    QTimer::singleShot(0, run.window.get(), [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<LoadSaveDialog*>(w); dialog && dialog->isVisible()) {
+                sawDialog = true;
+                dialog->findChild<QPushButton*>(QStringLiteral("Command1_3"))->click();
+                dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Never confirmed"));
+                run.window->close(); // what SIGTERM does, while the dialog is open and OK was never pressed
+                // The program's quit then ends the dialog's loop without OK, as hiding it does.
+                dialog->hide();
+            }
+    });
+    run.window->commands().save();
+    EXPECT_TRUE(sawDialog);
+    EXPECT_FALSE(GameStore(run.file).listSlots()[3].has_value());
+    EXPECT_EQ(GameStore(run.file).LoadGame(GameStore::kCurrentGameSlot, SavedGame()).credits, Money::fromCredits(1500));
 }
 
 TEST_F(SessionTest, ADamagedFileIsKeptAsideAndTheLastGoodCopyUsed)
