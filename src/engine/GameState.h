@@ -64,6 +64,8 @@ struct GameState {
     std::int32_t machineSpins() const { return spins[m()]; }
 
     const BetAmount& bet() const { return betAmount(options.bet); }
+
+    bool operator==(const GameState&) const = default;
 };
 
 // Start-of-game values for the current machine unless keepCredits is set; clears keepCredits.

@@ -9,6 +9,7 @@
 #include "MessageSink.h"
 #include "RandomSource.h"
 #include "SoundSink.h"
+#include "SpinOutcome.h"
 #include "TickSource.h"
 
 namespace {
@@ -135,9 +136,25 @@ void SlotMachine::charge(int credits)
     ports_.view.drawPayoffTable(0, 7, state_.wager);
 }
 
+bool SlotMachine::lossLimitReached() const
+{
+    return settings_.lossLimit > Money() && sessionWagered_ - sessionWon_ >= settings_.lossLimit;
+}
+
+bool SlotMachine::refuseOverLossLimit()
+{
+    if (!lossLimitReached()) return false;
+    ports_.messages.showExclamation(
+        "Loss Limit Reached",
+        "This session has lost $" + (sessionWagered_ - sessionWon_).toString() + ", which reaches your loss limit of $" +
+            settings_.lossLimit.toString() + ". Raise or clear the limit under Options > Reminders to play on.");
+    return true;
+}
+
 void SlotMachine::InsertCoin()
 {
     if (!state_.spinEnabled) return;
+    if (state_.wager <= 0 && refuseOverLossLimit()) return;
     const BetAmount& bet = state_.bet();
     if (state_.credits >= Money::fromCredits(bet.coinValue)) {
         play(SoundCue::Coin);
@@ -156,6 +173,7 @@ void SlotMachine::Spin()
     // Auto spin repeats here rather than by calling Spin again, so a long losing run cannot grow the stack.
     for (;;) {
         if (state_.wager <= 0) {
+            if (refuseOverLossLimit()) break;
             const char* refusal = nullptr;
             const char* text = nullptr;
             if (state_.lastBet <= 0) {
@@ -179,18 +197,61 @@ void SlotMachine::Spin()
         state_.lastBet = state_.wager;
         ports_.view.pauseBanner();
         bannerPaused = true;
+        if (autoSpin_ && !autoRunning_) {
+            autoRunning_ = true;
+            autoLeft_ = settings_.autoSpins > 0 ? settings_.autoSpins : -1;
+        }
+        if (autoRunning_) {
+            if (autoLeft_ > 0) --autoLeft_;
+            ports_.hooks.autoPlayChanged();
+        }
 
+        // The stake is already charged: what the credits gain from here on is what the spin paid.
+        const Money creditsBefore = state_.credits;
+        sessionWagered_ += Money::fromCredits(state_.wager);
+        outcome_ = AutoPlayTally{};
         runCycle(false);
-        if (state_.freeSpinCount >= 1) runFreeSpins();
+        if (state_.freeSpinCount >= 1) {
+            outcome_.freeSpinsStarted = true;
+            runFreeSpins();
+        }
+        sessionWon_ += state_.credits - creditsBefore;
 
         ports_.view.drawStatistics();
         busy_ = false;
         ports_.hooks.playIdle();
 
-        if (!autoSpin_ || state_.winMultiplier != 0 || finishing_) break;
+        if (!autoSpin_ || finishing_) break;
+        if (!autoRunning_) {
+            // Auto Spin was switched on while this spin ran: it is the run's first.
+            autoRunning_ = true;
+            autoLeft_ = settings_.autoSpins > 0 ? settings_.autoSpins - 1 : -1;
+        }
+        if (autoPlayStops(settings_, outcome_, state_.winMultiplier != 0, state_.credits)) break;
+        if (autoStopRequested_ || autoLeft_ == 0) break;
         if (!state_.spinEnabled) break;
     }
+    if (autoRunning_) {
+        autoRunning_ = false;
+        autoLeft_ = 0;
+        ports_.hooks.autoPlayChanged();
+    }
+    autoStopRequested_ = false;
     if (bannerPaused) ports_.view.resumeBanner();
+}
+
+bool SlotMachine::stopAutoPlay()
+{
+    if (!autoRunning_) return false;
+    autoStopRequested_ = true;
+    return true;
+}
+
+bool SlotMachine::quickStop()
+{
+    if (!settings_.quickStop || !animating_ || finishing_) return false;
+    quickStopRequested_ = true;
+    return true;
 }
 
 void SlotMachine::runFreeSpins()
@@ -270,9 +331,14 @@ void SlotMachine::AnimateSpin()
     play(SoundCue::Spin);
     const bool veryFast = state_.options.speed == SpinSpeed::VeryFast;
     int soundCounter = 0;
+    // Events of the frames below may ask for a quick stop.
+    animating_ = true;
+    quickStopRequested_ = false;
+    bool cutShort = false;
     for (int k = 0; k <= 93; ++k) {
-        if (finishing_) {
+        if (finishing_ || quickStopRequested_) {
             view.drawLever(0, kLeverX, kLeverTop, 90);
+            cutShort = true;
             break;
         }
         waitStep();
@@ -292,13 +358,16 @@ void SlotMachine::AnimateSpin()
         if (k == 69 || k == 81 || k == 93) play(SoundCue::ReelStop);
         if (!finishing_) ports_.pump.processEvents();
     }
-    if (finishing_) {
+    animating_ = false;
+    if (cutShort) {
         for (int w = 3; w <= 5; ++w) {
             const int f = SpinPlan::kRestFrame;
             view.drawReel(w - 3, plan_.at(f, 0, w), plan_.at(f, 1, w), plan_.at(f, 2, w));
         }
         view.drawPayLine();
+        if (!finishing_) play(SoundCue::ReelStop);
     }
+    quickStopRequested_ = false;
 }
 
 // ---- scoring and payout --------------------------------------------------------------------
@@ -324,11 +393,24 @@ void SlotMachine::EvaluateSpin()
         }
     }
 
+    SpinOutcome outcome;
+    outcome.machine = state_.currentMachine;
+    for (int r = 0; r < kReelCount; ++r) outcome.symbols[static_cast<std::size_t>(r)] = reels_.symbolAt(r, stops[static_cast<std::size_t>(r)]);
+    outcome.combo = score.combo;
+    outcome.freeSpin = inFreeSpinMode_;
+    outcome.freeSpinsStart = score.startsFreeSpins;
+    if (score.wins()) outcome.paid = score.payout;
+    if (score.winsPool) outcome.poolWon = score.poolWon;
+    ports_.hooks.spinScored(outcome);
+
     if (score.wins()) {
         state_.freeSpinCount = 0;
         const int amount = static_cast<int>(score.payout.cents() / 100);
         ports_.view.drawPayoffRow(state_.winCombo, amount);
+        outcome_.largestWin = std::max(outcome_.largestWin, Money::fromCredits(amount));
         if (score.winsPool) {
+            outcome_.poolWon = true;
+            outcome_.largestWin = std::max(outcome_.largestWin, Money::fromCredits(amount) + score.poolWon);
             state_.credits += score.poolWon;
             state_.machinePaid() += score.poolWon;
             state_.machinePool() = Money();

@@ -5,6 +5,7 @@
 #include "GameState.h"
 #include "MachineInfo.h"
 #include "Money.h"
+#include "PlaySettings.h"
 #include "ReelSet.h"
 #include "SoundCue.h"
 #include "SpinPlan.h"
@@ -66,6 +67,23 @@ public:
     int spinSpeed() const { return spinSpeedMs(state_.options.speed); }
     void SetPlayControls(bool enabled);
 
+    // The player's limits: auto play stop conditions and count, quick stop and the loss limit.
+    void setPlaySettings(const PlaySettings& settings) { settings_ = settings.sanitised(); }
+    const PlaySettings& playSettings() const { return settings_; }
+    // True while an auto spin run goes on (between its spins too).
+    bool autoPlayRunning() const { return autoRunning_; }
+    // Spins of the run not yet started; -1 when it runs until stopped.
+    int autoPlayLeft() const { return autoLeft_; }
+    // Ends a running auto spin run once the current spin is over. False when none runs.
+    bool stopAutoPlay();
+    // With Quick Stop on and the reels turning: they show the planned stops at once. False otherwise.
+    bool quickStop();
+    // Stakes of the spins played since the program started, and what they paid back (bonus pool included).
+    Money sessionWagered() const { return sessionWagered_; }
+    Money sessionWon() const { return sessionWon_; }
+    // The session's net loss has reached the loss limit: new wagers are refused.
+    bool lossLimitReached() const;
+
     // Steps of the spin, public for the window and for tests.
     void AnimateSpin();
     void EvaluateSpin();
@@ -94,6 +112,7 @@ private:
     void play(SoundCue cue);
     void waitUntil(std::uint32_t deadline, bool handleEvents);
     void unlockUnlessFreeSpins();
+    bool refuseOverLossLimit();
 
     SlotMachinePorts ports_;
     GameState state_;
@@ -104,4 +123,14 @@ private:
     bool busy_ = false;
     bool finishing_ = false;
     bool inFreeSpinMode_ = false;
+
+    PlaySettings settings_;
+    bool autoRunning_ = false;
+    bool autoStopRequested_ = false;
+    int autoLeft_ = 0;
+    bool animating_ = false;
+    bool quickStopRequested_ = false;
+    AutoPlayTally outcome_;
+    Money sessionWagered_;
+    Money sessionWon_;
 };

@@ -36,6 +36,10 @@ public:
     virtual bool tunePlaying() const = 0;
     virtual void closeTune() = 0;
 
+    // Loudness of every voice, and of the tune, in percent of full (0..100). Without a device nothing happens.
+    virtual void setEffectsVolume(int /*percent*/) {}
+    virtual void setMusicVolume(int /*percent*/) {}
+
     // Text of the last failure, for diagnostics.
     virtual std::string lastError() const = 0;
 };

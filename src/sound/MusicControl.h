@@ -19,4 +19,6 @@ public:
     virtual bool playing() const = 0;
     // Base name of the current tune, e.g. "QUIN10".
     virtual std::string musicName() const = 0;
+    // Loudness of the tunes in percent (0..100).
+    virtual void setVolume(int /*percent*/) {}
 };

@@ -64,3 +64,5 @@ void MusicPlayer::closeAll()
     backend_.closeTune();
     musicPlaying_ = false;
 }
+
+void MusicPlayer::setVolume(int percent) { backend_.setMusicVolume(percent); }

@@ -23,6 +23,7 @@ public:
     void closeAll() override;
     bool playing() const override { return musicPlaying_; }
     std::string musicName() const override { return musicName_; }
+    void setVolume(int percent) override;
 
     // Full path of the current tune's file.
     std::string tunePath() const;

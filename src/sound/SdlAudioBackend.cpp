@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -198,6 +199,20 @@ bool SdlAudioBackend::tunePlaying() const
 {
     if (tune_ == nullptr || Mix_PlayingMusic() == 0) return false;
     return !tuneMs_ || SDL_GetTicks64() - tuneStarted_ < static_cast<std::uint64_t>(*tuneMs_) + kTuneTailMs;
+}
+
+namespace {
+int mixerLevel(int percent) { return (std::clamp(percent, 0, 100) * MIX_MAX_VOLUME + 50) / 100; }
+} // namespace
+
+void SdlAudioBackend::setEffectsVolume(int percent)
+{
+    if (open_) Mix_Volume(-1, mixerLevel(percent));
+}
+
+void SdlAudioBackend::setMusicVolume(int percent)
+{
+    if (open_) Mix_VolumeMusic(mixerLevel(percent));
 }
 
 void SdlAudioBackend::closeTune()

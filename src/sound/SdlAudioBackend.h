@@ -48,6 +48,9 @@ public:
     bool tunePlaying() const override;
     void closeTune() override;
 
+    void setEffectsVolume(int percent) override;
+    void setMusicVolume(int percent) override;
+
     std::string lastError() const override { return lastError_; }
 
 private:

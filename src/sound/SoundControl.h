@@ -11,4 +11,6 @@ public:
     virtual void setMinimised(bool minimised) = 0;
     // Cuts off every sound at once, ending a wait for a blocking sound (the window is closing).
     virtual void silence() {}
+    // Loudness of the effects in percent (0..100).
+    virtual void setVolume(int /*percent*/) {}
 };

@@ -145,3 +145,5 @@ void SoundEffects::waitWhilePlaying(int voice, std::uint32_t lengthMs)
         pump_.waitUntil(tickAfter(next, limit) ? limit : next, true);
     }
 }
+
+void SoundEffects::setVolume(int percent) { backend_.setEffectsVolume(percent); }

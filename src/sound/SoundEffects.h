@@ -33,6 +33,7 @@ public:
     void setToggle(int index, bool on) override;
     void setMinimised(bool minimised) override { minimised_ = minimised; }
     void silence() override;
+    void setVolume(int percent) override;
 
     bool soundOn() const { return soundOn_; }
     bool toggle(int index) const;

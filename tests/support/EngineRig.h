@@ -8,6 +8,7 @@
 #include "RecordingView.h"
 #include "ScriptedRandom.h"
 #include "SlotMachine.h"
+#include "SpinOutcome.h"
 #include "VirtualClock.h"
 
 // Records the hooks the machine flows call.
@@ -20,11 +21,17 @@ public:
     void loadMachinePictures(const MachineInfo& info) override { picturesPrefix = info.filePrefix; }
     void setCaption(const std::string& text) override { caption = text; }
     void spinStarting(const SpinRecord& spin) override { spins.push_back(spin); }
+    void spinScored(const SpinOutcome& outcome) override { scored.push_back(outcome); }
     void playIdle() override { ++idles; }
+    void autoPlayChanged() override { autoChanges.push_back(machine ? machine->autoPlayLeft() : 0); }
 
     int musicStops = 0, musicMachine = -1, checkedGame = -1, bannerReads = 0, idles = 0;
     std::string picturesPrefix, caption;
     std::vector<SpinRecord> spins;
+    // autoPlayLeft() at each change of an auto spin run, when machine is set.
+    std::vector<int> autoChanges;
+    const SlotMachine* machine = nullptr;
+    std::vector<SpinOutcome> scored;
 };
 
 // A slot machine wired to fakes: a virtual clock, scripted draws and recording sinks.
@@ -37,6 +44,10 @@ struct EngineRig {
     RecordingHooks hooks;
     SlotMachine machine{SlotMachinePorts{clock, clock, random, view, sound, messages, hooks}};
 
-    explicit EngineRig(int startMachine = 0) { machine.NewGame(static_cast<MachineId>(startMachine)); }
+    explicit EngineRig(int startMachine = 0)
+    {
+        hooks.machine = &machine;
+        machine.NewGame(static_cast<MachineId>(startMachine));
+    }
     GameState& state() { return machine.state(); }
 };

@@ -63,8 +63,10 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
   h << "<p><b>Contents:</b> <a href=\"#play\">How to play</a> | <a href=\"#cabinet\">The cabinet</a> | ";
   for (const SymbolSet* m : machines) h << "<a href=\"#" << slug(*m) << "\">" << esc(m->machineName()) << "</a> | ";
   h << "<a href=\"#pool\">Bonus pool</a> | <a href=\"#free\">Spin 'til You Win!</a> | <a href=\"#auto\">Auto spin</a> | "
+       "<a href=\"#autoplay\">Auto play settings</a> | <a href=\"#quick\">Quick stop</a> | "
        "<a href=\"#bank\">Borrowing</a> | <a href=\"#save\">Saving</a> | <a href=\"#menus\">Menus</a> | "
-       "<a href=\"#sound\">Sound and music</a> | <a href=\"#keys\">Keys</a></p>\n";
+       "<a href=\"#sound\">Sound and music</a> | <a href=\"#reminders\">Reminders and loss limit</a> | "
+       "<a href=\"#keys\">Keys</a></p>\n";
 
   h << "<h2><a name=\"play\"></a>How to play</h2>\n<ol>\n"
        "<li>Pick a bet amount in <span class=\"menu\">Options &rarr; Bet Amount</span>: <b>$1</b>, <b>$5</b> or "
@@ -128,6 +130,26 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
        "<p>Check <span class=\"menu\">Auto Play &rarr; Auto Spin</span> and the machine repeats your last bet "
        "after every losing spin until a spin wins, until you uncheck it, or until your credits no longer "
        "cover the bet. The Auto Play menu stays available while the reels turn.</p>\n";
+  h << "<h2><a name=\"autoplay\"></a>Auto play settings</h2>\n"
+       "<p><span class=\"menu\">Auto Play &rarr; Auto Play Settings&hellip;</span> decides how long a run of "
+       "auto spins lasts. <b>Spins per run</b> is 10, 25, 50, 100, 250, 500 or <b>Until stopped</b> (the "
+       "start-up choice). A run also ends at the first of the stop conditions you check:</p>\n<ul>\n"
+       "<li><b>On any win</b> (checked at the start, so that a run ends at its first win as above);</li>\n"
+       "<li><b>On a single win of at least</b> an amount (the bonus pool counts with the win it came with);</li>\n"
+       "<li><b>When credits fall below</b> an amount;</li>\n"
+       "<li><b>When the bonus pool is won</b>;</li>\n"
+       "<li><b>When free spins start</b> (the free spins are played out first).</li>\n</ul>\n"
+       "<p>While a counted run goes on, the Auto Play menu shows the spins left, for example "
+       "<span class=\"menu\">Auto Play (12 left)</span>. Press <span class=\"key\">Esc</span> or "
+       "<span class=\"key\">Space</span>, or click the reels, to end the run once the spin in play is over; "
+       "Auto Spin stays checked for your next bet. Auto play never borrows: when your credits no longer cover "
+       "the bet, it stops.</p>\n";
+  h << "<h2><a name=\"quick\"></a>Quick stop</h2>\n"
+       "<p>Check <span class=\"menu\">Options &rarr; Quick Stop</span> (off at the start) to stop the reels "
+       "yourself: press <span class=\"key\">Space</span> or <span class=\"key\">Enter</span> while they turn "
+       "and they show their result at once, with one stop sound. The result is fixed before the reels move, so "
+       "a quick stop never changes what a spin pays: the payout, the bonus pool and the statistics are exactly "
+       "those of the same spin played out.</p>\n";
   h << "<h2><a name=\"bank\"></a>Borrowing</h2>\n"
        "<p><span class=\"menu\">Bank &rarr; Borrow</span> adds $50, $100, $250, $500 or $1000 to your credits. "
        "There is no limit and nothing to pay back; the bank only keeps count of the total borrowed. A new "
@@ -155,20 +177,43 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
        "<tr><td class=\"menu\">File</td><td>Change Game, New Game, Load, Save, Quit</td></tr>\n"
        "<tr><td class=\"menu\">Options</td><td>Bet Amount ($10, $5, $1); Digit Colors (Blue, Cyan, Green, Purple, "
        "Red, White, Yellow); Banner (On, Off); Spin Speed (Very Fast, Fast, Medium, Slow); Sound (On, Off, the "
-       "six sound switches and Music); Banner Text</td></tr>\n"
+       "six sound switches, Music and Volume&hellip;); Banner Text; Window Size (100%, 150%, 200%, 300%); "
+       "Quick Stop; Reminders&hellip;</td></tr>\n"
        "<tr><td class=\"menu\">Bank</td><td>Borrow ($1000, $500, $250, $100, $50)</td></tr>\n"
-       "<tr><td class=\"menu\">Auto Play</td><td>Auto Spin</td></tr>\n"
+       "<tr><td class=\"menu\">Auto Play</td><td>Auto Spin, Auto Play Settings&hellip;</td></tr>\n"
        "<tr><td class=\"menu\">Help</td><td>About, Machine Odds, Game History, Statistics&hellip;, Manual</td></tr>\n</table>\n"
        "<p class=\"note\">While the reels turn, the File, Options, Bank and Help menus are switched off.</p>\n";
   h << "<h2><a name=\"sound\"></a>Sound and music</h2>\n"
        "<p><span class=\"menu\">Options &rarr; Sound</span> switches all sound on or off, and each of the six "
        "switches below it (spin, stop, win, lose, coin and credit sounds) on its own. Background music is "
        "off at the start: check <span class=\"menu\">Options &rarr; Sound &rarr; Music</span> to hear the three "
-       "tunes of the machine you are playing, one after another.</p>\n";
+       "tunes of the machine you are playing, one after another.</p>\n"
+       "<p><span class=\"menu\">Options &rarr; Sound &rarr; Volume&hellip;</span> has two sliders, one for the "
+       "effects and one for the music, from 0 to 100 %. The sound changes while you move them; "
+       "<b>Cancel</b> puts the levels back. Press <span class=\"key\">M</span> at any time to switch all "
+       "sound off or on again, as <span class=\"menu\">Options &rarr; Sound &rarr; On / Off</span> do.</p>\n";
+  h << "<h2><a name=\"reminders\"></a>Reminders and loss limit</h2>\n"
+       "<p><span class=\"menu\">Options &rarr; Reminders&hellip;</span> can remind you every 15, 30 or 60 "
+       "minutes (off at the start) how long this session has run and what it has wagered and won, with the "
+       "net loss or gain. Choose <b>Keep Playing</b> to go on or <b>Quit</b> to close the game, which saves it "
+       "as usual. A reminder that falls during a spin waits until the spin is over.</p>\n"
+       "<p>In the same dialog you can set a <b>session loss limit</b>. Once the credits lost in this session "
+       "(wagered minus won since the game started) reach it, new bets and auto play are refused with a "
+       "message until you raise the limit or clear it.</p>\n"
+       "<p class=\"note\">Your auto play, quick stop, volume and reminder choices are kept in the settings "
+       "file and come back at the next start.</p>\n";
   h << "<h2><a name=\"keys\"></a>Keys</h2>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
-       "<tr><td><span class=\"key\">Enter</span></td><td>Spin (repeats the last bet when no coins are in)</td></tr>\n"
+       "<tr><td><span class=\"key\">Enter</span></td><td>Spin (repeats the last bet when no coins are in); "
+       "quick stop while the reels turn when Options &rarr; Quick Stop is checked</td></tr>\n"
        "<tr><td><span class=\"key\">B</span></td><td>Insert one coin</td></tr>\n"
-       "<tr><td><span class=\"key\">F1</span></td><td>This manual</td></tr>\n</table>\n";
+       "<tr><td><span class=\"key\">Space</span></td><td>While the reels turn: quick stop (when Options &rarr; "
+       "Quick Stop is checked) and end an auto play run</td></tr>\n"
+       "<tr><td><span class=\"key\">Esc</span></td><td>End an auto play run after the spin in play</td></tr>\n"
+       "<tr><td><span class=\"key\">M</span></td><td>Sound on or off</td></tr>\n"
+       "<tr><td><span class=\"key\">F1</span></td><td>This manual</td></tr>\n"
+       "<tr><td><span class=\"key\">Ctrl++</span>, <span class=\"key\">Ctrl+-</span></td><td>Next larger or "
+       "smaller window size</td></tr>\n"
+       "<tr><td><span class=\"key\">Ctrl+0</span></td><td>Window size 100%</td></tr>\n</table>\n";
   h << "<p class=\"note\">All pictures, sounds and music of Quintel Slots 95 are made by the generator in the "
        "game's source tree (tools/assetgen).</p>\n</body>\n</html>\n";
   return h.str();

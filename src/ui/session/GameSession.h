@@ -19,7 +19,8 @@ class SpinLogSink;
 // The game as the player keeps it between runs: restores the current game at start (completing a spin
 // that a crash interrupted), records every spin before its reels turn, saves whenever play is idle and
 // at close, keeps the last ten spins, and runs the Load, Save, About, Banner Text, Manual, Machine Odds
-// and Game History commands of the window.
+// and Game History commands of the window, and keeps the play settings (auto play, quick stop, volume,
+// reminders) with their dialogs.
 class GameSession {
 public:
     // messages: where the session tells the player things; null shows message boxes on the window.
@@ -34,6 +35,8 @@ public:
     // False (after telling the player) when the file could not be written.
     bool saveSlot(int slot, const std::string& name);
     void changeBannerText(const std::string& text);
+    // Options > Reduce Flashing, kept in "Settings" as ReduceFlashing.
+    void saveReduceFlashing(bool on);
     // Saves the current game with the banner and the history; false when the file could not be written.
     bool saveCurrentGame();
 
@@ -48,9 +51,9 @@ private:
     void spinStarting(const SpinRecord& spin);
     void beginHistoryEntry(const SpinRecord& spin);
     void finishHistoryEntry();
-    void tellSpinLogNotice();
     enum class Icon { Information, Warning };
     void tell(const std::string& title, const std::string& text, Icon icon = Icon::Information);
+    void tellSpinLogNotice();
     void reportFileTrouble();
 
     void openLoad();
@@ -60,6 +63,10 @@ private:
     void openManual();
     void openOdds();
     void openHistory();
+    void openAutoPlaySettings();
+    void openVolume();
+    void openReminders();
+    void savePlaySettings();
 
     SlotsWindow& window_;
     ProfileFile& file_;

@@ -2,18 +2,26 @@
 
 #include "MidiErrorText.h"
 
+#include <QAccessible>
 #include <QActionGroup>
+#include <QApplication>
+#include <QPushButton>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 #include <cmath>
 
+#include "FaceAccessible.h"
 #include "FaceWidget.h"
 #include "MusicControl.h"
 #include "SoundControl.h"
+#include "ZoomSetting.h"
+#include "TickSource.h"
 
 namespace {
 
@@ -28,17 +36,29 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
       graphics_(ports.assetDir),
       machine_(SlotMachinePorts{ports.clock, ports.pump, ports.random, *this, ports.sound,
                                 ports.messages ? *ports.messages : static_cast<MessageSink&>(*this), *this}),
-      face_(graphics_, machine_)
+      face_(graphics_, machine_),
+      reminder_(ports.clock.now())
 {
     setWindowTitle(QStringLiteral("3 Slots"));
     // A fixed-size window: no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     faceWidget_ = new FaceWidget(face_, this);
-    faceWidget_->zoneClicked = [this](int zone) { runPlay(zone == 0); };
+    faceWidget_->zoneClicked = [this](int zone) {
+        if (zone == 0) machine_.stopAutoPlay(); // a click on the reels ends an auto play run
+        runPlay(zone == 0);
+    };
     faceWidget_->pixelRatioChanged = [this] { adoptPixelRatio(); };
+    static const bool accessibleFaceInstalled = [] {
+        QAccessible::installFactory(&FaceAccessible::factory);
+        return true;
+    }();
+    Q_UNUSED(accessibleFaceInstalled);
+    readout_ = std::make_unique<FaceReadout>(*faceWidget_, machine_);
+    faceWidget_->setReadout(readout_.get());
     setCentralWidget(faceWidget_);
     buildMenus();
+    addPlayMenuItems();
 
     bannerTimer_.setInterval(1500);
     connect(&bannerTimer_, &QTimer::timeout, this, &SlotsWindow::bannerTick);
@@ -46,6 +66,8 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
     connect(&flashTimer_, &QTimer::timeout, this, &SlotsWindow::lampFlashStep);
     musicTimer_.setInterval(5000);
     connect(&musicTimer_, &QTimer::timeout, this, &SlotsWindow::musicTick);
+    reminderTimer_.setInterval(1000);
+    connect(&reminderTimer_, &QTimer::timeout, this, &SlotsWindow::reminderTick);
 
     for (int i = 0; i < kSoundToggleCount; ++i) ports_.sound.setToggle(i, options().toggle(static_cast<SoundToggle>(i)));
     ports_.sound.setSoundOn(options().soundOn);
@@ -60,7 +82,10 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
     faceWidget_->setFocus();
 }
 
-SlotsWindow::~SlotsWindow() = default;
+SlotsWindow::~SlotsWindow()
+{
+    faceWidget_->setReadout(nullptr);
+}
 
 // ---- menus ---------------------------------------------------------------------------------
 
@@ -164,6 +189,13 @@ void SlotsWindow::buildOptionsMenu()
                   QStringLiteral("mnuSpeed"), speedActions_, [this](int i) { chooseSpinSpeed(static_cast<SpinSpeed>(i)); });
     buildSoundMenu(menu);
     addCommand(menu, QStringLiteral("Banner Text"), QStringLiteral("mnuBannerText"), commands_.bannerText);
+    reduceFlashingAction_ = addItem(menu, QStringLiteral("Reduce Flashing"), QStringLiteral("mnuReduceFlashing"), true);
+    reduceFlashingAction_->setChecked(options().reduceFlashing);
+    connect(reduceFlashingAction_, &QAction::triggered, this, [this](bool on) {
+        setReduceFlashing(on);
+        if (commands_.reduceFlashingChanged) commands_.reduceFlashingChanged(on);
+    });
+    buildWindowSizeMenu(menu);
 
     const GameOptions& o = options();
     checkOnly(betActions_, choiceIndex(o.bet));
@@ -190,6 +222,27 @@ void SlotsWindow::buildSoundMenu(QMenu* optionsMenu)
     musicAction_ = addItem(sound, QStringLiteral("Music"), QStringLiteral("mnuMusic"), true);
     musicAction_->setChecked(options().musicOn);
     connect(musicAction_, &QAction::triggered, this, [this](bool on) { setMusicOn(on); });
+}
+
+void SlotsWindow::buildWindowSizeMenu(QMenu* optionsMenu)
+{
+    QStringList sizes;
+    for (int size : ZoomSetting::kSizes) sizes << QStringLiteral("%1%").arg(size);
+    addRadioGroup(addSubMenu(optionsMenu, QStringLiteral("Window Size"), QStringLiteral("mnuWindowSize")), sizes,
+                  QStringLiteral("mnuSize"), sizeActions_, [this](int i) { chooseWindowSize(i); });
+    // The size keys work wherever the window has the focus, like the menu they belong to.
+    auto sizeKey = [this](const QList<QKeySequence>& keys, const QString& name, auto handler) {
+        auto* a = new QAction(this);
+        a->setObjectName(name);
+        a->setShortcuts(keys);
+        addAction(a);
+        connect(a, &QAction::triggered, this, handler);
+    };
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, QStringLiteral("keyLarger"),
+            [this] { stepWindowSize(1); });
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, QStringLiteral("keySmaller"), [this] { stepWindowSize(-1); });
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_0)}, QStringLiteral("keyActualSize"), [this] { chooseWindowSize(0); });
+    checkOnly(sizeActions_, 0);
 }
 
 void SlotsWindow::buildBankMenu()
@@ -228,6 +281,31 @@ void SlotsWindow::buildHelpMenu()
     connect(manual, &QAction::triggered, this, [this] {
         if (commands_.manual) commands_.manual();
     });
+}
+
+void SlotsWindow::addPlayMenuItems()
+{
+    QMenu* options = menus_[1];
+    options->addSeparator();
+    quickStopAction_ = addItem(options, QStringLiteral("Quick Stop"), QStringLiteral("mnuQuickStop"), true);
+    connect(quickStopAction_, &QAction::triggered, this, [this](bool on) {
+        PlaySettings s = playSettings();
+        s.quickStop = on;
+        setPlaySettings(s);
+    });
+    connect(addItem(options, QStringLiteral("Reminders\u2026"), QStringLiteral("mnuReminders")), &QAction::triggered, this,
+            [this] { if (commands_.reminders) commands_.reminders(); });
+
+    if (auto* sound = findChild<QMenu*>(QStringLiteral("mnuSoundMenu"))) {
+        connect(addItem(sound, QStringLiteral("Volume\u2026"), QStringLiteral("mnuVolume")), &QAction::triggered, this,
+                [this] { if (commands_.volume) commands_.volume(); });
+    }
+
+    QMenu* autoPlay = menus_[3];
+    autoPlay->addSeparator();
+    autoSettingsAction_ = addItem(autoPlay, QStringLiteral("Auto Play Settings\u2026"), QStringLiteral("mnuAutoSettings"));
+    connect(autoSettingsAction_, &QAction::triggered, this,
+            [this] { if (commands_.autoPlaySettings) commands_.autoPlaySettings(); });
 }
 
 int SlotsWindow::checkedIndex(const std::vector<QAction*>& group)
@@ -307,6 +385,12 @@ void SlotsWindow::setSoundToggle(SoundToggle toggle, bool on)
     ports_.sound.setToggle(i, on);
 }
 
+void SlotsWindow::setReduceFlashing(bool on)
+{
+    machine_.state().options.reduceFlashing = on;
+    reduceFlashingAction_->setChecked(on);
+}
+
 void SlotsWindow::setMusicOn(bool on)
 {
     machine_.state().options.musicOn = on;
@@ -332,6 +416,7 @@ void SlotsWindow::applyOptions(const GameOptions& o)
         if (o.toggle(t) != before.toggle(t)) setSoundToggle(t, o.toggle(t));
     }
     if (o.musicOn != before.musicOn) setMusicOn(o.musicOn);
+    if (o.reduceFlashing != before.reduceFlashing) setReduceFlashing(o.reduceFlashing);
 }
 
 void SlotsWindow::musicTick()
@@ -345,6 +430,49 @@ void SlotsWindow::musicTick()
     else showExclamation(kMidiErrorTitle, midiErrorText(name));
 }
 
+void SlotsWindow::chooseWindowSize(int entry)
+{
+    // Like the Options menu, the size stays as it is while the reels turn.
+    if (entry < 0 || entry >= static_cast<int>(ZoomSetting::kSizes.size()) || machine_.busy()) return;
+    const int percent = ZoomSetting::kSizes[static_cast<std::size_t>(entry)];
+    setZoom(percent);
+    if (commands_.windowSizeChosen) commands_.windowSizeChosen(percent);
+}
+
+void SlotsWindow::stepWindowSize(int step)
+{
+    const int entry = std::clamp(windowSizeEntry() + step, 0, static_cast<int>(ZoomSetting::kSizes.size()) - 1);
+    if (entry != windowSizeEntry()) chooseWindowSize(entry);
+}
+
+void SlotsWindow::setZoom(int percent)
+{
+    const auto& sizes = ZoomSetting::kSizes;
+    const auto it = std::find(sizes.begin(), sizes.end(), percent);
+    if (it == sizes.end()) return;
+    checkOnly(sizeActions_, static_cast<int>(it - sizes.begin()));
+    if (percent == faceWidget_->zoom()) return;
+    faceWidget_->setZoom(percent);
+    adoptPixelRatio();
+    layout()->activate(); // the window takes its new fixed size now
+    // A larger window is moved back onto the screen as far as it fits.
+    if (const QScreen* s = screen(); s && isVisible()) {
+        const QRect area = s->availableGeometry();
+        const QRect frame = frameGeometry();
+        const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+        const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+        if (x != frame.left() || y != frame.top()) move(pos() + QPoint(x - frame.left(), y - frame.top()));
+    }
+}
+
+int SlotsWindow::zoom() const { return faceWidget_->zoom(); }
+
+int SlotsWindow::largestFittingZoom() const
+{
+    const QScreen* s = screen();
+    if (!s) return ZoomSetting::kSizes.front();
+    return ZoomSetting::largestFitting(Face::kHeight, menuBar()->sizeHint().height(), 0.8 * s->availableGeometry().height());
+}
 
 void SlotsWindow::showLoadedMachine(int machine)
 {
@@ -386,7 +514,23 @@ void SlotsWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         event->accept();
+        machine_.quickStop();
         runPlay(true);
+        return;
+    case Qt::Key_Space:
+        if (!machine_.busy()) break;
+        event->accept();
+        machine_.quickStop();
+        machine_.stopAutoPlay();
+        return;
+    case Qt::Key_Escape:
+        if (!machine_.stopAutoPlay()) break;
+        event->accept();
+        return;
+    case Qt::Key_M:
+        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) break;
+        event->accept();
+        if (!event->isAutoRepeat()) chooseSound(!options().soundOn);
         return;
     case Qt::Key_B:
     case Qt::Key_Backslash:
@@ -394,8 +538,9 @@ void SlotsWindow::keyPressEvent(QKeyEvent* event)
         if (!event->isAutoRepeat()) runPlay(false);
         return;
     default:
-        QMainWindow::keyPressEvent(event);
+        break;
     }
+    QMainWindow::keyPressEvent(event);
 }
 
 void SlotsWindow::closeEvent(QCloseEvent* event)
@@ -414,6 +559,7 @@ void SlotsWindow::closeEvent(QCloseEvent* event)
         bannerTimer_.stop();
         flashTimer_.stop();
         musicTimer_.stop();
+        reminderTimer_.stop();
         ports_.music.closeAll();
         if (commands_.closing) commands_.closing();
         event->accept();
@@ -480,12 +626,22 @@ void SlotsWindow::resumeBanner()
 
 void SlotsWindow::showChanged(const QRect& changed)
 {
-    if (!changed.isEmpty()) faceWidget_->update(changed);
+    faceWidget_->updateFace(changed);
 }
 
 void SlotsWindow::adoptPixelRatio()
 {
-    face_.setPixelRatio(faceWidget_->devicePixelRatioF());
+    // The face is drawn at device resolution for the screen's ratio times the window size, from the
+    // picture set of that scale or the next larger one (the largest set beyond 3).
+    const qreal ratio = Face::surfaceRatio(faceWidget_->faceRatio());
+    if (std::abs(ratio - face_.pixelRatio()) < 0.001) return;
+    face_.setPixelRatio(ratio);
+    const int pictures = Graphics::scaleFor(ratio);
+    if (pictures != graphics_.scale()) {
+        graphics_.setScale(pictures);
+        graphics_.loadMachinePictures(machine_.machineInfo());
+        graphics_.renderReelSurfaces(machine_.reels());
+    }
     if (banner_.rendered()) banner_.invalidate();
     refresh();
 }
@@ -493,25 +649,47 @@ void SlotsWindow::adoptPixelRatio()
 void SlotsWindow::drawReel(int reel, int x, int y, int offset) { showChanged(face_.drawReel(reel, x, y, offset)); }
 void SlotsWindow::drawPayLine() { showChanged(face_.drawPayLine()); }
 void SlotsWindow::drawLever(int picture, int x, int y, int rows) { showChanged(face_.drawLever(picture, x, y, rows)); }
-void SlotsWindow::drawMainCounters() { showChanged(face_.drawMainCounters()); }
+void SlotsWindow::drawMainCounters()
+{
+    showChanged(face_.drawMainCounters());
+    readout_->announceChanges();
+}
+// Once per credit of a payout: not announced, the count-up would flood a screen reader.
 void SlotsWindow::drawCreditsCounter() { showChanged(face_.drawCreditsCounter()); }
-void SlotsWindow::drawSpinsCounter() { showChanged(face_.drawSpinsCounter()); }
+void SlotsWindow::drawSpinsCounter()
+{
+    showChanged(face_.drawSpinsCounter());
+    readout_->announceChanges();
+}
 void SlotsWindow::drawPayoffTable(int firstRow, int lastRow, int wager) { showChanged(face_.drawPayoffTable(firstRow, lastRow, wager)); }
 void SlotsWindow::drawPayoffRow(int row, int amount) { showChanged(face_.drawPayoffRow(row, amount)); }
-void SlotsWindow::drawStatistics() { showChanged(face_.drawStatistics()); }
-void SlotsWindow::setLamp(int picture) { showChanged(face_.drawLamp(picture)); }
+void SlotsWindow::drawStatistics()
+{
+    showChanged(face_.drawStatistics());
+    readout_->announceChanges();
+}
+
+void SlotsWindow::setLamp(int picture)
+{
+    // Reduced flashing keeps the lamp on one lit picture for as long as it would alternate.
+    if (picture == 2 && reduceFlashing()) picture = 1;
+    showChanged(face_.drawLamp(picture));
+}
 void SlotsWindow::showFreeSpinLabel(bool shown) { showChanged(face_.drawFreeSpinLabel(shown)); }
 void SlotsWindow::reelsChanged() { graphics_.renderReelSurfaces(machine_.reels()); }
 
 void SlotsWindow::setMenusEnabled(bool enabled)
 {
     for (int i : {0, 1, 2, 4}) menus_[static_cast<std::size_t>(i)]->menuAction()->setEnabled(enabled);
+    // Auto Play stays usable while the reels turn, but its dialog waits for them.
+    autoSettingsAction_->setEnabled(enabled);
 }
 
 void SlotsWindow::refresh()
 {
     face_.paintAll(options().bannerOn ? &banner_ : nullptr);
     faceWidget_->update();
+    readout_->announceChanges();
 }
 
 // ---- hooks -----------------------------------------------------------------------------------
@@ -533,12 +711,79 @@ void SlotsWindow::setCaption(const std::string& caption) { setWindowTitle(QStrin
 
 void SlotsWindow::spinStarting(const SpinRecord& spin)
 {
+    readout_->spinStarting();
     if (commands_.spinStarting) commands_.spinStarting(spin);
 }
 
+void SlotsWindow::spinScored(const SpinOutcome& outcome) { readout_->spinScored(outcome); }
+
 void SlotsWindow::playIdle()
 {
+    readout_->announceChanges();
     if (commands_.playIdle) commands_.playIdle();
+    reminderTick();
+}
+
+void SlotsWindow::autoPlayChanged()
+{
+    const int left = machine_.autoPlayLeft();
+    // A counted run shows what is left; a run until stopped leaves the caption as it is.
+    menus_[3]->setTitle(machine_.autoPlayRunning() && left >= 0 ? QStringLiteral("Auto Play (%1 left)").arg(left)
+                                                                : QStringLiteral("Auto Play"));
+}
+
+// ---- play settings ---------------------------------------------------------------------------
+
+void SlotsWindow::setPlaySettings(const PlaySettings& settings)
+{
+    machine_.setPlaySettings(settings);
+    const PlaySettings& s = machine_.playSettings();
+    quickStopAction_->setChecked(s.quickStop);
+    previewVolume(s.effectsVolume, s.musicVolume);
+    if (s.reminderMinutes != reminder_.minutes()) reminder_.setMinutes(s.reminderMinutes, ports_.clock.now());
+    if (s.reminderMinutes > 0) reminderTimer_.start();
+    else reminderTimer_.stop();
+    if (commands_.playSettingsChanged) commands_.playSettingsChanged();
+}
+
+void SlotsWindow::previewVolume(int effects, int music)
+{
+    ports_.sound.setVolume(effects);
+    ports_.music.setVolume(music);
+}
+
+std::string SlotsWindow::sessionSummaryText()
+{
+    return sessionSummary(reminder_.elapsedMs(ports_.clock.now()), machine_.sessionWagered(), machine_.sessionWon());
+}
+
+void SlotsWindow::reminderTick()
+{
+    // A reminder waits for the spin in play, and never comes over another dialog.
+    if (closed_ || reminding_ || machine_.busy() || !reminder_.due(ports_.clock.now())) return;
+    if (!reminderPrompt && QApplication::activeModalWidget() != nullptr) return;
+    reminding_ = true;
+    reminder_.shown(ports_.clock.now());
+    const std::string text = sessionSummaryText();
+    const bool quit = reminderPrompt ? reminderPrompt(text) : askReminder(text);
+    reminding_ = false;
+    if (quit) {
+        machine_.stopAutoPlay();
+        close();
+    }
+}
+
+bool SlotsWindow::askReminder(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Reminder"), QString::fromStdString(text),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("ReminderBox"));
+    QPushButton* keep = box.addButton(QStringLiteral("Keep Playing"), QMessageBox::AcceptRole);
+    QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == quit;
 }
 
 void SlotsWindow::showExclamation(const std::string& title, const std::string& text)

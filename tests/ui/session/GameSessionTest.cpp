@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -287,4 +288,41 @@ TEST_F(SessionTest, ADamagedFileIsKeptAsideAndTheLastGoodCopyUsed)
     for (const auto& e : fs::directory_iterator(ini().parent_path()))
         keptAside |= e.path().filename().string().rfind("QUINTEL.INI.damaged-", 0) == 0;
     EXPECT_TRUE(keptAside);
+}
+
+TEST_F(SessionTest, TheChosenWindowSizeIsKeptAndReadAtTheNextStart)
+{
+    {
+        ProgramRun run(ini());
+        // The offscreen screen is 800 x 600: only the face's own size fits within 80% of its height.
+        EXPECT_EQ(run.window->zoom(), 100);
+        run.window->chooseWindowSize(2);
+        EXPECT_NE(slurp(ini()).find("Zoom=200"), std::string::npos);
+        run.coins(1); // the game saved when play is idle keeps the setting
+    }
+    ProgramRun again(ini());
+    EXPECT_EQ(again.window->zoom(), 200);
+    EXPECT_EQ(again.window->windowSizeEntry(), 2);
+    EXPECT_EQ(again.window->centralWidget()->size(), QSize(2 * Face::kWidth, 2 * Face::kHeight));
+    EXPECT_TRUE(again.messages.shown.empty());
+}
+
+TEST_F(SessionTest, ReduceFlashingIsKeptInSettingsAndAFileWithoutItLeavesItOff)
+{
+    {
+        ProgramRun run(ini());
+        EXPECT_FALSE(run.window->reduceFlashing());
+        run.window->findChild<QAction*>(QStringLiteral("mnuReduceFlashing"))->trigger();
+        EXPECT_TRUE(run.window->reduceFlashing());
+    }
+    EXPECT_NE(slurp(ini()).find("ReduceFlashing=1"), std::string::npos);
+    EXPECT_TRUE(ProgramRun(ini()).window->reduceFlashing());
+    // A file from before the setting, and one with a text that is not a switch: off, nothing lost.
+    for (const char* settings : {"[Settings]\nBannerText=Hello\n", "[Settings]\nBannerText=Hello\nReduceFlashing=yes\n"}) {
+        std::ofstream(ini(), std::ios::trunc) << "[Current Game]\nCredits=812.40\n" << settings;
+        ProgramRun old(ini());
+        EXPECT_FALSE(old.window->reduceFlashing()) << settings;
+        EXPECT_EQ(old.state().credits, Money::fromCents(812'40));
+        EXPECT_EQ(old.window->bannerText(), "Hello");
+    }
 }
