@@ -280,7 +280,7 @@ void GameSession::finishHistoryEntry()
 void GameSession::tellSpinLogNotice()
 {
     if (!spinLog_) return;
-    if (const std::optional<std::string> notice = spinLog_->takeNotice()) tell(kTitle, *notice);
+    if (const std::optional<std::string> notice = spinLog_->takeNotice()) tell(kTitle, *notice, Icon::Warning);
 }
 
 // ---- dialogs -------------------------------------------------------------------------------
