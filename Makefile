@@ -9,7 +9,7 @@ ifeq ($(SANITIZE),1)
   CMAKE_ARGS += -DQUINTEL_SANITIZE=ON
 endif
 
-.PHONY: all deps configure build play test bench assets clean
+.PHONY: all deps configure build play test bench assets format clean
 
 all: build
 
@@ -35,6 +35,10 @@ bench: build
 # a few antialiased edge pixels that may differ between processors).
 assets: build
 	@cmake --build $(BUILD) --target assets
+
+# Rewrites every C++ file of src/, tools/, tests/, bench/ and fuzz/ in the style of .clang-format.
+format: deps
+	@cmake -DSOURCE_DIR=$(CURDIR) -DFIX=ON -P cmake/ClangFormat.cmake
 
 clean:
 	rm -rf build build-sanitize build.configure.log build-sanitize.configure.log

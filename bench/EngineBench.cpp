@@ -41,7 +41,7 @@ void BM_SpinCycle(benchmark::State& state)
     std::uint64_t seed = 7;
     MersenneRandom random([&seed] { return seed++; });
     SlotMachine machine(SlotMachinePorts{rig.clock, rig.clock, random, rig.view, rig.sound, rig.messages, rig.hooks});
-    machine.NewGame(0);
+    machine.NewGame(MachineId::Quintel);
     machine.state().credits = Money::fromCredits(1'000'000'000);
     for (auto _ : state) {
         machine.InsertCoin();

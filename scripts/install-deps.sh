@@ -8,6 +8,7 @@ packages=(
   timgm6mb-soundfont fonts-liberation fonts-dejavu-core fonts-liberation2 fonts-lobster
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick
+  clang-format
 )
 
 missing=()

@@ -22,13 +22,14 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quintel-slots"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quintel Slots 95"));
     QApplication::setApplicationVersion(QStringLiteral("v2.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quintel-slots"));
 
     const QString assetDir = ProgramDir::find(QCoreApplication::applicationDirPath());
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(assetDir + QStringLiteral("/icons/quintel-slots-%1.png").arg(size));
+    // The sizes title bars and task switchers use; each one is read at start, and the installed theme icon
+    // covers the larger ones.
+    for (int size : {16, 24, 32, 48, 64}) icon.addFile(assetDir + QStringLiteral("/icons/quintel-slots-%1.png").arg(size));
     icon.addFile(assetDir + QStringLiteral("/icon.png"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quintel-slots"), icon));
 

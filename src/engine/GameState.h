@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "GameOptions.h"
 #include "MachineInfo.h"
 #include "Money.h"
 
@@ -15,16 +16,18 @@ struct BetAmount {
     int color;          // palette index of the label
 };
 
-constexpr int kBetEntryCount = 3;
-constexpr int kBetEntryDefault = 2; // "$1"
+constexpr int kBetEntryCount = choiceCount<BetChoice>();
+constexpr int kBetEntryDefault = choiceIndex(BetChoice::One); // "$1"
 const BetAmount& betAmount(int entry); // entries 0 "$10", 1 "$5", 2 "$1"; others give "$1"
+inline const BetAmount& betAmount(BetChoice bet) { return betAmount(choiceIndex(bet)); }
 
 constexpr int kBorrowEntryCount = 5;
 int borrowAmount(int entry); // 1000, 500, 250, 100, 50; 0 for other entries
 
-constexpr int kSpeedEntryCount = 4;
-constexpr int kSpeedEntryDefault = 1; // "Fast"
+constexpr int kSpeedEntryCount = choiceCount<SpinSpeed>();
+constexpr int kSpeedEntryDefault = choiceIndex(SpinSpeed::Fast);
 int spinSpeedMs(int entry); // 10, 25, 40, 60; others give 25
+inline int spinSpeedMs(SpinSpeed speed) { return spinSpeedMs(choiceIndex(speed)); }
 
 const Money kStartCredits = Money::fromCredits(500);
 const Money kStartBonusPool = Money::fromCredits(150);
@@ -41,7 +44,7 @@ struct GameState {
 
     int wager = 0;
     int lastBet = 0;
-    int betEntry = kBetEntryDefault;
+    GameOptions options; // the player's choices; kept over new games and machine changes
     bool spinEnabled = true;
 
     int winMultiplier = 0;
@@ -60,7 +63,7 @@ struct GameState {
     Money machinePool() const { return bonusPool[m()]; }
     std::int32_t machineSpins() const { return spins[m()]; }
 
-    const BetAmount& bet() const { return betAmount(betEntry); }
+    const BetAmount& bet() const { return betAmount(options.bet); }
 
     bool operator==(const GameState&) const = default;
 };

@@ -2,7 +2,7 @@
 
 #include <string>
 
-constexpr int kMachineCount = 3;
+#include "MachineTable.h"
 
 // Catalogue entry of the machine in play. Fields are kept trimmed; the fixed widths of the
 // original record matter only for the limits below.
@@ -13,8 +13,6 @@ struct MachineInfo {
     std::string filePrefix;     // symbol sheet base name, e.g. "LUCKY7"
     std::string bitmapPrefix;   // legend bitmap base name, e.g. "LUCKY7B"
 };
-
-inline bool isValidMachine(int index) { return index >= 0 && index < kMachineCount; }
 
 // Fills info with the catalogue row of index; an index outside 0..2 leaves info unchanged.
 void SelectMachine(int index, MachineInfo& info);

@@ -15,6 +15,7 @@ public:
 
     void reseed() override;
     double next() override;
+    void nextMany(double* out, int count) override;
 
 private:
     SeedFunction seed_;

@@ -3,17 +3,15 @@
 #include <array>
 #include <cstdint>
 
-constexpr int kReelCount = 3;
-constexpr int kStripLength = 28;
-constexpr int kComboCount = 8;
+#include "MachineTable.h"
 
 using ReelStrip = std::array<std::uint8_t, kStripLength>;
 using PayTable = std::array<std::int16_t, kComboCount>;
 
-// The three reel strips and the pay table of one machine, as SetupReels builds them.
+// The three reel strips and the pay table of one machine as SetupReels builds them from its table.
 struct ReelSet {
     int machine = 0;
-    bool freeSpinStrip = false; // machine 2's third reel without its treasure
+    bool freeSpinStrip = false; // the third reel is the machine's free-spin strip
     std::array<ReelStrip, kReelCount> strips{};
     PayTable payTable{};
 
@@ -21,7 +19,8 @@ struct ReelSet {
     int symbolAt(int reel, int stop) const;
 };
 
-// Builds the strips and pay table of machine (0..2); freeSpinMode selects machine 2's free-spin third strip.
+// Builds the strips and pay table of machine (0..2); freeSpinMode selects the free-spin third strip of a
+// machine that has one.
 // An invalid machine number builds machine 0.
 ReelSet buildReelSet(int machine, bool freeSpinMode);
 

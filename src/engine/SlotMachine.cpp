@@ -28,9 +28,6 @@ int payoutExtraDelay(int remaining)
     return 200;
 }
 
-constexpr int kFreeSpinCombo = 7;
-constexpr int kTreasureMachine = 2;
-
 } // namespace
 
 SlotMachine::SlotMachine(const SlotMachinePorts& ports)
@@ -42,8 +39,9 @@ SlotMachine::SlotMachine(const SlotMachinePorts& ports)
 
 // ---- machine flows -------------------------------------------------------------------------
 
-void SlotMachine::NewGame(int machine)
+void SlotMachine::NewGame(MachineId id)
 {
+    const int machine = indexOf(id);
     if (!isValidMachine(machine) || !state_.spinEnabled) return;
     state_.totalWagers[static_cast<std::size_t>(machine)] = Money();
     state_.totalPaid[static_cast<std::size_t>(machine)] = Money();
@@ -51,8 +49,9 @@ void SlotMachine::NewGame(int machine)
     ports_.hooks.playIdle();
 }
 
-void SlotMachine::ChangeGame(int machine)
+void SlotMachine::ChangeGame(MachineId id)
 {
+    const int machine = indexOf(id);
     if (!isValidMachine(machine) || !state_.spinEnabled) return;
     state_.keepCredits = true;
     startMachine(machine);
@@ -97,12 +96,12 @@ void SlotMachine::SetupReels()
 
 // ---- menu commands -------------------------------------------------------------------------
 
-void SlotMachine::chooseBet(int entry)
+void SlotMachine::chooseBet(BetChoice bet)
 {
-    if (!state_.spinEnabled || entry < 0 || entry >= kBetEntryCount) return;
+    if (!state_.spinEnabled || !choiceAt<BetChoice>(choiceIndex(bet))) return;
     state_.wager = 0;
     state_.lastBet = 0;
-    state_.betEntry = entry;
+    state_.options.bet = bet;
     ports_.view.refresh();
     ports_.hooks.playIdle();
 }
@@ -116,12 +115,6 @@ void SlotMachine::borrow(int entry)
     ports_.view.drawMainCounters();
     ports_.view.drawPayoffTable(0, 7, state_.wager);
     ports_.hooks.playIdle();
-}
-
-void SlotMachine::setSpeedEntry(int entry)
-{
-    if (entry < 0 || entry >= kSpeedEntryCount) return;
-    speedEntry_ = entry;
 }
 
 void SlotMachine::SetPlayControls(bool enabled)
@@ -335,7 +328,7 @@ void SlotMachine::AnimateSpin()
 
     t0 = ports_.clock.now();
     play(SoundCue::Spin);
-    const bool veryFast = speedEntry_ == 0;
+    const bool veryFast = state_.options.speed == SpinSpeed::VeryFast;
     int soundCounter = 0;
     // Events of the frames below may ask for a quick stop.
     animating_ = true;
@@ -385,32 +378,30 @@ void SlotMachine::unlockUnlessFreeSpins()
 
 void SlotMachine::EvaluateSpin()
 {
-    const int s1 = reels_.symbolAt(0, plan_.stopOfReel(0));
-    const int s2 = reels_.symbolAt(1, plan_.stopOfReel(1));
-    const int s3 = reels_.symbolAt(2, plan_.stopOfReel(2));
+    const ReelStops stops = {plan_.stopOfReel(0), plan_.stopOfReel(1), plan_.stopOfReel(2)};
+    const SpinScore score =
+        scoreSpin(machineDefinition(state_.currentMachine), stops, state_.wager, state_.machinePool(), reels_.freeSpinStrip);
 
     state_.winMultiplier = 0;
-    const int combo = matchCombination(state_.currentMachine, s1, s2, s3);
-    if (combo >= 0) {
-        state_.winMultiplier = reels_.payTable[static_cast<std::size_t>(combo)];
-        state_.winCombo = combo;
-        if (state_.currentMachine == kTreasureMachine && combo == kFreeSpinCombo) {
+    if (score.combo >= 0) {
+        state_.winMultiplier = score.multiplier;
+        state_.winCombo = score.combo;
+        if (score.startsFreeSpins) {
             state_.freeSpinCount = 1;
             SetupReels();
         }
     }
 
-    if (state_.winMultiplier > 0) {
+    if (score.wins()) {
         state_.freeSpinCount = 0;
-        const int amount = state_.wager * state_.winMultiplier;
+        const int amount = static_cast<int>(score.payout.cents() / 100);
         ports_.view.drawPayoffRow(state_.winCombo, amount);
         outcome_.largestWin = std::max(outcome_.largestWin, Money::fromCredits(amount));
-        if (state_.winMultiplier == reels_.payTable[0]) {
-            const Money pool = state_.machinePool();
+        if (score.winsPool) {
             outcome_.poolWon = true;
-            outcome_.largestWin = std::max(outcome_.largestWin, Money::fromCredits(amount) + pool);
-            state_.credits += pool;
-            state_.machinePaid() += pool;
+            outcome_.largestWin = std::max(outcome_.largestWin, Money::fromCredits(amount) + score.poolWon);
+            state_.credits += score.poolWon;
+            state_.machinePaid() += score.poolWon;
             state_.machinePool() = Money();
             ports_.view.drawMainCounters();
             TopAwardCelebration();
@@ -484,7 +475,8 @@ Money SlotMachine::completeRecordedSpin(const SpinRecord& spin)
     finishing_ = true;
     busy_ = true;
     if (isValidMachine(spin.machine) && spin.machine != state_.currentMachine) setupLoadedMachine(spin.machine);
-    state_.freeSpinCount = (state_.currentMachine == kTreasureMachine && spin.freeSpin) ? std::max(spin.freeSpinCount, 0) : 0;
+    const bool freeSpins = machineDefinition(state_.currentMachine).hasFreeSpins() && spin.freeSpin;
+    state_.freeSpinCount = freeSpins ? std::max(spin.freeSpinCount, 0) : 0;
     SetupReels();
     SetPlayControls(false);
     state_.wager = std::clamp(spin.stake, 0, 30);

@@ -10,6 +10,7 @@
 #include "SoundCue.h"
 #include "SpinPlan.h"
 #include "SpinRecord.h"
+#include "SpinScore.h"
 
 class EventPump;
 class GameHooks;
@@ -46,8 +47,8 @@ public:
     const SpinPlan& plan() const { return plan_; }
 
     // Machine flows.
-    void NewGame(int machine);
-    void ChangeGame(int machine);
+    void NewGame(MachineId machine);
+    void ChangeGame(MachineId machine);
     // Makes machine current after a game was loaded into the state: catalogue entry, pictures, reels.
     void setupLoadedMachine(int machine);
     void SetupReels();
@@ -57,13 +58,13 @@ public:
     void Spin();
 
     // Menu commands.
-    void chooseBet(int entry);
+    void chooseBet(BetChoice bet);
     void borrow(int entry);
     void setAutoSpin(bool on) { autoSpin_ = on; }
     bool autoSpin() const { return autoSpin_; }
-    void setSpeedEntry(int entry);
-    int speedEntry() const { return speedEntry_; }
-    int spinSpeed() const { return spinSpeedMs(speedEntry_); }
+    void setSpeed(SpinSpeed speed) { state_.options.speed = speed; }
+    SpinSpeed speed() const { return state_.options.speed; }
+    int spinSpeed() const { return spinSpeedMs(state_.options.speed); }
     void SetPlayControls(bool enabled);
 
     // The player's limits: auto play stop conditions and count, quick stop and the loss limit.
@@ -118,7 +119,6 @@ private:
     MachineInfo info_;
     ReelSet reels_;
     SpinPlan plan_;
-    int speedEntry_ = kSpeedEntryDefault;
     bool autoSpin_ = false;
     bool busy_ = false;
     bool finishing_ = false;

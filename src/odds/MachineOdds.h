@@ -38,6 +38,7 @@ struct MachineOdds {
     Ratio hitFrequency;         // a paid spin pays something
     Ratio baseReturn;           // credits back per credit staked from the spin alone
     bool hasFreeSpins = false;
+    int freeSpinCombination = -1; // the combination that starts the free spins, -1 for none
     FreeSpinOdds freeSpins;     // meaningful only with hasFreeSpins
     Ratio returnWithFreeSpins;  // baseReturn + trigger x expected sequence multiplier
     Ratio jackpotProbability;   // a paid spin leads to the pool being won, itself or in its free spins

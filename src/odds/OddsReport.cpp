@@ -84,7 +84,7 @@ std::string oddsTable(const MachineOdds& odds)
     line(out, odds.name + " (machine " + std::to_string(odds.machine) + ")");
     line(out, "  Combination  Pays   Ways/21952  Probability     Share of return");
     for (const CombinationOdds& c : odds.combinations) {
-        const bool freeSpin = odds.hasFreeSpins && c.combo == 7;
+        const bool freeSpin = odds.hasFreeSpins && c.combo == odds.freeSpinCombination;
         std::snprintf(row, sizeof row, "  %11d  %-5s  %10lld  %-14s  %s", c.combo,
                       freeSpin ? "free" : ("x" + std::to_string(c.multiplier)).c_str(), static_cast<long long>(c.ways),
                       formatOneIn(c.probability.toDouble()).c_str(), formatPercent(c.returnShare.toDouble(), 2).c_str());

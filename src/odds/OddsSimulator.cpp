@@ -8,14 +8,16 @@
 #include "SpinPlan.h"
 
 namespace {
-constexpr int kFreeSpinCombo = 7;
 constexpr int kMaxWager = 30;
 
-// True when some stop triple pays; a free-spin mode that could never end is not played.
-bool canPay(const std::array<std::int8_t, kStripLength * kStripLength * kStripLength>& outcomes, const PayTable& pay)
+// True when some stop triple of the free-spin strips pays; a free-spin mode that could never end is not
+// played.
+bool canPay(const MachineDefinition& machine)
 {
-    for (std::int8_t combo : outcomes)
-        if (combo >= 0 && pay[static_cast<std::size_t>(combo)] > 0) return true;
+    for (int a = 0; a < kStripLength; ++a)
+        for (int b = 0; b < kStripLength; ++b)
+            for (int c = 0; c < kStripLength; ++c)
+                if (machine.multiplier(combinationAt(machine, {a, b, c}, true)) > 0) return true;
     return false;
 }
 } // namespace
@@ -46,43 +48,25 @@ double SimulationTotals::observedHitFrequency() const
 }
 
 OddsSimulator::OddsSimulator(int machine, int wager, RandomSource& random)
-    : normal_(buildReelSet(machine, false))
-    , freeSpin_(buildReelSet(machine, true))
-    , normalOutcomes_(tabulate(normal_))
-    , freeOutcomes_(tabulate(freeSpin_))
-    , hasFreeSpins_(freeSpin_.freeSpinStrip && canPay(freeOutcomes_, freeSpin_.payTable))
+    : machine_(machineDefinition(machine))
+    , hasFreeSpins_(machine_.hasFreeSpins() && canPay(machine_))
     , wager_(std::clamp(wager, 1, kMaxWager))
     , random_(random)
     , pool_(kStartBonusPool)
 {
 }
 
-OddsSimulator::OutcomeTable OddsSimulator::tabulate(const ReelSet& reels)
-{
-    OutcomeTable outcomes{};
-    std::size_t i = 0;
-    for (int a = 0; a < kStripLength; ++a)
-        for (int b = 0; b < kStripLength; ++b)
-            for (int c = 0; c < kStripLength; ++c)
-                outcomes[i++] = static_cast<std::int8_t>(
-                    matchCombination(reels.machine, reels.symbolAt(0, a), reels.symbolAt(1, b), reels.symbolAt(2, c)));
-    return outcomes;
-}
-
-int OddsSimulator::spinReels(const OutcomeTable& outcomes)
+inline ReelStops OddsSimulator::drawStops()
 {
     // The reels draw in order 1, 2, 3 at their last random frame; only those draws decide the stops.
-    const int a = reelStopForDraw(random_.next());
-    const int b = reelStopForDraw(random_.next());
-    const int c = reelStopForDraw(random_.next());
-    return outcomes[static_cast<std::size_t>((a * kStripLength + b) * kStripLength + c)];
+    double draws[kReelCount];
+    random_.nextMany(draws, kReelCount);
+    return {reelStopForDraw(draws[0]), reelStopForDraw(draws[1]), reelStopForDraw(draws[2])};
 }
 
 void OddsSimulator::run(std::int64_t paidSpins)
 {
     if (paidSpins <= 0) return;
-    const PayTable& pay = normal_.payTable;
-    const int top = pay[0];
     const std::int64_t stakeCents = 100 * static_cast<std::int64_t>(wager_);
     std::int64_t paidCents = totals_.paid.cents();
     std::int64_t poolCents = pool_.cents();
@@ -91,25 +75,23 @@ void OddsSimulator::run(std::int64_t paidSpins)
     for (std::int64_t i = 0; i < paidSpins; ++i) {
         poolCents += 10 * static_cast<std::int64_t>(wager_); // a tenth of every credit staked
         std::int64_t won = 0;
-        int combo = spinReels(normalOutcomes_);
-        int multiplier = combo >= 0 ? pay[static_cast<std::size_t>(combo)] : 0;
-        totals_.baseMultipliers += multiplier;
-        if (multiplier > 0) ++totals_.hits;
+        SpinScore score = scoreSpin(machine_, drawStops(), wager_, Money::fromCents(poolCents), false);
+        totals_.baseMultipliers += score.multiplier;
+        if (score.wins()) ++totals_.hits;
 
-        if (multiplier == 0 && hasFreeSpins_ && combo == kFreeSpinCombo) {
+        if (!score.wins() && hasFreeSpins_ && score.startsFreeSpins) {
             // Free spins at the same stake until one pays; a treasure on reel 1 or 2 just goes on.
             ++totals_.sequences;
             do {
                 ++totals_.freeSpins;
-                combo = spinReels(freeOutcomes_);
-                multiplier = combo >= 0 ? pay[static_cast<std::size_t>(combo)] : 0;
-            } while (multiplier == 0);
-            totals_.sequenceMultipliers += multiplier;
+                score = scoreSpin(machine_, drawStops(), wager_, Money::fromCents(poolCents), true);
+            } while (!score.wins());
+            totals_.sequenceMultipliers += score.multiplier;
         }
-        if (multiplier > 0) {
-            won = stakeCents * multiplier;
-            if (multiplier == top) {
-                won += poolCents;
+        if (score.wins()) {
+            won = score.payout.cents();
+            if (score.winsPool) {
+                won += score.poolWon.cents();
                 poolCents = kStartBonusPool.cents();
                 ++totals_.jackpots;
             }

@@ -3,8 +3,9 @@
 #include <array>
 #include <cstdint>
 
+#include "MachineTable.h"
 #include "Money.h"
-#include "ReelSet.h"
+#include "SpinScore.h"
 
 class RandomSource;
 
@@ -30,9 +31,9 @@ struct SimulationTotals {
 };
 
 // Plays paid spins of one machine the way the game decides them, without animation: the last draw of
-// each reel picks its stop as in PlanSpin, the engine's combination test and pay table score it, every
-// credit staked feeds the pool, combination 0 wins the pool and resets it to 150, and the free-spin
-// combination plays free spins on the free-spin strips until one pays.
+// each reel picks its stop as in PlanSpin, the game's own scoreSpin scores it, every credit staked feeds
+// the pool, a pool won is reset to 150, and the free-spin combination plays free spins on the free-spin
+// strips until one pays.
 class OddsSimulator {
 public:
     // wager is kept within 1..30, as the game allows.
@@ -40,22 +41,15 @@ public:
 
     void run(std::int64_t paidSpins);
 
-    int machine() const { return normal_.machine; }
+    int machine() const { return indexOf(machine_.id); }
     int wager() const { return wager_; }
     Money pool() const { return pool_; }
     const SimulationTotals& totals() const { return totals_; }
 
 private:
-    // Combination (0..7, or -1) of every stop triple of a reel set, indexed 784 a + 28 b + c: the engine's
-    // combination test asked once per triple up front rather than once per spin.
-    using OutcomeTable = std::array<std::int8_t, kStripLength * kStripLength * kStripLength>;
-    static OutcomeTable tabulate(const ReelSet& reels);
-    int spinReels(const OutcomeTable& outcomes);
+    ReelStops drawStops();
 
-    ReelSet normal_;
-    ReelSet freeSpin_;
-    OutcomeTable normalOutcomes_;
-    OutcomeTable freeOutcomes_;
+    const MachineDefinition& machine_;
     bool hasFreeSpins_;
     int wager_;
     RandomSource& random_;

@@ -17,18 +17,20 @@ constexpr int kMaxLastBet = 30;
 
 using Stored = std::optional<std::string>;
 
-// An index of a menu group: absent or out of range gives the default.
+// An index of a menu group, read as its whole part ("2.5" is 2): absent or out of range gives the default.
 int readIndex(const Stored& text, int last, int fallback)
 {
     if (!text) return fallback;
-    const auto value = LeadingDecimal::parse(*text).toRoundedInteger(last);
+    const auto value = LeadingDecimal::parse(*text).toIntegerPart(last);
     return value && *value >= 0 ? static_cast<int>(*value) : fallback;
 }
 
-std::int64_t readCount(const Stored& text, std::int64_t max, std::int64_t fallback)
+// A count; the last bet is read as its whole part, like the indices.
+std::int64_t readCount(const Stored& text, std::int64_t max, std::int64_t fallback, bool wholePart = false)
 {
     if (!text) return fallback;
-    const auto value = LeadingDecimal::parse(*text).toRoundedInteger(max);
+    const LeadingDecimal number = LeadingDecimal::parse(*text);
+    const auto value = wholePart ? number.toIntegerPart(max) : number.toRoundedInteger(max);
     return value && *value >= 0 ? *value : fallback;
 }
 
@@ -120,7 +122,7 @@ SavedGame GameStore::LoadGame(int slot, const SavedGame& current) const
     game.totalPaid = readMoney(stored("TotalPaid"), current.totalPaid);
     game.borrowed = readMoney(stored("Borrowed"), current.borrowed);
     game.spins = readCount(stored("Spins"), kMaxSpins, current.spins);
-    game.lastBet = static_cast<int>(readCount(stored("LastBet"), kMaxLastBet, current.lastBet));
+    game.lastBet = static_cast<int>(readCount(stored("LastBet"), kMaxLastBet, current.lastBet, true));
     game.coins = readIndex(stored("Coins"), kBetEntryCount - 1, 0);
     game.speed = readIndex(stored("Speed"), kSpeedEntryCount - 1, 1);
     game.digitColor = readIndex(stored("DigitColor"), 6, 2);

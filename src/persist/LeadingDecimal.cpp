@@ -45,7 +45,7 @@ LeadingDecimal LeadingDecimal::parse(std::string_view text)
     return number;
 }
 
-std::optional<std::int64_t> LeadingDecimal::scaled(int decimals, std::int64_t maxMagnitude) const
+std::optional<std::int64_t> LeadingDecimal::scaled(int decimals, std::int64_t maxMagnitude, bool round) const
 {
     if (!hasNumber_) return 0;
     // 18 digits always fit an int64 with room for the scale of 100.
@@ -57,7 +57,7 @@ std::optional<std::int64_t> LeadingDecimal::scaled(int decimals, std::int64_t ma
         value = value * 10 + (index < fractionDigits_.size() ? fractionDigits_[index] - '0' : 0);
     }
     const std::size_t roundIndex = static_cast<std::size_t>(decimals);
-    if (roundIndex < fractionDigits_.size() && fractionDigits_[roundIndex] >= '5') ++value;
+    if (round && roundIndex < fractionDigits_.size() && fractionDigits_[roundIndex] >= '5') ++value;
     if (value > maxMagnitude) return std::nullopt;
     return negative_ ? -value : value;
 }
@@ -70,4 +70,9 @@ std::optional<std::int64_t> LeadingDecimal::toCents(std::int64_t maxCents) const
 std::optional<std::int64_t> LeadingDecimal::toRoundedInteger(std::int64_t maxValue) const
 {
     return scaled(0, maxValue);
+}
+
+std::optional<std::int64_t> LeadingDecimal::toIntegerPart(std::int64_t maxValue) const
+{
+    return scaled(0, maxValue, false);
 }

@@ -25,10 +25,12 @@ public:
     // The value rounded half away from zero to an integer; nullopt when its magnitude exceeds
     // maxValue. No number gives 0.
     std::optional<std::int64_t> toRoundedInteger(std::int64_t maxValue) const;
+    // The digits before the point (the fraction dropped); nullopt when its magnitude exceeds maxValue.
+    std::optional<std::int64_t> toIntegerPart(std::int64_t maxValue) const;
 
 private:
     // The digits before the point without leading zeros (empty for 0) and up to three after it.
-    std::optional<std::int64_t> scaled(int decimals, std::int64_t maxMagnitude) const;
+    std::optional<std::int64_t> scaled(int decimals, std::int64_t maxMagnitude, bool round = true) const;
 
     bool hasNumber_ = false;
     bool wholeText_ = false;

@@ -2,8 +2,7 @@
 
 #include <limits>
 
-SavedGame snapshotGame(const GameState& state, const std::string& gameName, int speed, int digitColor,
-                       int bannerOn)
+SavedGame snapshotGame(const GameState& state, const std::string& gameName)
 {
     SavedGame game;
     game.gameNo = static_cast<int>(state.m());
@@ -14,10 +13,10 @@ SavedGame snapshotGame(const GameState& state, const std::string& gameName, int 
     game.totalPaid = state.machinePaid();
     game.borrowed = state.borrowed;
     game.spins = state.machineSpins();
-    game.coins = state.betEntry;
-    game.speed = speed;
-    game.bannerOn = bannerOn;
-    game.digitColor = digitColor;
+    game.coins = choiceIndex(state.options.bet);
+    game.speed = choiceIndex(state.options.speed);
+    game.bannerOn = state.options.bannerOn ? 0 : 1;
+    game.digitColor = choiceIndex(state.options.digitColor);
     game.lastBet = state.lastBet;
     return game;
 }
@@ -33,4 +32,13 @@ void applyLoadedGame(const SavedGame& game, GameState& state)
     state.lastBet = game.lastBet;
     const std::int64_t maxSpins = std::numeric_limits<std::int32_t>::max();
     state.machineSpins() = static_cast<std::int32_t>(game.spins < 0 ? 0 : game.spins > maxSpins ? maxSpins : game.spins);
+}
+
+GameOptions savedOptions(const SavedGame& game, GameOptions current)
+{
+    current.bet = choiceAt<BetChoice>(game.coins).value_or(current.bet);
+    current.speed = choiceAt<SpinSpeed>(game.speed).value_or(current.speed);
+    current.digitColor = choiceAt<DigitColor>(game.digitColor).value_or(current.digitColor);
+    if (game.bannerOn == 0 || game.bannerOn == 1) current.bannerOn = game.bannerOn == 0;
+    return current;
 }

@@ -26,11 +26,14 @@ struct SavedGame {
     bool operator==(const SavedGame&) const = default;
 };
 
-// The game in play as SaveGame stores it; the menu choices the engine does not hold are passed in.
-SavedGame snapshotGame(const GameState& state, const std::string& gameName, int speed, int digitColor,
-                       int bannerOn);
+// The game in play, with the options that travel with it, as SaveGame stores it.
+SavedGame snapshotGame(const GameState& state, const std::string& gameName);
 
 // Puts a loaded game's machine and money into the state: the machine becomes current and the
-// per-machine values go to it. The caller then runs the Bet Amount, Digit Colors, Spin Speed and
-// Banner commands with the loaded indices and sets up the loaded machine.
+// per-machine values go to it. The caller then applies savedOptions (bet, digit colour, speed and
+// banner, as their menu commands do) and sets up the loaded machine.
 void applyLoadedGame(const SavedGame& game, GameState& state);
+
+// The options with the saved game's choices in place of those it keeps; a number outside its menu keeps
+// the current choice.
+GameOptions savedOptions(const SavedGame& game, GameOptions current);

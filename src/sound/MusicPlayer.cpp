@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "AudioBackend.h"
+#include "MachineTable.h"
 
 MusicPlayer::MusicPlayer(AudioBackend& backend, std::string programDir)
     : backend_(backend), programDir_(std::move(programDir))
@@ -22,8 +23,10 @@ std::string MusicPlayer::tunePath() const
 
 void MusicPlayer::setMachine(int machine)
 {
-    if (machine < 0 || machine > 9) return;
-    musicName_ = "QUIN" + std::to_string(machine) + "0";
+    if (!isValidMachine(machine)) return;
+    machine_ = machine;
+    tune_ = 0;
+    musicName_ = machineDefinition(machine_).tunes[0];
 }
 
 void MusicPlayer::stop()
@@ -47,8 +50,9 @@ bool MusicPlayer::tick()
     }
     if (!backend_.tunePlaying()) {
         // Next tune of the cycle; the next tick opens it.
-        const int n = (musicName_.back() - '0' + 1) % 3;
-        musicName_ = musicName_.substr(0, 5) + static_cast<char>('0' + n);
+        const auto& tunes = machineDefinition(machine_).tunes;
+        tune_ = (tune_ + 1) % static_cast<int>(tunes.size());
+        musicName_ = tunes[static_cast<std::size_t>(tune_)];
         musicPlaying_ = false;
         backend_.closeTune();
     }

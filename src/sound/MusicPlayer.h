@@ -6,7 +6,7 @@
 
 class AudioBackend;
 
-// The background music: three MIDI tunes per machine ("QUIN" + machine + tune ".MID" in ProgramDir)
+// The background music: the three MIDI tunes of the machine's table entry (".MID" files in ProgramDir)
 // played in the cycle 0, 1, 2, 0, ... One tick either opens and starts the current tune or, when the
 // playing tune has ended, closes it and makes the next one current, to be opened by the next tick.
 class MusicPlayer : public MusicControl {
@@ -31,6 +31,8 @@ public:
 private:
     AudioBackend& backend_;
     std::string programDir_;
+    int machine_ = 0;
+    int tune_ = 0;
     std::string musicName_ = "QUIN00";
     bool musicPlaying_ = false;
 };

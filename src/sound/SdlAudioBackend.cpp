@@ -5,7 +5,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
+
+#include "MidiLength.h"
 
 namespace {
 
@@ -29,14 +33,14 @@ SdlAudioBackend::SdlAudioBackend(const std::string& soundFont)
     sdlInit_ = true;
 
     // Debian's SDL_mixer ignores SDL_SOUNDFONTS unless forced, so the font is set here. A bad path
-    // would later surface as a misleading "timidity.cfg" error; check it now instead.
+    // would later surface as a misleading "timidity.cfg" error; check it now instead. The MIDI player
+    // itself starts with the first tune (music is off at start).
     soundFontFound_ = isFile(soundFont);
     if (soundFontFound_) {
         Mix_SetSoundFonts(soundFont.c_str());
     } else {
         lastError_ = "Soundfont not found: " + soundFont;
     }
-    Mix_Init(MIX_INIT_MID);
 
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
         // No sound card: the game runs silently.
@@ -163,6 +167,12 @@ bool SdlAudioBackend::openTune(const std::string& path)
         lastError_ = "MIDI file not found: " + path;
         return false;
     }
+    if (!midiReady_) {
+        Mix_Init(MIX_INIT_MID);
+        midiReady_ = true;
+    }
+    std::ifstream in(path, std::ios::binary);
+    tuneMs_ = midiLengthMs(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}));
     tune_ = Mix_LoadMUS(path.c_str());
     if (tune_ == nullptr) {
         lastError_ = Mix_GetError();
@@ -181,12 +191,14 @@ bool SdlAudioBackend::playTune()
         lastError_ = Mix_GetError();
         return false;
     }
+    tuneStarted_ = SDL_GetTicks64();
     return true;
 }
 
 bool SdlAudioBackend::tunePlaying() const
 {
-    return tune_ != nullptr && Mix_PlayingMusic() != 0;
+    if (tune_ == nullptr || Mix_PlayingMusic() == 0) return false;
+    return !tuneMs_ || SDL_GetTicks64() - tuneStarted_ < static_cast<std::uint64_t>(*tuneMs_) + kTuneTailMs;
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,13 +11,16 @@ struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
 // The audio backend on SDL2 and SDL2_mixer. Each voice is a mixer channel; MIDI tunes play through
-// FluidSynth with the given soundfont. Without an output device it stays silent: every play does
-// nothing and every tune fails to open. SDL's audio is initialised once per instance; make one per
-// program.
+// FluidSynth with the given soundfont, which is read only when a tune is first opened. A tune counts as
+// ended once its notes have played: the mixer itself reports it playing for seconds longer. Without an
+// output device it stays silent: every play does nothing and every tune fails to open. SDL's audio is
+// initialised once per instance; make one per program.
 class SdlAudioBackend : public AudioBackend {
 public:
     static constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
     static constexpr int kVoices = 8;
+    // How long after its last note a tune may still sound (a note's release).
+    static constexpr std::uint32_t kTuneTailMs = 500;
 
     explicit SdlAudioBackend(const std::string& soundFont = kDefaultSoundFont);
     ~SdlAudioBackend() override;
@@ -23,6 +28,7 @@ public:
     SdlAudioBackend& operator=(const SdlAudioBackend&) = delete;
 
     bool isOpen() const override { return open_; }
+
     // False when the soundfont file was missing: tunes then fail to open.
     bool soundFontFound() const { return soundFontFound_; }
     // Why the device did not open (empty when it did).
@@ -54,10 +60,13 @@ private:
     bool sdlInit_ = false;
     bool open_ = false;
     bool soundFontFound_ = false;
+    bool midiReady_ = false;
     int frequency_ = 0;
     int bytesPerFrame_ = 0;
     std::vector<Mix_Chunk*> waves_;
     Mix_Music* tune_ = nullptr;
+    std::optional<std::uint32_t> tuneMs_; // playing time of the open tune, when its file could be read
+    std::uint64_t tuneStarted_ = 0;       // SDL ticks at play
     std::string openError_;
     std::string lastError_;
 };

@@ -146,7 +146,7 @@ TEST(AnimateSpin, PlaysLeverFramesAndSoundsAtEverySpeed)
 {
     for (int speedEntry = 0; speedEntry < 4; ++speedEntry) {
         EngineRig rig(0);
-        rig.machine.setSpeedEntry(speedEntry);
+        rig.machine.setSpeed(static_cast<SpinSpeed>(speedEntry));
         rig.random.forceStops(3, 4, 5);
         rig.machine.InsertCoin();
         rig.clock.waits.clear();
@@ -176,7 +176,7 @@ TEST(AnimateSpin, PlaysLeverFramesAndSoundsAtEverySpeed)
 TEST(AnimateSpin, VeryFastPlaysOnTheSecondTriggerFirst)
 {
     EngineRig rig(0);
-    rig.machine.setSpeedEntry(0);
+    rig.machine.setSpeed(SpinSpeed::VeryFast);
     rig.random.forceStops(3, 4, 5);
     rig.machine.InsertCoin();
     rig.view.events.clear();

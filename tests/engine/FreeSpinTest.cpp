@@ -85,8 +85,8 @@ TEST(FreeSpins, PlayStaysLockedDuringThePauseAndBetweenFreeSpins)
         rig.machine.InsertCoin(); // B
         rig.machine.Spin();       // Enter
         rig.machine.borrow(0);    // a menu command that slipped through
-        rig.machine.chooseBet(0);
-        rig.machine.NewGame(0);
+        rig.machine.chooseBet(BetChoice::Ten);
+        rig.machine.NewGame(MachineId::Quintel);
         EXPECT_EQ(s.credits, credits);
         EXPECT_EQ(s.machineSpins(), spins);
         EXPECT_EQ(s.currentMachine, 2);

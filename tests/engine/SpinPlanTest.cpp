@@ -113,3 +113,14 @@ TEST(SpinPlan, StopsAreUniformAndIndependent)
     for (int v : pairs) chi += (v - expected) * (v - expected) / expected;
     EXPECT_LT(chi, 909.0); // 783 degrees of freedom, p = 0.001
 }
+
+TEST(SpinPlan, DrawsTakenTogetherAreTheDrawsTakenOneByOne)
+{
+    MersenneRandom single([] { return std::uint64_t{99}; });
+    MersenneRandom many([] { return std::uint64_t{99}; });
+    double batch[5];
+    for (int round = 0; round < 100; ++round) { // across the generator's refills of 312 values
+        many.nextMany(batch, 5);
+        for (double d : batch) ASSERT_EQ(d, single.next()) << round;
+    }
+}

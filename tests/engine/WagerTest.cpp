@@ -46,7 +46,7 @@ TEST(Wagers, TheThirdCoinStartsTheSpin)
 TEST(Wagers, TenDollarCoinsWithTwentyFiveCredits)
 {
     EngineRig rig(0);
-    rig.machine.chooseBet(0);
+    rig.machine.chooseBet(BetChoice::Ten);
     rig.state().credits = Money::fromCredits(25);
     rig.machine.InsertCoin();
     rig.machine.InsertCoin();
@@ -118,10 +118,10 @@ TEST(Wagers, SpinAgainNeedsTheWholeLastBetAndNoMore)
 TEST(Wagers, ChangingTheBetAmountForfeitsInsertedCoins)
 {
     EngineRig rig(0);
-    rig.machine.chooseBet(1);
+    rig.machine.chooseBet(BetChoice::Five);
     rig.machine.InsertCoin();
     EXPECT_EQ(rig.state().credits, Money::fromCredits(495));
-    rig.machine.chooseBet(1); // choosing the same amount again still clears
+    rig.machine.chooseBet(BetChoice::Five); // choosing the same amount again still clears
     EXPECT_EQ(rig.state().wager, 0);
     EXPECT_EQ(rig.state().lastBet, 0);
     EXPECT_EQ(rig.state().credits, Money::fromCredits(495));
@@ -222,9 +222,9 @@ TEST(SpinLock, PlayActionsAndMenuCommandsDuringASpinChangeNothing)
         rig.machine.InsertCoin();
         rig.machine.Spin();
         rig.machine.borrow(0);
-        rig.machine.chooseBet(0);
+        rig.machine.chooseBet(BetChoice::Ten);
         EXPECT_EQ(rig.state().credits, credits);
-        EXPECT_EQ(rig.state().betEntry, 2);
+        EXPECT_EQ(rig.state().options.bet, BetChoice::One);
         EXPECT_TRUE(rig.machine.busy());
         checked = true;
     });
@@ -258,7 +258,7 @@ TEST(GameFlows, NewGameResetsTheMachineAndChangeGameKeepsTheBankroll)
     const Money pool0 = rig.state().bonusPool[0];
 
     const int idles = rig.hooks.idles;
-    rig.machine.NewGame(1);
+    rig.machine.NewGame(MachineId::Lucky7);
     EXPECT_EQ(rig.hooks.idles, idles + 1); // a new game is saved at once
     EXPECT_EQ(rig.state().currentMachine, 1);
     EXPECT_EQ(rig.state().credits, Money::fromCredits(500));
@@ -273,18 +273,18 @@ TEST(GameFlows, NewGameResetsTheMachineAndChangeGameKeepsTheBankroll)
     EXPECT_EQ(rig.machine.reels().machine, 1);
 
     rig.state().credits = Money::fromCents(81240);
-    rig.machine.ChangeGame(2);
+    rig.machine.ChangeGame(MachineId::Treasure);
     EXPECT_EQ(rig.state().credits, Money::fromCents(81240));
     EXPECT_EQ(rig.state().machinePool(), Money::fromCredits(150));
     EXPECT_EQ(rig.hooks.caption, "Treasure Chest Slots 95");
     EXPECT_FALSE(rig.state().keepCredits);
 
-    rig.machine.ChangeGame(0); // back to a machine played earlier: totals and pool as left
+    rig.machine.ChangeGame(MachineId::Quintel); // back to a machine played earlier: totals and pool as left
     EXPECT_EQ(rig.state().machineWagers(), Money::fromCredits(3));
     EXPECT_EQ(rig.state().machinePool(), pool0);
     EXPECT_EQ(rig.state().credits, Money::fromCents(81240));
 
-    rig.machine.NewGame(5); // a machine that does not exist changes nothing
+    rig.machine.NewGame(static_cast<MachineId>(5)); // a machine that does not exist changes nothing
     EXPECT_EQ(rig.state().currentMachine, 0);
     EXPECT_GE(rig.hooks.musicStops, 3);
 }

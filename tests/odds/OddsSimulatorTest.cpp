@@ -159,7 +159,7 @@ TEST_P(SimulatorMatchesGameTest, SameStopsSameMoney)
     OddsSimulator simulator(machine, 3, simulatorDraws);
     const int paidSpins = 1500;
     rig.state().credits = Money::fromCredits(1'000'000);
-    rig.machine.chooseBet(2); // $1 coins
+    rig.machine.chooseBet(BetChoice::One); // $1 coins
     for (int i = 0; i < 3; ++i) rig.machine.InsertCoin(); // the third coin spins
     for (int i = 1; i < paidSpins; ++i) rig.machine.Spin();
     simulator.run(paidSpins);

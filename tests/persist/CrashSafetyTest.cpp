@@ -10,6 +10,7 @@
 
 #include "GameStore.h"
 #include "ProfileFile.h"
+#include "SampleGame.h"
 #include "SpinJournal.h"
 #include "TempDir.h"
 
@@ -19,13 +20,9 @@ namespace {
 
 SavedGame gameWith(std::int64_t creditCents, std::int64_t spins)
 {
-    SavedGame game;
-    game.gameNo = 2;
+    SavedGame game = sampleGame();
     game.gameName = "Current Game";
     game.credits = Money::fromCents(creditCents);
-    game.borrowed = Money::fromCredits(500);
-    game.totalWagers = Money::fromCredits(30);
-    game.bonusPool = Money::fromCents(15300);
     game.spins = spins;
     return game;
 }

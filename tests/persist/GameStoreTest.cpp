@@ -2,6 +2,7 @@
 
 #include "GameStore.h"
 #include "ProfileFile.h"
+#include "SampleGame.h"
 #include "TempDir.h"
 #include "Utf8Text.h"
 
@@ -15,42 +16,8 @@ struct StoreFixture : ::testing::Test {
     ProfileFile file{path};
     GameStore store{file};
 
-    static SavedGame sample()
-    {
-        SavedGame game;
-        game.gameNo = 2;
-        game.gameName = "Lucky streak";
-        game.credits = Money::fromCents(123450);
-        game.bonusPool = Money::fromCents(15030);
-        game.totalWagers = Money::fromCredits(4321);
-        game.totalPaid = Money::fromCents(398765);
-        game.borrowed = Money::fromCredits(1500);
-        game.spins = 1234;
-        game.coins = 2;
-        game.speed = 3;
-        game.bannerOn = 1;
-        game.digitColor = 6;
-        return game;
-    }
-    // What the game holds before a load: every value different from sample().
-    static SavedGame other()
-    {
-        SavedGame game;
-        game.gameNo = 1;
-        game.gameName = "Before";
-        game.credits = Money::fromCents(77);
-        game.bonusPool = Money::fromCents(15000);
-        game.totalWagers = Money::fromCredits(11);
-        game.totalPaid = Money::fromCredits(22);
-        game.borrowed = Money::fromCredits(500);
-        game.spins = 5;
-        game.coins = 1;
-        game.speed = 0;
-        game.bannerOn = 1;
-        game.digitColor = 4;
-        game.lastBet = 15;
-        return game;
-    }
+    static SavedGame sample() { return sampleGame(); }
+    static SavedGame other() { return otherGame(); }
     std::string section(int slot) const { return *GameStore::sectionName(slot); }
 };
 
@@ -224,9 +191,9 @@ TEST_F(StoreFixture, HandWrittenValuesReadAsTheirLeadingNumber)
     EXPECT_EQ(loaded.credits, Money::fromCents(123457));
     EXPECT_EQ(loaded.bonusPool, Money::fromCents(0)); // not a number: 0
     EXPECT_EQ(loaded.spins, 1'000'000);               // read whole, not its first six digits
-    EXPECT_EQ(loaded.lastBet, 13);
+    EXPECT_EQ(loaded.lastBet, 12); // whole parts, as one-digit and three-character reads take them
     EXPECT_EQ(loaded.coins, 1);
-    EXPECT_EQ(loaded.speed, 3);
+    EXPECT_EQ(loaded.speed, 2);
 }
 
 TEST_F(StoreFixture, OutOfRangeValuesLoadAsTheirDefaults)
@@ -393,9 +360,12 @@ TEST(SavedGameState, SnapshotAndApplyMoveTheCurrentMachinesValues)
     state.totalPaid = {Money::fromCredits(4), Money::fromCredits(5), Money::fromCredits(6)};
     state.bonusPool = {Money::fromCredits(7), Money::fromCredits(8), Money::fromCredits(9)};
     state.spins = {10, 11, 12};
-    state.betEntry = 1;
+    state.options.bet = BetChoice::Five;
+    state.options.speed = SpinSpeed::Slow;
+    state.options.digitColor = DigitColor::White;
+    state.options.bannerOn = false;
     state.lastBet = 15;
-    const SavedGame game = snapshotGame(state, "Mine", 3, 5, 1);
+    const SavedGame game = snapshotGame(state, "Mine");
     EXPECT_EQ(game.gameNo, 1);
     EXPECT_EQ(game.totalWagers, Money::fromCredits(2));
     EXPECT_EQ(game.totalPaid, Money::fromCredits(5));
@@ -416,6 +386,20 @@ TEST(SavedGameState, SnapshotAndApplyMoveTheCurrentMachinesValues)
     EXPECT_EQ(target.spins[2], 11);
     EXPECT_EQ(target.totalWagers[1], Money{}); // the other machines are untouched
     EXPECT_EQ(target.lastBet, 15);
+
+    // The choices a game keeps come back as options; the others stay as they are.
+    GameOptions current;
+    current.musicOn = true;
+    const GameOptions restored = savedOptions(game, current);
+    EXPECT_EQ(restored.bet, BetChoice::Five);
+    EXPECT_EQ(restored.speed, SpinSpeed::Slow);
+    EXPECT_EQ(restored.digitColor, DigitColor::White);
+    EXPECT_FALSE(restored.bannerOn);
+    EXPECT_TRUE(restored.musicOn);
+    loaded.coins = 7;
+    loaded.bannerOn = 0;
+    EXPECT_EQ(savedOptions(loaded, current).bet, current.bet);
+    EXPECT_TRUE(savedOptions(loaded, current).bannerOn);
 }
 
 } // namespace

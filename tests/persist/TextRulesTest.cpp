@@ -98,6 +98,15 @@ TEST(LeadingDecimal, RoundsHalfAwayFromZero)
     EXPECT_EQ(LeadingDecimal::parse("99.995").toCents(100'000), 10000);
 }
 
+TEST(LeadingDecimal, IntegerPartDropsTheFraction)
+{
+    EXPECT_EQ(LeadingDecimal::parse("2.5").toIntegerPart(10), 2);
+    EXPECT_EQ(LeadingDecimal::parse(" 12.99x").toIntegerPart(30), 12);
+    EXPECT_EQ(LeadingDecimal::parse("-2.9").toIntegerPart(10), -2);
+    EXPECT_EQ(LeadingDecimal::parse("9.9").toIntegerPart(9), 9); // the fraction does not push it past the limit
+    EXPECT_EQ(LeadingDecimal::parse("10").toIntegerPart(9), std::nullopt);
+}
+
 TEST(LeadingDecimal, ReadsLongNumbersWholeAndRefusesOverflow)
 {
     // Whole digits, no floating point: the cent survives eleven integer digits.

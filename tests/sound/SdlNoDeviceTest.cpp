@@ -71,7 +71,7 @@ TEST_F(SdlNoDeviceTest, AWholeSpinRunsSilentlyAndMusicSwitchesItselfOffWhenAsked
     RecordingMessages messages;
     GameHooks hooks;
     SlotMachine machine(SlotMachinePorts{clock, clock, random, view, fx, messages, hooks});
-    machine.NewGame(1);
+    machine.NewGame(MachineId::Lucky7);
     music.setMachine(1);
 
     random.forceStops(4, 9, 17);

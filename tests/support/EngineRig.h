@@ -44,7 +44,7 @@ struct EngineRig {
     explicit EngineRig(int startMachine = 0)
     {
         hooks.machine = &machine;
-        machine.NewGame(startMachine);
+        machine.NewGame(static_cast<MachineId>(startMachine));
     }
     GameState& state() { return machine.state(); }
 };

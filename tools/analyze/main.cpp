@@ -68,7 +68,7 @@ int main(int argc, char** argv)
         } else if (arg == "--json") {
             opt.json = true;
         } else if (arg == "--machine") {
-            if (!parseNumber(value, 0, 2, n)) return fail("--machine needs 0, 1 or 2");
+            if (!parseNumber(value, 0, kMachineCount - 1, n)) return fail("--machine needs 0, 1 or 2");
             opt.machine = static_cast<int>(n);
             ++i;
         } else if (arg == "--simulate") {
@@ -90,7 +90,7 @@ int main(int argc, char** argv)
     }
 
     std::vector<MachineOdds> machines;
-    for (int m = 0; m < 3; ++m)
+    for (int m = 0; m < kMachineCount; ++m)
         if (opt.machine < 0 || opt.machine == m) machines.push_back(computeMachineOdds(m));
 
     if (!simulate) {

@@ -15,12 +15,6 @@ const QColor kGoldLight(255, 240, 140), kGoldDark(196, 122, 0);
 const QColor kGoldRim(255, 206, 40);
 }  // namespace
 
-QString LuckySymbols::symbolName(int symbol) const {
-  static const char* names[] = {"Red seven (wild)", "Blue seven", "White seven", "Gold seven",
-                                "Double bar",       "Single bar", "Lemon"};
-  return symbol >= 0 && symbol < 7 ? QString::fromLatin1(names[symbol]) : QString();
-}
-
 QPainterPath LuckySymbols::sevenShape() {
   QPainterPath s;
   s.moveTo(10, 7);
@@ -121,29 +115,5 @@ void LuckySymbols::drawLegendCell(QPainter& p, int cell) const {
   else if (cell == 7) drawAnyBar(p);
   else drawSymbol(p, cell);
   p.restore();
-}
-
-std::vector<int> LuckySymbols::legendRow(int row) const {
-  switch (row) {
-    case 4: return {6, 6, 6};
-    case 5: return {4, 4, 4};
-    case 6: return {5, 5, 5};
-    case 7: return {7, 7, 7};
-    default: return {row, row, row};
-  }
-}
-
-QString LuckySymbols::comboText(int row) const {
-  switch (row) {
-    case 0: return QStringLiteral("Three red sevens");
-    case 1: return QStringLiteral("Three blue sevens");
-    case 2: return QStringLiteral("Three white sevens");
-    case 3: return QStringLiteral("Three gold sevens");
-    case 4: return QStringLiteral("Any three sevens, mixed colours");
-    case 5: return QStringLiteral("Three double bars");
-    case 6: return QStringLiteral("Three single bars");
-    case 7: return QStringLiteral("Any three bars, single and double mixed");
-    default: return {};
-  }
 }
 

@@ -11,15 +11,8 @@
 class LuckySymbols : public SymbolSet {
 public:
   int machine() const override { return 1; }
-  std::string sheetName() const override { return "LUCKY7"; }
-  std::string legendName() const override { return "LUCKY7B"; }
-  QString machineName() const override { return QStringLiteral("Lucky 7 Slots"); }
-  int symbolCount() const override { return 7; }
-  QString symbolName(int symbol) const override;
   void drawSymbol(QPainter& p, int symbol) const override;
   void drawLegendCell(QPainter& p, int cell) const override;
-  std::vector<int> legendRow(int row) const override;
-  QString comboText(int row) const override;
 
   static QPainterPath sevenShape();
   static void drawSeven(QPainter& p, const QColor& light, const QColor& dark, const QColor& rim);

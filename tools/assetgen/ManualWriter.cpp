@@ -47,8 +47,7 @@ std::string machineIntro(int index) {
 }  // namespace
 
 std::string ManualWriter::slug(const SymbolSet& machine) {
-  const std::string n = machine.sheetName();
-  return n == "QUINTEL" ? "quintel" : n == "LUCKY7" ? "lucky7" : "treasure";
+  return machine.anchor();
 }
 
 std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
@@ -72,7 +71,7 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
   h << "<h2><a name=\"play\"></a>How to play</h2>\n<ol>\n"
        "<li>Pick a bet amount in <span class=\"menu\">Options &rarr; Bet Amount</span>: <b>$1</b>, <b>$5</b> or "
        "<b>$10</b> per coin. The amount is shown in the dome at the top right of the cabinet.</li>\n"
-       "<li>Insert coins by clicking the top of the cabinet (the bonus pool display) or by pressing "
+       "<li>Insert coins by clicking the INSERT COIN plate or the top of the cabinet (the bonus pool display), or by pressing "
        "<span class=\"key\">B</span>. Each coin is taken from your credits at once. Up to three coins go in; "
        "the third coin pulls the lever by itself.</li>\n"
        "<li>Spin with fewer coins by clicking the reels or pressing <span class=\"key\">Enter</span>. Spinning "
@@ -107,7 +106,7 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
          "<tr><th>Pay line</th><th>Combination</th><th>Pays per credit</th><th>Three $1 coins pay</th></tr>\n";
     for (int r = 0; r < 8; ++r) {
       h << "<tr><td><img src=\"manual/" << slug(m) << "-row" << r << ".png\"></td><td>" << esc(m.comboText(r))
-        << (r == 0 ? " &mdash; also wins the <b>bonus pool</b>" : "") << "</td>";
+        << (r == m.definition().poolCombination ? " &mdash; also wins the <b>bonus pool</b>" : "") << "</td>";
       if (m.multiplier(r) > 0)
         h << "<td class=\"pays\">" << m.multiplier(r) << "</td><td class=\"pays\">" << m.multiplier(r) * 3 << "</td>";
       else

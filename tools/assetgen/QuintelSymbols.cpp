@@ -36,11 +36,6 @@ void drawLeaf(QPainter& p, QPointF base, QPointF tip) {
 }
 }  // namespace
 
-QString QuintelSymbols::symbolName(int symbol) const {
-  static const char* names[] = {"Q medallion (wild)", "Bell", "Plum", "Orange", "Watermelon", "Cherries", "Lemon"};
-  return symbol >= 0 && symbol < 7 ? QString::fromLatin1(names[symbol]) : QString();
-}
-
 void QuintelSymbols::drawMedallion(QPainter& p) {
   const QPointF c(32, 32);
   Shade::ball(p, circle(c, 28.5), QColor(255, 244, 170), QColor(176, 112, 10), 1.8, QColor(70, 40, 0));
@@ -208,28 +203,6 @@ void QuintelSymbols::drawLegendCell(QPainter& p, int cell) const {
     p.restore();
   } else {
     drawSymbol(p, cell);
-  }
-}
-
-std::vector<int> QuintelSymbols::legendRow(int row) const {
-  switch (row) {
-    case 6: return {5, 5, 7};
-    case 7: return {5, 7, 7};
-    default: return {row, row, row};
-  }
-}
-
-QString QuintelSymbols::comboText(int row) const {
-  switch (row) {
-    case 0: return QStringLiteral("Three Q medallions");
-    case 1: return QStringLiteral("Three bells");
-    case 2: return QStringLiteral("Three plums");
-    case 3: return QStringLiteral("Three oranges");
-    case 4: return QStringLiteral("Three watermelons");
-    case 5: return QStringLiteral("Three cherries");
-    case 6: return QStringLiteral("Cherries on the first two reels, anything on the third");
-    case 7: return QStringLiteral("Cherries on the first reel, anything on the other two");
-    default: return {};
   }
 }
 

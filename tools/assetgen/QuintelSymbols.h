@@ -8,15 +8,8 @@
 class QuintelSymbols : public SymbolSet {
 public:
   int machine() const override { return 0; }
-  std::string sheetName() const override { return "QUINTEL"; }
-  std::string legendName() const override { return "QUINTELB"; }
-  QString machineName() const override { return QStringLiteral("Quintel Slots"); }
-  int symbolCount() const override { return 7; }
-  QString symbolName(int symbol) const override;
   void drawSymbol(QPainter& p, int symbol) const override;
   void drawLegendCell(QPainter& p, int cell) const override;
-  std::vector<int> legendRow(int row) const override;
-  QString comboText(int row) const override;
 
   static void drawMedallion(QPainter& p);
   static void drawLemon(QPainter& p);

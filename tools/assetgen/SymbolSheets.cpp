@@ -55,7 +55,7 @@ QImage SymbolSheets::legendSheet(const SymbolSet& set) {
 
 QImage SymbolSheets::legendStrip(const SymbolSet& set, int row) {
   const auto cells = set.legendRow(row);
-  const int step = set.sheetName() == "QUINTEL" ? 27 : 28;  // as the game spaces them
+  const int step = set.legendStep();
   QImage img(kLegendCell + step * 2, kLegendCell, QImage::Format_RGB32);
   img.fill(CabinetPalette::panel());
   QPainter p(&img);

@@ -24,12 +24,6 @@ QPainterPath poly(std::initializer_list<QPointF> pts) {
 const QColor kInk(25, 18, 10);
 }  // namespace
 
-QString TreasureSymbols::symbolName(int symbol) const {
-  static const char* names[] = {"Jolly Roger (wild)", "Diamond",        "Ruby",  "Gold coins",
-                                "Treasure map",       "Compass",        "Treasure chest", "Anchor"};
-  return symbol >= 0 && symbol < 8 ? QString::fromLatin1(names[symbol]) : QString();
-}
-
 void TreasureSymbols::drawFlag(QPainter& p) {
   QPainterPath flag;
   flag.moveTo(6, 10);
@@ -292,24 +286,5 @@ void TreasureSymbols::drawLegendCell(QPainter& p, int cell) const {
     return;
   }
   drawSymbol(p, cell == 7 ? 6 : cell);
-}
-
-std::vector<int> TreasureSymbols::legendRow(int row) const {
-  if (row == 7) return {7};
-  return {row, row, row};
-}
-
-QString TreasureSymbols::comboText(int row) const {
-  switch (row) {
-    case 0: return QStringLiteral("Three Jolly Rogers");
-    case 1: return QStringLiteral("Three diamonds");
-    case 2: return QStringLiteral("Three rubies");
-    case 3: return QStringLiteral("Three gold coins");
-    case 4: return QStringLiteral("Three treasure maps");
-    case 5: return QStringLiteral("Three compasses");
-    case 6: return QStringLiteral("Three anchors");
-    case 7: return QStringLiteral("A treasure chest anywhere on the pay line: Spin 'til You Win!");
-    default: return {};
-  }
 }
 

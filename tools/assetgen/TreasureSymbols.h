@@ -9,15 +9,8 @@
 class TreasureSymbols : public SymbolSet {
 public:
   int machine() const override { return 2; }
-  std::string sheetName() const override { return "TREASURE"; }
-  std::string legendName() const override { return "TREASURB"; }
-  QString machineName() const override { return QStringLiteral("Treasure Chest Slots"); }
-  int symbolCount() const override { return 8; }
-  QString symbolName(int symbol) const override;
   void drawSymbol(QPainter& p, int symbol) const override;
   void drawLegendCell(QPainter& p, int cell) const override;
-  std::vector<int> legendRow(int row) const override;
-  QString comboText(int row) const override;
 
 private:
   static void drawFlag(QPainter& p);

@@ -1,5 +1,6 @@
 #include "TuneComposer.h"
 
+#include "MachineTable.h"
 #include "MidiWriter.h"
 
 #include <algorithm>
@@ -419,7 +420,7 @@ std::vector<std::pair<std::string, std::string>> TuneComposer::all() {
   std::vector<std::pair<std::string, std::string>> out;
   const auto styles = catalogue();
   for (size_t i = 0; i < styles.size(); ++i) {
-    const std::string name = "QUIN" + std::to_string(i / 3) + std::to_string(i % 3) + ".MID";
+    const std::string name = std::string(machineDefinition(static_cast<int>(i / 3)).tunes[i % 3]) + ".MID";
     out.emplace_back(name, compose(styles[i]));
   }
   return out;

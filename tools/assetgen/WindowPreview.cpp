@@ -66,7 +66,7 @@ QImage WindowPreview::render(const SymbolSet& machine, const QImage& cabinet, co
   p.drawLine(37, 149, 330, 149);
   for (int r = 0; r < 8; ++r) {
     const auto cells = machine.legendRow(r);
-    const int step = machine.sheetName() == "QUINTEL" ? 27 : 28;
+    const int step = machine.legendStep();
     for (size_t k = 0; k < cells.size(); ++k)
       p.drawImage(QPoint(36 + 154 * (r / 4) + step * static_cast<int>(k), 285 + 32 * (r % 4)), legend,
                   QRect((cells[k] % 3) * 32, (cells[k] / 3) * 32, 32, 32));

@@ -29,7 +29,7 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, const SlotNames& names, QWidget* paren
     nameBox_ = new SlotNameEdit(this);
     nameBox_->setObjectName(QStringLiteral("Text1"));
     nameBox_->setGeometry(twips(120 + 2040), twips(120), twips(2415), twips(375));
-    nameBox_->setMaxLength(kNameLimit);
+    nameBox_->setCharacterLimit(kNameLimit);
     nameBox_->hide();
 
     const int rowY[5] = {720, 1200, 1680, 2160, 2640};
@@ -82,7 +82,7 @@ QString LoadSaveDialog::slotCaption(int slot, const std::optional<std::string>& 
 }
 
 std::string LoadSaveDialog::savedName() const {
-    return nameBox_->text().trimmed().left(kNameLimit).toStdString();
+    return SlotNameEdit::leftCharacters(nameBox_->text().trimmed(), kNameLimit).trimmed().toStdString();
 }
 
 void LoadSaveDialog::slotClicked(int slot) {

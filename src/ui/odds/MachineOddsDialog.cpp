@@ -21,15 +21,9 @@
 namespace {
 
 constexpr int kCell = 32;
-constexpr int kFreeSpinCombo = 7;
 
-// Legend cells of each combination row, as the cabinet's pay table shows them; -1 leaves a place empty.
-using LegendRow = std::array<int, 3>;
-const std::array<std::array<LegendRow, kComboCount>, kMachineCount> kLegend = {{
-    {{{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {5, 5, 7}, {5, 7, 7}}},
-    {{{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {6, 6, 6}, {4, 4, 4}, {5, 5, 5}, {7, 7, 7}}},
-    {{{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, -1, -1}}},
-}};
+// Legend cells of a combination row, as the cabinet's pay table shows them; -1 leaves a place empty.
+using LegendRow = std::array<std::int8_t, 3>;
 
 // The machine's legend bitmap, found whatever the case of its name; a null image when there is none
 // or it is too small to hold the eight cells (three to a row).
@@ -79,8 +73,7 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
     if (!isValidMachine(machine)) machine = 0;
     const MachineOdds odds = computeMachineOdds(machine);
     const BetAmount& bet = betAmount(betEntry);
-    MachineInfo info;
-    SelectMachine(machine, info);
+    const MachineDefinition& def = machineDefinition(machine);
 
     setWindowTitle("Machine Odds");
     setModal(true);
@@ -95,9 +88,9 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
     title->setFont(bold);
     layout->addWidget(title);
 
-    const QImage sheet = loadLegend(assetDir, QString::fromStdString(info.bitmapPrefix));
+    const QImage sheet = loadLegend(assetDir, QString::fromLatin1(def.legendSheet));
     hasPictures_ = !sheet.isNull();
-    const int step = machine == 0 ? 27 : 28;
+    const int step = def.legendStep;
 
     auto* table = new QGridLayout;
     table->setHorizontalSpacing(18);
@@ -114,12 +107,12 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
         const QString n = QString::number(c.combo);
         auto* picture = makeLabel(QString(), "legend" + n, this);
         if (hasPictures_) {
-            picture->setPixmap(legendPicture(sheet, kLegend[static_cast<std::size_t>(machine)][static_cast<std::size_t>(c.combo)], step));
+            picture->setPixmap(legendPicture(sheet, def.combinations[static_cast<std::size_t>(c.combo)].legend, step));
         } else {
             picture->setText("Combination " + n);
         }
         table->addWidget(picture, row, 0);
-        const bool freeSpins = odds.hasFreeSpins && c.combo == kFreeSpinCombo;
+        const bool freeSpins = odds.hasFreeSpins && c.combo == odds.freeSpinCombination;
         const QString pays = freeSpins ? QString("Free spins") : QString::fromUtf8("\u00d7 %1").arg(c.multiplier);
         table->addWidget(makeLabel(pays, "pays" + n, this), row, 1, Qt::AlignRight | Qt::AlignVCenter);
         table->addWidget(makeLabel(QString::fromStdString(formatOneIn(c.probability.toDouble())), "chance" + n, this), row, 2,

@@ -17,19 +17,10 @@
 #include "ProfileFile.h"
 #include "ReelSet.h"
 #include "SlotsWindow.h"
+#include "SpinScore.h"
 
 namespace {
 constexpr const char* kTitle = "Quintel Slots 95";
-
-// Combination names as the manual and the pay tables name them.
-const char* const kComboNames[3][8] = {
-    {"Three Q medallions", "Three bells", "Three plums", "Three oranges", "Three watermelons", "Three cherries",
-     "Two cherries", "One cherry"},
-    {"Three red sevens", "Three blue sevens", "Three white sevens", "Three gold sevens", "Any three sevens",
-     "Three double bars", "Three single bars", "Any three bars"},
-    {"Three Jolly Rogers", "Three diamonds", "Three rubies", "Three gold coins", "Three treasure maps",
-     "Three compasses", "Three anchors", "Treasure chest: free spins"},
-};
 }
 
 GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages)
@@ -38,6 +29,7 @@ GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDi
     , store_(std::make_unique<GameStore>(file))
     , assetDir_(std::move(assetDir))
     , messages_(messages)
+    , bannerText_(window.bannerText()) // the welcome text of the window's first game
 {
     wireCommands();
 }
@@ -60,7 +52,10 @@ void GameSession::wireCommands()
     c.playSettingsChanged = [this] {
         if (!restoring_) savePlaySettings();
     };
-    c.readBannerText = [this](const std::string& machineName) { return store_->readBannerText(machineName); };
+    c.readBannerText = [this](const std::string& machineName) {
+        bannerText_ = store_->readBannerText(machineName);
+        return bannerText_;
+    };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
     c.playIdle = [this] {
         finishHistoryEntry();
@@ -88,7 +83,8 @@ void GameSession::start()
 
     // The window has started a new game on machine 0; the saved current game overwrites what it holds.
     applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));
-    window_.setBannerText(store_->readBannerText(window_.machine().machineInfo().machineName));
+    bannerText_ = store_->readBannerText(window_.machine().machineInfo().machineName);
+    window_.setBannerText(bannerText_);
 
     if (check.outcome != FileCheck::Outcome::Fine) {
         std::string text = "The saved games file could not be read and was kept aside as \"" +
@@ -114,8 +110,7 @@ void GameSession::start()
 
 SavedGame GameSession::snapshot(const std::string& name) const
 {
-    return snapshotGame(window_.machine().state(), name, window_.speedEntry(), window_.digitEntry(),
-                        window_.bannerEntry());
+    return snapshotGame(window_.machine().state(), name);
 }
 
 void GameSession::applyLoaded(const SavedGame& game)
@@ -125,10 +120,7 @@ void GameSession::applyLoaded(const SavedGame& game)
     SlotMachine& machine = window_.machine();
     gameName_ = game.gameName.empty() ? gameName_ : game.gameName;
     applyLoadedGame(game, machine.state());
-    window_.chooseBetAmount(game.coins);
-    window_.chooseDigitColor(game.digitColor);
-    window_.chooseSpinSpeed(game.speed);
-    window_.chooseBanner(game.bannerOn);
+    window_.applyOptions(savedOptions(game, window_.options()));
     const int loaded = machine.state().currentMachine;
     machine.setupLoadedMachine(loaded);
     window_.showLoadedMachine(loaded);
@@ -139,9 +131,8 @@ void GameSession::applyLoaded(const SavedGame& game)
 bool GameSession::saveCurrentGame()
 {
     // Until the player sets a banner or the program closes, the welcome text follows the machine in play.
-    const std::string banner = window_.bannerText();
     const bool ok = store_->SaveGame(GameStore::kCurrentGameSlot, snapshot("Current Game"),
-                                     bannerKept_ ? &banner : nullptr, &history_);
+                                     bannerKept_ ? &bannerText_ : nullptr, &history_);
     reportFileTrouble();
     return ok;
 }
@@ -161,14 +152,17 @@ bool GameSession::saveSlot(int slot, const std::string& name)
         reportFileTrouble();
         return true;
     }
-    tell("Save Failed", "The game could not be saved to \"" + file_.path().string() +
-                            "\". Check that the folder exists and can be written, then save again.");
+    tell("Save Failed",
+         "The game could not be saved to \"" + file_.path().string() +
+             "\". Check that the folder exists and can be written, then save again.",
+         Icon::Warning);
     return false;
 }
 
 void GameSession::changeBannerText(const std::string& text)
 {
     bannerKept_ = true;
+    bannerText_ = text;
     window_.setBannerText(text);
     saveCurrentGame();
 }
@@ -181,7 +175,7 @@ void GameSession::reportFileTrouble()
                      check.setAsidePath.filename().string() + "\"; it has been written anew.");
 }
 
-void GameSession::tell(const std::string& title, const std::string& text)
+void GameSession::tell(const std::string& title, const std::string& text, Icon icon)
 {
     if (messages_) {
         messages_->showExclamation(title, text);
@@ -189,8 +183,10 @@ void GameSession::tell(const std::string& title, const std::string& text)
     }
     // Shown once the event loop runs, so that a message at start-up comes over the shown window.
     SlotsWindow* window = &window_;
-    QTimer::singleShot(0, window, [window, title, text] {
-        QMessageBox::information(window, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
+    QTimer::singleShot(0, window, [window, title, text, icon] {
+        const QString t = QString::fromStdString(title), body = QString::fromStdString(text);
+        if (icon == Icon::Warning) QMessageBox::warning(window, t, body, QMessageBox::Ok);
+        else QMessageBox::information(window, t, body, QMessageBox::Ok);
     });
 }
 
@@ -207,16 +203,23 @@ void GameSession::spinStarting(const SpinRecord& spin)
 void GameSession::beginHistoryEntry(const SpinRecord& spin)
 {
     const GameState& state = window_.machine().state();
-    // The strips the spin ran on: a free spin of the treasure machine has the third reel without its chest.
-    const ReelSet reels = buildReelSet(spin.machine, spin.freeSpin && spin.freeSpinCount > 0);
+    const MachineDefinition& def = machineDefinition(spin.machine);
+    // The strips the spin ran on: a free spin in a free-spin sequence has the free-spin third strip.
+    const bool freeSpinStrip = spin.freeSpin && spin.freeSpinCount > 0;
+    const ReelSet reels = buildReelSet(spin.machine, freeSpinStrip);
     HistoryEntry entry;
     entry.machine = reels.machine;
     entry.bet = spin.stake;
     entry.freeSpin = spin.freeSpin;
+    ReelStops stops{};
     for (int r = 0; r < 3; ++r) {
+        stops[static_cast<std::size_t>(r)] = spin.stops[r];
         entry.stops[static_cast<std::size_t>(r)] = spin.stops[r];
         entry.symbols[static_cast<std::size_t>(r)] = reels.symbolAt(r, spin.stops[r]);
     }
+    const SpinScore score = scoreSpin(def, stops, spin.stake, state.machinePool(), freeSpinStrip);
+    entry.combo = score.combo;
+    entry.win = score.payout;
     // The stake of a paid spin is already charged: the balance before it includes it.
     entry.creditsBefore = state.credits + (spin.freeSpin ? Money() : Money::fromCredits(spin.stake));
     running_ = entry;
@@ -229,10 +232,7 @@ void GameSession::finishHistoryEntry()
     const GameState& state = window_.machine().state();
     HistoryEntry entry = *running_;
     running_.reset();
-    entry.combo = matchCombination(entry.machine, entry.symbols[0], entry.symbols[1], entry.symbols[2]);
-    const PayTable table = buildReelSet(entry.machine, false).payTable;
-    const int multiplier = entry.combo >= 0 ? table[static_cast<std::size_t>(entry.combo)] : 0;
-    entry.win = Money::fromCredits(static_cast<std::int64_t>(entry.bet) * multiplier);
+    // The pool as it was paid: a spin completed after a restart may find another pool than it started with.
     const Money paid = state.machinePaid() - paidBefore_;
     entry.poolWon = paid > entry.win ? paid - entry.win : Money();
     entry.creditsAfter = state.credits;
@@ -244,15 +244,16 @@ void GameSession::finishHistoryEntry()
 void GameSession::openLoad()
 {
     LoadSaveDialog dialog(LoadSaveDialog::Mode::Load, store_->listSlots(), &window_);
-    dialog.exec();
-    if (dialog.selectedLoadSlot() >= 0) loadSlot(dialog.selectedLoadSlot());
+    if (dialog.exec() == QDialog::Accepted && dialog.selectedLoadSlot() >= 0) loadSlot(dialog.selectedLoadSlot());
 }
 
 void GameSession::openSave()
 {
     LoadSaveDialog dialog(LoadSaveDialog::Mode::Save, store_->listSlots(), &window_);
-    dialog.exec();
-    if (dialog.selectedSaveSlot() >= 0) saveSlot(dialog.selectedSaveSlot(), dialog.savedName());
+    // Only OK saves: the dialog's loop also ends when the program is told to quit meanwhile.
+    if (dialog.exec() == QDialog::Accepted && dialog.selectedSaveSlot() >= 0) {
+        saveSlot(dialog.selectedSaveSlot(), dialog.savedName());
+    }
 }
 
 void GameSession::openAbout()
@@ -264,7 +265,7 @@ void GameSession::openAbout()
 
 void GameSession::openBannerText()
 {
-    CustomBannerDialog dialog(window_.bannerText(), &window_);
+    CustomBannerDialog dialog(bannerText_, &window_);
     if (dialog.exec() == QDialog::Accepted) changeBannerText(dialog.bannerText());
 }
 
@@ -279,7 +280,8 @@ void GameSession::openManual()
 void GameSession::openOdds()
 {
     const GameState& state = window_.machine().state();
-    MachineOddsDialog dialog(state.currentMachine, state.betEntry, payoffPercentage(state), assetDir_, &window_);
+    MachineOddsDialog dialog(state.currentMachine, choiceIndex(state.options.bet), payoffPercentage(state), assetDir_,
+                             &window_);
     dialog.exec();
 }
 
@@ -294,7 +296,8 @@ void GameSession::openHistory()
         row.machineName = machineMenuCaption(e.machine);
         row.symbols = e.symbols;
         row.bet = e.bet;
-        if (e.combo >= 0 && isValidMachine(e.machine)) row.combination = kComboNames[e.machine][e.combo];
+        if (e.combo >= 0 && e.combo < kComboCount && isValidMachine(e.machine))
+            row.combination = machineDefinition(e.machine).combinations[static_cast<std::size_t>(e.combo)].name;
         row.win = e.win.toString();
         row.poolWon = e.poolWon > Money() ? e.poolWon.toString() : std::string();
         row.freeSpin = e.freeSpin;

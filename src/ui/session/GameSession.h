@@ -46,7 +46,8 @@ private:
     void spinStarting(const SpinRecord& spin);
     void beginHistoryEntry(const SpinRecord& spin);
     void finishHistoryEntry();
-    void tell(const std::string& title, const std::string& text);
+    enum class Icon { Information, Warning };
+    void tell(const std::string& title, const std::string& text, Icon icon = Icon::Information);
     void reportFileTrouble();
 
     void openLoad();
@@ -66,6 +67,7 @@ private:
     std::unique_ptr<GameStore> store_;
     QString assetDir_;
     MessageSink* messages_;
+    std::string bannerText_; // the banner text the window shows: the session gives it every text
     std::string gameName_ = "Current Game";
     GameHistory history_;
     // The spin whose reels are turning, until it is scored and paid.

@@ -17,14 +17,6 @@ constexpr int kSmallCell = 16, kSmallHeight = 21, kSmallPoint = 4;
 constexpr int kLargeCell = 32, kLargeHeight = 42, kLargePoint = 8;
 constexpr int kPayLineY = SpinPlan::kReelTop + 66;
 constexpr int kBannerX = 42, kBannerY = 222;
-constexpr int kTreasureMachine = 2;
-
-// Legend cells by machine and row; -1 ends a row early.
-constexpr int kLegend[3][8][3] = {
-    {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {5, 5, 7}, {5, 7, 7}},
-    {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {6, 6, 6}, {4, 4, 4}, {5, 5, 5}, {7, 7, 7}},
-    {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, -1, -1}},
-};
 
 // A plain block copy of a logical rectangle of src to (x, y).
 void copyBlock(QPainter& p, int x, int y, const QImage& src, int sx, int sy, int w, int h)
@@ -37,6 +29,23 @@ void print(QPainter& p, int x, int y, const QString& text, int color)
 {
     p.setPen(Palette::color(color));
     p.drawText(QPoint(x, y + QFontMetrics(p.font()).ascent()), text);
+}
+
+// A dash cell for a digit strip: the blank cell with the middle segment lit, that is where 8 and 0 differ.
+QImage dashCell(const QImage& strip, int cellWidth, int cellHeight)
+{
+    const qreal s = strip.devicePixelRatio();
+    const int w = qRound(cellWidth * s), h = qRound(cellHeight * s);
+    const auto cell = [&](int index) {
+        return strip.copy(qRound(index * cellWidth * s), 0, w, h).convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage eight = cell(8), zero = cell(0);
+    QImage dash = cell(NumberLayout::kBlank);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (eight.pixel(x, y) != zero.pixel(x, y)) dash.setPixel(x, y, eight.pixel(x, y));
+    dash.setDevicePixelRatio(s);
+    return dash;
 }
 
 int textWidth(const QPainter& p, const QString& text) { return QFontMetrics(p.font()).horizontalAdvance(text); }
@@ -118,14 +127,14 @@ QRect Face::drawPayLine()
 QRect Face::drawLegend()
 {
     QPainter p(&surface_);
-    const int machine = machine_.state().m();
-    const int step = machine == 0 ? 27 : 28;
+    const MachineDefinition& def = machineDefinition(machine_.state().currentMachine);
+    const int step = def.legendStep;
     QRect changed;
-    for (int row = 0; row < 8; ++row) {
+    for (int row = 0; row < kComboCount; ++row) {
         const int x0 = 36 + 154 * (row / 4);
         const int y = 285 + 32 * (row % 4);
         for (int k = 0; k < 3; ++k) {
-            const int cell = kLegend[machine][row][k];
+            const int cell = def.combinations[static_cast<std::size_t>(row)].legend[static_cast<std::size_t>(k)];
             if (cell < 0) break;
             copyBlock(p, x0 + step * k, y, graphics_.legend(), 32 * (cell % 3), 32 * (cell / 3), 32, 32);
             changed |= QRect(x0 + step * k, y, 32, 32);
@@ -145,9 +154,17 @@ QRect Face::drawCells(QPainter& p, const QImage& strip, int cellWidth, int cellH
                       const std::vector<int>& cells)
 {
     const int start = x;
+    QImage dash;
     for (int cell : cells) {
-        const int width = cell == NumberLayout::kPoint ? pointWidth : cellWidth;
-        copyBlock(p, x, y, strip, cellWidth * cell, 0, width, cellHeight);
+        const bool narrow = cell == NumberLayout::kPoint || cell == NumberLayout::kNarrowBlank;
+        const int width = narrow ? pointWidth : cellWidth;
+        if (cell == NumberLayout::kDash) {
+            if (dash.isNull()) dash = dashCell(strip, cellWidth, cellHeight);
+            copyBlock(p, x, y, dash, 0, 0, width, cellHeight);
+        } else {
+            const int glyph = cell == NumberLayout::kNarrowBlank ? NumberLayout::kBlank : cell;
+            copyBlock(p, x, y, strip, cellWidth * glyph, 0, width, cellHeight);
+        }
         x += width;
     }
     return QRect(start, y, x - start, cellHeight);
@@ -184,7 +201,8 @@ QRect Face::drawSpinsCounter()
 QRect Face::drawPayoffRow(int row, int amount)
 {
     if (row < 0 || row > 7) return {};
-    if (row == 7 && machine_.state().m() == kTreasureMachine) return {};
+    // The free-spin combination pays nothing: its row stays empty.
+    if (row == machineDefinition(machine_.state().currentMachine).freeSpinCombination) return {};
     QPainter p(&surface_);
     const QRect r = payoffRowRect(row);
     return drawCells(p, graphics_.digitSource(), kSmallCell, kSmallHeight, kSmallPoint, r.x(), r.y(),

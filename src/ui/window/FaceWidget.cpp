@@ -8,6 +8,7 @@
 
 const QRect FaceWidget::kSpinZone(144, 128, 305, 65);
 const QRect FaceWidget::kCoinZone(72, 0, 265, 49);
+const QRect FaceWidget::kCoinPlate(274, 436, 58, 48);
 
 FaceWidget::FaceWidget(Face& face, QWidget* parent)
     : QWidget(parent), face_(face)
@@ -30,7 +31,7 @@ void FaceWidget::paintEvent(QPaintEvent* event)
 int FaceWidget::zoneAt(const QPoint& pos) const
 {
     if (kSpinZone.contains(pos)) return 0;
-    if (kCoinZone.contains(pos)) return 1;
+    if (kCoinZone.contains(pos) || kCoinPlate.contains(pos)) return 1;
     return -1;
 }
 

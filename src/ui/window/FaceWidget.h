@@ -12,6 +12,8 @@ class FaceWidget : public QWidget {
 public:
     static const QRect kSpinZone;
     static const QRect kCoinZone;
+    // The "INSERT COIN" plate painted on the cabinet: a click there inserts a coin too.
+    static const QRect kCoinPlate;
 
     FaceWidget(Face& face, QWidget* parent = nullptr);
 

@@ -178,6 +178,10 @@ QImage Graphics::placeholderSheet(int rows)
 void Graphics::loadMachinePictures(const MachineInfo& info)
 {
     const QString sheetPath = assetDir_ + QLatin1Char('/') + QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP");
+    // The machine shown already (a restored game after the window's own new game): nothing to read again.
+    if (sheetPath == sheetPath_ && !sheetMissing_) return;
+    sheetPath_ = sheetPath;
+    reelsRendered_ = false;
     QImage sheet(sheetPath);
     sheetMissing_ = sheet.isNull() || sheet.width() < 64 || sheet.height() < 64;
     symbolSheet_ = sheetMissing_ ? placeholderSheet(3) : sheet.convertToFormat(kFormat);
@@ -190,6 +194,9 @@ void Graphics::loadMachinePictures(const MachineInfo& info)
 
 void Graphics::renderReelSurfaces(const ReelSet& reels)
 {
+    if (reelsRendered_ && reels.strips == renderedStrips_) return;
+    reelsRendered_ = true;
+    renderedStrips_ = reels.strips;
     for (auto& surface : reelSurfaces_) surface.fill(0xffffffff);
     for (int r = 0; r < kReelCount; ++r) {
         QPainter p(&reelSurfaces_[static_cast<std::size_t>(r)]);

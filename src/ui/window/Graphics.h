@@ -4,8 +4,9 @@
 #include <QString>
 #include <array>
 
+#include "ReelSet.h"
+
 struct MachineInfo;
-struct ReelSet;
 
 // The pictures the face is drawn from: cabinet, logo, digit strips and the current digit source, the
 // reel surfaces, lever and lamp pictures, and the machine's symbol sheet and legend bitmap. A picture
@@ -35,9 +36,11 @@ public:
     bool symbolSheetMissing() const { return sheetMissing_; }
 
     // Loads the symbol sheet of the machine (a placeholder when it cannot be read) and its legend bitmap
-    // when that file exists; a missing legend keeps the one shown before.
+    // when that file exists; a missing legend keeps the one shown before. The machine already loaded is
+    // not read again.
     void loadMachinePictures(const MachineInfo& info);
-    // Clears and renders the three reel surfaces from the strips and the symbol sheet.
+    // Clears and renders the three reel surfaces from the strips and the symbol sheet, unless they show
+    // these strips of this sheet already.
     void renderReelSurfaces(const ReelSet& reels);
 
     static QImage placeholderSheet(int rows);
@@ -54,4 +57,7 @@ private:
     QImage symbolSheet_, legend_;
     int digitColor_ = 2;
     bool sheetMissing_ = false;
+    QString sheetPath_;
+    bool reelsRendered_ = false;
+    std::array<ReelStrip, kReelCount> renderedStrips_{};
 };

@@ -2,13 +2,36 @@
 
 #include <cmath>
 
+namespace {
+
+std::int64_t power10(int n)
+{
+    std::int64_t p = 1;
+    for (int i = 0; i < n; ++i) p *= 10;
+    return p;
+}
+
+} // namespace
+
 std::vector<int> NumberLayout::counterCells(std::int64_t cents, int integerCells, bool decimals)
 {
     if (cents < 0) cents = 0;
     const std::int64_t whole = cents / 100;
     std::vector<int> cells;
-    std::int64_t place = 1;
-    for (int i = 1; i < integerCells; ++i) place *= 10;
+    if (whole >= power10(integerCells)) {
+        const int digitCells = integerCells + (decimals ? 2 : 0);
+        if (decimals && whole < power10(digitCells)) {
+            cells.push_back(kNarrowBlank);
+            for (std::int64_t place = power10(digitCells - 1); place >= 1; place /= 10) {
+                cells.push_back(whole >= place ? static_cast<int>((whole / place) % 10) : kBlank);
+            }
+            return cells;
+        }
+        cells.assign(static_cast<std::size_t>(integerCells), kDash);
+        if (decimals) cells.insert(cells.end(), {kPoint, kDash, kDash});
+        return cells;
+    }
+    std::int64_t place = power10(integerCells - 1);
     for (int i = 0; i < integerCells; ++i, place /= 10) {
         const bool ones = place == 1;
         if (whole >= place || ones) cells.push_back(static_cast<int>((whole / place) % 10));

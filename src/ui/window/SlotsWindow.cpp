@@ -35,6 +35,9 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
       reminder_(ports.clock.now())
 {
     setWindowTitle(QStringLiteral("3 Slots"));
+    // A fixed-size window: no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     faceWidget_ = new FaceWidget(face_, this);
     faceWidget_->zoneClicked = [this](int zone) {
         if (zone == 0) machine_.stopAutoPlay(); // a click on the reels ends an auto play run
@@ -54,13 +57,13 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
     reminderTimer_.setInterval(1000);
     connect(&reminderTimer_, &QTimer::timeout, this, &SlotsWindow::reminderTick);
 
-    for (int i = 0; i < 6; ++i) ports_.sound.setToggle(i, true);
-    ports_.sound.setSoundOn(true);
+    for (int i = 0; i < kSoundToggleCount; ++i) ports_.sound.setToggle(i, options().toggle(static_cast<SoundToggle>(i)));
+    ports_.sound.setSoundOn(options().soundOn);
 
     // Load-time set-up: a new game on machine 0, bet and colour defaults, then the banner.
-    machine_.NewGame(0);
-    face_.setCaptionColor(12);
-    if (bannerEntry() == 0) bannerTimer_.start();
+    machine_.NewGame(MachineId::Quintel);
+    face_.setCaptionColor(kCaptionColors[static_cast<std::size_t>(choiceIndex(options().digitColor))]);
+    if (options().bannerOn) bannerTimer_.start();
     else bannerTimer_.setInterval(80);
     face_.drawLamp(0);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -79,33 +82,66 @@ QAction* SlotsWindow::addItem(QMenu* menu, const QString& caption, const QString
     return a;
 }
 
+QMenu* SlotsWindow::addTopMenu(int index, const QString& caption)
+{
+    QMenu* m = menuBar()->addMenu(caption);
+    m->setObjectName(QStringLiteral("menu%1").arg(index));
+    menus_[static_cast<std::size_t>(index)] = m;
+    return m;
+}
+
+namespace {
+QMenu* addSubMenu(QMenu* parent, const QString& caption, const QString& name)
+{
+    QMenu* m = parent->addMenu(caption);
+    m->setObjectName(name);
+    return m;
+}
+} // namespace
+
+void SlotsWindow::addRadioGroup(QMenu* menu, const QStringList& captions, const QString& prefix,
+                                std::vector<QAction*>& group, const std::function<void(int)>& choose)
+{
+    auto* actionGroup = new QActionGroup(menu);
+    actionGroup->setExclusive(true);
+    for (int i = 0; i < captions.size(); ++i) {
+        QAction* a = addItem(menu, captions[i], prefix + QString::number(i), true);
+        actionGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [choose, i] { choose(i); });
+        group.push_back(a);
+    }
+}
+
+// A menu item that runs one of the commands other parts of the program wire up.
+void SlotsWindow::addCommand(QMenu* menu, const QString& caption, const QString& name, std::function<void()>& command)
+{
+    connect(addItem(menu, caption, name), &QAction::triggered, this, [&command] {
+        if (command) command();
+    });
+}
+
 void SlotsWindow::buildMenus()
 {
-    QMenuBar* bar = menuBar();
-    auto topMenu = [&](int index, const QString& caption) {
-        QMenu* m = bar->addMenu(caption);
-        m->setObjectName(QStringLiteral("menu%1").arg(index));
-        menus_[static_cast<std::size_t>(index)] = m;
-        return m;
-    };
-    auto subMenu = [](QMenu* parent, const QString& caption, const QString& name) {
-        QMenu* m = parent->addMenu(caption);
-        m->setObjectName(name);
-        return m;
-    };
+    buildFileMenu();
+    buildOptionsMenu();
+    buildBankMenu();
+    buildAutoPlayMenu();
+    buildHelpMenu();
+}
 
-    // File
-    QMenu* file = topMenu(0, QStringLiteral("&File"));
-    QMenu* change = subMenu(file, QStringLiteral("Change Game"), QStringLiteral("mnuChangeGame"));
+void SlotsWindow::buildFileMenu()
+{
+    QMenu* file = addTopMenu(0, QStringLiteral("&File"));
+    QMenu* change = addSubMenu(file, QStringLiteral("Change Game"), QStringLiteral("mnuChangeGame"));
     file->addSeparator();
-    QMenu* newGame = subMenu(file, QStringLiteral("New Game"), QStringLiteral("mnuNewGame"));
+    QMenu* newGame = addSubMenu(file, QStringLiteral("New Game"), QStringLiteral("mnuNewGame"));
     for (int i = 0; i < kMachineCount; ++i) {
         const QString caption = QString::fromStdString(machineMenuCaption(i));
         QAction* c = addItem(change, caption, QStringLiteral("mnuChange%1").arg(i));
-        connect(c, &QAction::triggered, this, [this, i] { machine_.ChangeGame(i); });
+        connect(c, &QAction::triggered, this, [this, i] { machine_.ChangeGame(static_cast<MachineId>(i)); });
         changeActions_.push_back(c);
         QAction* g = addItem(newGame, caption, QStringLiteral("mnuGames%1").arg(i), true);
-        connect(g, &QAction::triggered, this, [this, i] { machine_.NewGame(i); });
+        connect(g, &QAction::triggered, this, [this, i] { machine_.NewGame(static_cast<MachineId>(i)); });
         gamesActions_.push_back(g);
     }
     connect(file, &QMenu::aboutToShow, this, [this] {
@@ -114,64 +150,62 @@ void SlotsWindow::buildMenus()
         }
     });
     file->addSeparator();
-    connect(addItem(file, QStringLiteral("Load "), QStringLiteral("mnuLoadSave0")), &QAction::triggered, this,
-            [this] { if (commands_.load) commands_.load(); });
-    connect(addItem(file, QStringLiteral("Save"), QStringLiteral("mnuLoadSave1")), &QAction::triggered, this,
-            [this] { if (commands_.save) commands_.save(); });
+    addCommand(file, QStringLiteral("Load "), QStringLiteral("mnuLoadSave0"), commands_.load);
+    addCommand(file, QStringLiteral("Save"), QStringLiteral("mnuLoadSave1"), commands_.save);
     file->addSeparator();
     connect(addItem(file, QStringLiteral("Quit"), QStringLiteral("mnuQuit")), &QAction::triggered, this, &QWidget::close);
+}
 
-    // Options
-    QMenu* options = topMenu(1, QStringLiteral("&Options"));
-    auto radioGroup = [&](QMenu* menu, const QStringList& captions, const QString& prefix, std::vector<QAction*>& group,
-                          void (SlotsWindow::*command)(int)) {
-        auto* actionGroup = new QActionGroup(menu);
-        actionGroup->setExclusive(true);
-        for (int i = 0; i < captions.size(); ++i) {
-            QAction* a = addItem(menu, captions[i], prefix + QString::number(i), true);
-            actionGroup->addAction(a);
-            connect(a, &QAction::triggered, this, [this, command, i] { (this->*command)(i); });
-            group.push_back(a);
-        }
-    };
-    radioGroup(subMenu(options, QStringLiteral("Bet Amount"), QStringLiteral("mnuWager")),
-               {QStringLiteral("$10"), QStringLiteral("$5"), QStringLiteral("$1")}, QStringLiteral("mnuBet"),
-               betActions_, &SlotsWindow::chooseBetAmount);
-    radioGroup(subMenu(options, QStringLiteral("Digit Colors"), QStringLiteral("mnuDig")),
-               {QStringLiteral("Blue"), QStringLiteral("Cyan"), QStringLiteral("Green"), QStringLiteral("Purple"),
-                QStringLiteral("Red"), QStringLiteral("White"), QStringLiteral("Yellow")},
-               QStringLiteral("mnuDigits"), digitActions_, &SlotsWindow::chooseDigitColor);
-    radioGroup(subMenu(options, QStringLiteral("Banner"), QStringLiteral("mnuBannerMenu")),
-               {QStringLiteral("On"), QStringLiteral("Off")}, QStringLiteral("mnuBanner"), bannerActions_,
-               &SlotsWindow::chooseBanner);
-    radioGroup(subMenu(options, QStringLiteral("Spin Speed"), QStringLiteral("mnuSpeedMenu")),
-               {QStringLiteral("Very Fast"), QStringLiteral("Fast"), QStringLiteral("Medium"), QStringLiteral("Slow")},
-               QStringLiteral("mnuSpeed"), speedActions_, &SlotsWindow::chooseSpinSpeed);
-    QMenu* sound = subMenu(options, QStringLiteral("Sound"), QStringLiteral("mnuSoundMenu"));
-    radioGroup(sound, {QStringLiteral("On"), QStringLiteral("Off")}, QStringLiteral("mnuSound"), soundActions_,
-               &SlotsWindow::chooseSound);
+void SlotsWindow::buildOptionsMenu()
+{
+    QMenu* menu = addTopMenu(1, QStringLiteral("&Options"));
+    addRadioGroup(addSubMenu(menu, QStringLiteral("Bet Amount"), QStringLiteral("mnuWager")),
+                  {QStringLiteral("$10"), QStringLiteral("$5"), QStringLiteral("$1")}, QStringLiteral("mnuBet"),
+                  betActions_, [this](int i) { chooseBetAmount(static_cast<BetChoice>(i)); });
+    addRadioGroup(addSubMenu(menu, QStringLiteral("Digit Colors"), QStringLiteral("mnuDig")),
+                  {QStringLiteral("Blue"), QStringLiteral("Cyan"), QStringLiteral("Green"), QStringLiteral("Purple"),
+                   QStringLiteral("Red"), QStringLiteral("White"), QStringLiteral("Yellow")},
+                  QStringLiteral("mnuDigits"), digitActions_, [this](int i) { chooseDigitColor(static_cast<DigitColor>(i)); });
+    addRadioGroup(addSubMenu(menu, QStringLiteral("Banner"), QStringLiteral("mnuBannerMenu")),
+                  {QStringLiteral("On"), QStringLiteral("Off")}, QStringLiteral("mnuBanner"), bannerActions_,
+                  [this](int i) { chooseBanner(i == 0); });
+    addRadioGroup(addSubMenu(menu, QStringLiteral("Spin Speed"), QStringLiteral("mnuSpeedMenu")),
+                  {QStringLiteral("Very Fast"), QStringLiteral("Fast"), QStringLiteral("Medium"), QStringLiteral("Slow")},
+                  QStringLiteral("mnuSpeed"), speedActions_, [this](int i) { chooseSpinSpeed(static_cast<SpinSpeed>(i)); });
+    buildSoundMenu(menu);
+    addCommand(menu, QStringLiteral("Banner Text"), QStringLiteral("mnuBannerText"), commands_.bannerText);
+
+    const GameOptions& o = options();
+    checkOnly(betActions_, choiceIndex(o.bet));
+    checkOnly(digitActions_, choiceIndex(o.digitColor));
+    checkOnly(bannerActions_, o.bannerOn ? 0 : 1);
+    checkOnly(speedActions_, choiceIndex(o.speed));
+    checkOnly(soundActions_, o.soundOn ? 0 : 1);
+}
+
+void SlotsWindow::buildSoundMenu(QMenu* optionsMenu)
+{
+    QMenu* sound = addSubMenu(optionsMenu, QStringLiteral("Sound"), QStringLiteral("mnuSoundMenu"));
+    addRadioGroup(sound, {QStringLiteral("On"), QStringLiteral("Off")}, QStringLiteral("mnuSound"), soundActions_,
+                  [this](int i) { chooseSound(i == 0); });
     sound->addSeparator();
     const QStringList toggles = {QStringLiteral("Spin Sound"), QStringLiteral("Stop Sound"), QStringLiteral("Win Sounds"),
                                  QStringLiteral("Lose Sounds"), QStringLiteral("Coin Sound"), QStringLiteral("Credit Sound")};
     for (int i = 0; i < toggles.size(); ++i) {
         QAction* a = addItem(sound, toggles[i], QStringLiteral("mnuSounds%1").arg(i), true);
-        a->setChecked(true);
-        connect(a, &QAction::toggled, this, [this, i](bool on) { ports_.sound.setToggle(i, on); });
+        a->setChecked(options().toggle(static_cast<SoundToggle>(i)));
+        connect(a, &QAction::toggled, this, [this, i](bool on) { setSoundToggle(static_cast<SoundToggle>(i), on); });
         toggleActions_.push_back(a);
     }
     musicAction_ = addItem(sound, QStringLiteral("Music"), QStringLiteral("mnuMusic"), true);
+    musicAction_->setChecked(options().musicOn);
     connect(musicAction_, &QAction::triggered, this, [this](bool on) { setMusicOn(on); });
-    connect(addItem(options, QStringLiteral("Banner Text"), QStringLiteral("mnuBannerText")), &QAction::triggered, this,
-            [this] { if (commands_.bannerText) commands_.bannerText(); });
-    checkOnly(betActions_, kBetEntryDefault);
-    checkOnly(digitActions_, 2);
-    checkOnly(bannerActions_, 0);
-    checkOnly(speedActions_, kSpeedEntryDefault);
-    checkOnly(soundActions_, 0);
+}
 
-    // Bank
-    QMenu* bank = topMenu(2, QStringLiteral("&Bank"));
-    QMenu* borrow = subMenu(bank, QStringLiteral("Borrow"), QStringLiteral("mnuBorrowMain"));
+void SlotsWindow::buildBankMenu()
+{
+    QMenu* bank = addTopMenu(2, QStringLiteral("&Bank"));
+    QMenu* borrow = addSubMenu(bank, QStringLiteral("Borrow"), QStringLiteral("mnuBorrowMain"));
     const QStringList amounts = {QStringLiteral("$1000"), QStringLiteral("$500"), QStringLiteral("$250"),
                                  QStringLiteral("$100"), QStringLiteral("$50")};
     for (int i = 0; i < amounts.size(); ++i) {
@@ -179,26 +213,30 @@ void SlotsWindow::buildMenus()
         connect(a, &QAction::triggered, this, [this, i] { machine_.borrow(i); });
         borrowActions_.push_back(a);
     }
+}
 
+void SlotsWindow::buildAutoPlayMenu()
+{
     // Auto Play stays usable while the reels turn.
-    QMenu* autoPlay = topMenu(3, QStringLiteral("Auto Play"));
+    QMenu* autoPlay = addTopMenu(3, QStringLiteral("Auto Play"));
     autoAction_ = addItem(autoPlay, QStringLiteral("Auto Spin"), QStringLiteral("mnuAuto"), true);
     connect(autoAction_, &QAction::toggled, this, [this](bool on) { machine_.setAutoSpin(on); });
+}
 
-    // Help
-    QMenu* help = topMenu(4, QStringLiteral("&Help"));
-    connect(addItem(help, QStringLiteral("About"), QStringLiteral("mnuAbout")), &QAction::triggered, this,
-            [this] { if (commands_.about) commands_.about(); });
-    connect(addItem(help, QStringLiteral("Machine Odds"), QStringLiteral("mnuOdds")), &QAction::triggered, this,
-            [this] { if (commands_.machineOdds) commands_.machineOdds(); });
-    connect(addItem(help, QStringLiteral("Game History"), QStringLiteral("mnuHistory")), &QAction::triggered, this,
-            [this] { if (commands_.gameHistory) commands_.gameHistory(); });
+void SlotsWindow::buildHelpMenu()
+{
+    QMenu* help = addTopMenu(4, QStringLiteral("&Help"));
+    addCommand(help, QStringLiteral("About"), QStringLiteral("mnuAbout"), commands_.about);
+    addCommand(help, QStringLiteral("Machine Odds"), QStringLiteral("mnuOdds"), commands_.machineOdds);
+    addCommand(help, QStringLiteral("Game History"), QStringLiteral("mnuHistory"), commands_.gameHistory);
     help->addSeparator();
     QAction* manual = addItem(help, QStringLiteral("Manual"), QStringLiteral("mnuHelp"));
     manual->setShortcut(QKeySequence(Qt::Key_F1));
     manual->setShortcutContext(Qt::ApplicationShortcut);
     addAction(manual);
-    connect(manual, &QAction::triggered, this, [this] { if (commands_.manual) commands_.manual(); });
+    connect(manual, &QAction::triggered, this, [this] {
+        if (commands_.manual) commands_.manual();
+    });
 }
 
 void SlotsWindow::addPlayMenuItems()
@@ -211,12 +249,9 @@ void SlotsWindow::addPlayMenuItems()
         s.quickStop = on;
         setPlaySettings(s);
     });
-    connect(addItem(options, QStringLiteral("Reminders\u2026"), QStringLiteral("mnuReminders")), &QAction::triggered, this,
-            [this] { if (commands_.reminders) commands_.reminders(); });
-
+    addCommand(options, QStringLiteral("Reminders\u2026"), QStringLiteral("mnuReminders"), commands_.reminders);
     if (auto* sound = findChild<QMenu*>(QStringLiteral("mnuSoundMenu"))) {
-        connect(addItem(sound, QStringLiteral("Volume\u2026"), QStringLiteral("mnuVolume")), &QAction::triggered, this,
-                [this] { if (commands_.volume) commands_.volume(); });
+        addCommand(sound, QStringLiteral("Volume\u2026"), QStringLiteral("mnuVolume"), commands_.volume);
     }
 
     QMenu* autoPlay = menus_[3];
@@ -249,34 +284,36 @@ bool SlotsWindow::musicOn() const { return musicAction_->isChecked(); }
 
 // ---- menu commands ---------------------------------------------------------------------------
 
-void SlotsWindow::chooseBetAmount(int entry)
+void SlotsWindow::chooseBetAmount(BetChoice bet)
 {
-    if (entry < 0 || entry >= kBetEntryCount) return;
-    checkOnly(betActions_, entry);
-    machine_.chooseBet(entry);
+    if (!choiceAt<BetChoice>(choiceIndex(bet))) return;
+    machine_.chooseBet(bet);
+    checkOnly(betActions_, choiceIndex(options().bet));
 }
 
-void SlotsWindow::chooseDigitColor(int entry)
+void SlotsWindow::chooseDigitColor(DigitColor color)
 {
-    if (entry < 0 || entry >= Graphics::kSmallStripCount) return;
+    const int entry = choiceIndex(color);
+    if (!choiceAt<DigitColor>(entry) || entry >= Graphics::kSmallStripCount) return;
+    machine_.state().options.digitColor = color;
     checkOnly(digitActions_, entry);
     graphics_.selectDigitColor(entry);
     face_.setCaptionColor(kCaptionColors[static_cast<std::size_t>(entry)]);
     refresh();
 }
 
-void SlotsWindow::chooseSpinSpeed(int entry)
+void SlotsWindow::chooseSpinSpeed(SpinSpeed speed)
 {
-    if (entry < 0 || entry >= kSpeedEntryCount) return;
-    checkOnly(speedActions_, entry);
-    machine_.setSpeedEntry(entry);
+    if (!choiceAt<SpinSpeed>(choiceIndex(speed))) return;
+    machine_.setSpeed(speed);
+    checkOnly(speedActions_, choiceIndex(speed));
 }
 
-void SlotsWindow::chooseBanner(int entry)
+void SlotsWindow::chooseBanner(bool on)
 {
-    if (entry != 0 && entry != 1) return;
-    checkOnly(bannerActions_, entry);
-    if (entry == 0) {
+    machine_.state().options.bannerOn = on;
+    checkOnly(bannerActions_, on ? 0 : 1);
+    if (on) {
         bannerTimer_.start();
     } else {
         bannerTimer_.stop();
@@ -284,23 +321,48 @@ void SlotsWindow::chooseBanner(int entry)
     }
 }
 
-void SlotsWindow::chooseSound(int entry)
+void SlotsWindow::chooseSound(bool on)
 {
-    if (entry != 0 && entry != 1) return;
-    checkOnly(soundActions_, entry);
-    soundOn_ = entry == 0;
-    ports_.sound.setSoundOn(soundOn_);
+    machine_.state().options.soundOn = on;
+    checkOnly(soundActions_, on ? 0 : 1);
+    ports_.sound.setSoundOn(on);
+}
+
+void SlotsWindow::setSoundToggle(SoundToggle toggle, bool on)
+{
+    const int i = choiceIndex(toggle);
+    if (!choiceAt<SoundToggle>(i)) return;
+    machine_.state().options.soundToggles[static_cast<std::size_t>(i)] = on;
+    QAction* a = toggleActions_[static_cast<std::size_t>(i)];
+    if (a->isChecked() != on) a->setChecked(on); // its toggled signal comes back here once, with nothing to change
+    ports_.sound.setToggle(i, on);
 }
 
 void SlotsWindow::setMusicOn(bool on)
 {
+    machine_.state().options.musicOn = on;
     musicAction_->setChecked(on);
     if (on) {
-        if (soundOn_) musicTimer_.start(5000);
+        if (options().soundOn) musicTimer_.start(5000);
     } else {
         musicTimer_.stop();
         ports_.music.closeAll();
     }
+}
+
+void SlotsWindow::applyOptions(const GameOptions& o)
+{
+    const GameOptions before = options();
+    chooseBetAmount(o.bet);
+    chooseDigitColor(o.digitColor);
+    chooseSpinSpeed(o.speed);
+    chooseBanner(o.bannerOn);
+    if (o.soundOn != before.soundOn) chooseSound(o.soundOn);
+    for (int i = 0; i < kSoundToggleCount; ++i) {
+        const auto t = static_cast<SoundToggle>(i);
+        if (o.toggle(t) != before.toggle(t)) setSoundToggle(t, o.toggle(t));
+    }
+    if (o.musicOn != before.musicOn) setMusicOn(o.musicOn);
 }
 
 void SlotsWindow::musicTick()
@@ -308,9 +370,10 @@ void SlotsWindow::musicTick()
     musicTimer_.setInterval(5000);
     if (ports_.music.tick()) return;
     const std::string name = ports_.music.musicName();
+    // Music goes off before the box opens: the poll must not fire again inside the box's event loop.
+    setMusicOn(false);
     if (ports_.messages) ports_.messages->showExclamation(kMidiErrorTitle, midiErrorText(name));
     else showExclamation(kMidiErrorTitle, midiErrorText(name));
-    setMusicOn(false);
 }
 
 
@@ -370,7 +433,7 @@ void SlotsWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_M:
         if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) break;
         event->accept();
-        if (!event->isAutoRepeat()) chooseSound(soundOn_ ? 1 : 0);
+        if (!event->isAutoRepeat()) chooseSound(!options().soundOn);
         return;
     case Qt::Key_B:
     case Qt::Key_Backslash:
@@ -420,11 +483,13 @@ void SlotsWindow::changeEvent(QEvent* event)
 void SlotsWindow::bannerTick()
 {
     if (lampFlashPending_) {
-        // The start-up flash of the lamp runs on its own timer, so the window stays responsive meanwhile.
+        // The start-up flash of the lamp runs on its own timer, so the window stays responsive meanwhile;
+        // the banner text follows when it has ended.
         lampFlashPending_ = false;
         flashStep_ = 0;
         flashTimer_.start();
     }
+    if (flashTimer_.isActive()) return;
     if (!banner_.rendered()) {
         banner_.render(face_.bannerPatch(), face_.pixelRatio());
         bannerTimer_.setInterval(80);
@@ -442,6 +507,7 @@ void SlotsWindow::lampFlashStep()
     if (flashStep_ >= 60) {
         flashTimer_.stop();
         setLamp(0);
+        if (bannerTimer_.isActive()) bannerTick();
     }
 }
 
@@ -456,7 +522,7 @@ void SlotsWindow::pauseBanner()
 
 void SlotsWindow::resumeBanner()
 {
-    if (bannerEntry() == 0) bannerTimer_.start();
+    if (options().bannerOn) bannerTimer_.start();
 }
 
 // ---- drawing ---------------------------------------------------------------------------------
@@ -495,7 +561,7 @@ void SlotsWindow::setMenusEnabled(bool enabled)
 
 void SlotsWindow::refresh()
 {
-    face_.paintAll(bannerEntry() == 0 ? &banner_ : nullptr);
+    face_.paintAll(options().bannerOn ? &banner_ : nullptr);
     faceWidget_->update();
 }
 
@@ -523,8 +589,6 @@ void SlotsWindow::spinStarting(const SpinRecord& spin)
 
 void SlotsWindow::playIdle()
 {
-    // The wager is back to 0 once play is idle; show it so rather than the last stake.
-    showChanged(face_.drawMainCounters());
     if (commands_.playIdle) commands_.playIdle();
     reminderTick();
 }

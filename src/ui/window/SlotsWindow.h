@@ -42,14 +42,20 @@ public:
     void spinAction();
     void insertCoinAction();
 
-    // Menu commands with an index, exactly as the menus run them (a loaded game restores its choices so).
-    void chooseBetAmount(int entry);  // "$10", "$5", "$1"
-    void chooseDigitColor(int entry); // Blue .. Yellow
-    void chooseSpinSpeed(int entry);  // Very Fast .. Slow
-    void chooseBanner(int entry);     // 0 On, 1 Off
-    void chooseSound(int entry);      // 0 On, 1 Off
+    // The player's options: the menus show them and change them through the commands below.
+    const GameOptions& options() const { return machine_.state().options; }
+    // Menu commands, exactly as the menus run them (a loaded game restores its choices so).
+    void chooseBetAmount(BetChoice bet);
+    void chooseDigitColor(DigitColor color);
+    void chooseSpinSpeed(SpinSpeed speed);
+    void chooseBanner(bool on);
+    void chooseSound(bool on);
+    void setSoundToggle(SoundToggle toggle, bool on);
     void setMusicOn(bool on);
-    // The checked index of each radio group.
+    // Runs the bet, digit colour, speed and banner commands with the given choices, and the sound and
+    // music commands where they differ from the current ones.
+    void applyOptions(const GameOptions& options);
+    // What the menus show: the checked index of each radio group, the checked sound toggles and music.
     int betEntry() const { return checkedIndex(betActions_); }
     int digitEntry() const { return checkedIndex(digitActions_); }
     int speedEntry() const { return checkedIndex(speedActions_); }
@@ -70,6 +76,7 @@ public:
     void bannerTick();
     void musicTick();
     bool bannerRunning() const { return bannerTimer_.isActive(); }
+    bool musicPolling() const { return musicTimer_.isActive(); }
     // One step of the start-up lamp flash that the first banner tick starts.
     void lampFlashStep();
     bool lampFlashing() const { return flashTimer_.isActive(); }
@@ -128,6 +135,16 @@ private:
     void showExclamation(const std::string& title, const std::string& text) override;
 
     void buildMenus();
+    QMenu* addTopMenu(int index, const QString& caption);
+    void buildFileMenu();
+    void buildOptionsMenu();
+    void buildSoundMenu(QMenu* optionsMenu);
+    void buildBankMenu();
+    void buildAutoPlayMenu();
+    void buildHelpMenu();
+    void addRadioGroup(QMenu* menu, const QStringList& captions, const QString& prefix, std::vector<QAction*>& group,
+                       const std::function<void(int)>& choose);
+    void addCommand(QMenu* menu, const QString& caption, const QString& name, std::function<void()>& command);
     void addPlayMenuItems();
     bool askReminder(const std::string& text);
     QAction* addItem(QMenu* menu, const QString& caption, const QString& name, bool checkable = false);
@@ -159,7 +176,6 @@ private:
     QAction* quickStopAction_ = nullptr;
     QAction* autoSettingsAction_ = nullptr;
 
-    bool soundOn_ = true;
     bool lampFlashPending_ = true;
     int flashStep_ = 0;
     int playDepth_ = 0;

@@ -3,11 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include "TempDir.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ QTextBrowser* browser(HelpWindow& window) { return window.findChild<QTextBrowser
 QPushButton* button(HelpWindow& window, const char* name) { return window.findChild<QPushButton*>(name); }
 
 TEST(HelpWindowTest, MissingManualShowsWhereItWasLookedFor) {
-    QTemporaryDir dir;
+    TempDir dir;
     const QString path = dir.filePath("manual.html");
     HelpWindow window(path);
     window.show();
@@ -34,10 +35,10 @@ TEST(HelpWindowTest, MissingManualShowsWhereItWasLookedFor) {
 }
 
 TEST(HelpWindowTest, DirectoryOrEmptyPathCountsAsMissing) {
-    QTemporaryDir dir;
-    HelpWindow onDirectory(dir.path());
+    TempDir dir;
+    HelpWindow onDirectory(dir.qPath());
     EXPECT_FALSE(onDirectory.manualFound());
-    EXPECT_TRUE(browser(onDirectory)->toPlainText().contains(dir.path()));
+    EXPECT_TRUE(browser(onDirectory)->toPlainText().contains(dir.qPath()));
 
     HelpWindow noPath{QString()};
     EXPECT_FALSE(noPath.manualFound());
@@ -45,7 +46,7 @@ TEST(HelpWindowTest, DirectoryOrEmptyPathCountsAsMissing) {
 }
 
 TEST(HelpWindowTest, ShowsTheManualAndFollowsLinksBackAndHome) {
-    QTemporaryDir dir;
+    TempDir dir;
     writeFile(dir.filePath("manual.html"),
               "<html><head><title>Manual</title></head><body><h1>How to play</h1>"
               "<p>Insert coins. See <a href=\"odds.html\">the odds</a>.</p></body></html>");

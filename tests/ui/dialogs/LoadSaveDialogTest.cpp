@@ -1,6 +1,7 @@
 #include "LoadSaveDialog.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -205,6 +206,34 @@ TEST(LoadSaveDialogTest, NameBoxTakesAtMostFortyCharacters) {
 
     box->setText(QString(50, 'z'));
     EXPECT_EQ(dialog.savedName().size(), 40u);
+}
+
+TEST(LoadSaveDialogTest, NameBoxCountsCharactersNotCodeUnitsAndNeverSplitsOne) {
+    LoadSaveDialog dialog(Mode::Save, someNames());
+    showActive(dialog);
+    slotButton(dialog, 2)->click();
+    auto* box = nameBox(dialog);
+    box->clear();
+    const QString grin = QString::fromUtf8("\U0001F600");  // two UTF-16 units, one character
+    for (int i = 0; i < 45; ++i) {  // typed as a keyboard with an emoji key would
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, grin);
+        QApplication::sendEvent(box, &key);
+    }
+    EXPECT_EQ(box->text(), grin.repeated(40));
+    EXPECT_EQ(dialog.savedName(), grin.repeated(40).toStdString());
+
+    // A paste that would cross the limit is trimmed, then cut at a whole character.
+    box->setText(QString(35, 'a'));
+    box->setCursorPosition(35);
+    box->insert(QStringLiteral("   ") + QString(4, 'b') + grin + grin + QStringLiteral("  "));
+    EXPECT_EQ(box->text(), QString(35, 'a') + QString(4, 'b') + grin);
+    EXPECT_EQ(box->cursorPosition(), box->text().size());
+
+    // Inserted in the middle, the text after the cursor stays.
+    box->setText(QString(38, 'c') + QStringLiteral("z"));
+    box->setCursorPosition(1);
+    box->insert(grin + grin + grin);
+    EXPECT_EQ(box->text(), QStringLiteral("c") + grin + QString(37, 'c') + QStringLiteral("z"));
 }
 
 TEST(LoadSaveDialogTest, TabRunsThroughTheSlotsThenNameBoxCancelAndOk) {

@@ -11,10 +11,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include "TempDir.h"
 
 #include "MachineOdds.h"
 #include "MachineOddsDialog.h"
@@ -44,7 +45,7 @@ std::string pct(double fraction, int decimals)
 }
 
 // A legend sheet of 3 x 3 cells of 32 pixels, cell n filled with a grey of 20 x (n + 1).
-QString writeLegend(const QTemporaryDir& dir, const QString& name)
+QString writeLegend(const TempDir& dir, const QString& name)
 {
     QImage sheet(96, 96, QImage::Format_RGB32);
     for (int n = 0; n < 9; ++n)
@@ -131,10 +132,9 @@ TEST_F(MachineOddsDialogTest, BadInputStillOpens)
 
 TEST_F(MachineOddsDialogTest, DrawsLegendPicturesFromTheBitmap)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
+    TempDir dir;
     writeLegend(dir, "TREASURB.BMP");
-    MachineOddsDialog dialog(2, 2, 50.0, dir.path());
+    MachineOddsDialog dialog(2, 2, 50.0, dir.qPath());
     ASSERT_TRUE(dialog.hasLegendPictures());
     // Row 6 shows cell 6 three times, 28 pixels apart; row 7 one picture of cell 7 only.
     const QImage row6 = dialog.findChild<QLabel*>("legend6")->pixmap().toImage();
@@ -148,7 +148,7 @@ TEST_F(MachineOddsDialogTest, DrawsLegendPicturesFromTheBitmap)
 
     // Machine 0 steps 27 pixels and its row 6 ends in cell 7.
     writeLegend(dir, "QUINTELB.BMP");
-    MachineOddsDialog quintel(0, 2, 50.0, dir.path());
+    MachineOddsDialog quintel(0, 2, 50.0, dir.qPath());
     const QImage q6 = quintel.findChild<QLabel*>("legend6")->pixmap().toImage();
     ASSERT_EQ(q6.width(), 32 + 54);
     EXPECT_EQ(qGray(q6.pixel(10, 10)), 120);
@@ -157,17 +157,17 @@ TEST_F(MachineOddsDialogTest, DrawsLegendPicturesFromTheBitmap)
 
 TEST_F(MachineOddsDialogTest, TooSmallOrBrokenBitmapLeavesPicturesOut)
 {
-    QTemporaryDir dir;
+    TempDir dir;
     QImage tiny(40, 40, QImage::Format_RGB32);
     tiny.fill(Qt::red);
     ASSERT_TRUE(tiny.save(dir.filePath("LUCKY7B.BMP"), "BMP"));
-    EXPECT_FALSE(MachineOddsDialog(1, 2, 0.0, dir.path()).hasLegendPictures());
+    EXPECT_FALSE(MachineOddsDialog(1, 2, 0.0, dir.qPath()).hasLegendPictures());
 
     QFile junk(dir.filePath("QUINTELB.BMP"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("BM this is not a bitmap");
     junk.close();
-    MachineOddsDialog broken(0, 2, 0.0, dir.path());
+    MachineOddsDialog broken(0, 2, 0.0, dir.qPath());
     EXPECT_FALSE(broken.hasLegendPictures());
     EXPECT_EQ(text(broken, "chance0"), QString::fromStdString(formatOneIn(12.0 / 21952)));
 }

@@ -1,4 +1,10 @@
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -6,12 +12,14 @@
 
 #include "GameSession.h"
 #include "GameStore.h"
+#include "LoadSaveDialog.h"
 #include "NullMusic.h"
 #include "NullSound.h"
 #include "ProfileFile.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
 #include "SlotsWindow.h"
+#include "TempDir.h"
 #include "VirtualClock.h"
 
 namespace fs = std::filesystem;
@@ -29,11 +37,13 @@ struct ProgramRun {
     std::unique_ptr<SlotsWindow> window;
     std::unique_ptr<GameSession> session;
 
-    explicit ProgramRun(const fs::path& ini) : file(ini)
+    // boxes: the player is told things in real message boxes rather than through the recorder.
+    explicit ProgramRun(const fs::path& ini, bool boxes = false) : file(ini)
     {
         const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-        window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
-        session = std::make_unique<GameSession>(*window, file, assets, &messages);
+        MessageSink* sink = boxes ? nullptr : &messages;
+        window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, sink});
+        session = std::make_unique<GameSession>(*window, file, assets, sink);
         session->start();
     }
     ~ProgramRun()
@@ -50,13 +60,9 @@ struct ProgramRun {
 
 class SessionTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    fs::path ini() const { return fs::path(dir.path().toStdString()) / "quintel-slots" / "QUINTEL.INI"; }
-    static std::string slurp(const fs::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    TempDir dir;
+    fs::path ini() const { return dir / "quintel-slots" / "QUINTEL.INI"; }
+    static std::string slurp(const fs::path& p) { return readBytes(p); }
 };
 
 } // namespace
@@ -74,7 +80,7 @@ TEST_F(SessionTest, TheFirstRunPlaysANewGameWithTheTenDollarBet)
     // Saving after a spin does not fix the welcome banner to this machine: a change of machine greets anew.
     run.random.forceStops(0, 0, 0);
     run.coins(3);
-    run.machine().ChangeGame(2);
+    run.machine().ChangeGame(MachineId::Treasure);
     EXPECT_EQ(run.window->bannerText(), "BannerText               Welcome to Treasure Chest Slots!");
 }
 
@@ -83,13 +89,13 @@ TEST_F(SessionTest, AGameComesBackToTheCentWithItsChoicesAfterARestart)
     Money credits, paid;
     {
         ProgramRun run(ini());
-        run.machine().ChangeGame(1);
-        run.window->chooseBetAmount(1);
+        run.machine().ChangeGame(MachineId::Lucky7);
+        run.window->chooseBetAmount(BetChoice::Five);
         run.random.forceStops(9, 9, 9); // three double bars: 7 x 15
         run.coins(3);
-        run.window->chooseSpinSpeed(3);
-        run.window->chooseDigitColor(5);
-        run.window->chooseBanner(1);
+        run.window->chooseSpinSpeed(SpinSpeed::Slow);
+        run.window->chooseDigitColor(DigitColor::White);
+        run.window->chooseBanner(false);
         run.session->changeBannerText("Good luck, Kim!");
         run.machine().borrow(3);
         credits = run.state().credits;
@@ -124,7 +130,7 @@ TEST_F(SessionTest, AKilledSpinIsCompletedWithItsOwnOutcomeExactlyOnce)
         run.random.forceStops(1, 1, 20); // combination 4 on machine 0
         // Keep a copy of the file as it is while the reels turn: what a crash at that moment leaves.
         run.clock.at(run.clock.now() + 1500, [&] { fs::copy_file(ini(), crashed); });
-        run.window->chooseBetAmount(2);
+        run.window->chooseBetAmount(BetChoice::One);
         run.coins(3);
         finalCredits = run.state().credits;
         finalSpins = run.state().machineSpins();
@@ -153,7 +159,7 @@ TEST_F(SessionTest, TheLastTenSpinsAreRecalledNewestFirstAfterARestart)
 {
     {
         ProgramRun run(ini());
-        run.window->chooseBetAmount(2);
+        run.window->chooseBetAmount(BetChoice::One);
         for (int i = 0; i < 11; ++i) run.random.forceStops(0, 0, 0); // losing lines: 6, 5, 6
         run.random.forceStops(1, 2, 9);                             // the top award
         run.coins(3);
@@ -178,7 +184,7 @@ TEST_F(SessionTest, TheLastTenSpinsAreRecalledNewestFirstAfterARestart)
 TEST_F(SessionTest, SaveAndLoadSlotsAndAnAbsentSlot)
 {
     ProgramRun run(ini());
-    run.window->chooseBetAmount(2);
+    run.window->chooseBetAmount(BetChoice::One);
     run.random.forceStops(0, 0, 0);
     run.coins(3);
     EXPECT_TRUE(run.session->saveSlot(3, "  Friday night  "));
@@ -189,7 +195,7 @@ TEST_F(SessionTest, SaveAndLoadSlotsAndAnAbsentSlot)
     EXPECT_FALSE(GameStore(run.file).listSlots()[4].has_value());
 
     run.machine().borrow(0);
-    run.machine().ChangeGame(2);
+    run.machine().ChangeGame(MachineId::Treasure);
     run.session->loadSlot(3);
     EXPECT_EQ(run.state().currentMachine, 0);
     EXPECT_EQ(run.state().credits, Money::fromCredits(497));
@@ -208,16 +214,61 @@ TEST_F(SessionTest, SaveAndLoadSlotsAndAnAbsentSlot)
 TEST_F(SessionTest, ASaveThatCannotBeWrittenIsReportedAndPlayGoesOn)
 {
     // The profile's folder is a plain file: nothing can be written below it.
-    const fs::path blocker = fs::path(dir.path().toStdString()) / "blocked";
+    const fs::path blocker = dir / "blocked";
     std::ofstream(blocker) << "not a folder";
     ProgramRun run(blocker / "QUINTEL.INI");
     EXPECT_FALSE(run.session->saveSlot(0, "Mine"));
     ASSERT_EQ(run.messages.shown.size(), 1u);
     EXPECT_EQ(run.messages.shown[0].title, "Save Failed");
-    run.window->chooseBetAmount(2);
+    run.window->chooseBetAmount(BetChoice::One);
     run.random.forceStops(0, 0, 0);
     run.coins(3);
     EXPECT_EQ(run.state().machineSpins(), 1);
+}
+
+TEST_F(SessionTest, SaveFailedComesWithTheWarningIcon)
+{
+    const fs::path blocker = dir.path() / "blocked";
+    std::ofstream(blocker) << "not a folder";
+    ProgramRun run(blocker / "QUINTEL.INI", true);
+    EXPECT_FALSE(run.session->saveSlot(0, "Mine"));
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, run.window.get(), [&] { // runs inside the box's own loop
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                title = box->windowTitle();
+                icon = box->icon();
+                box->done(QMessageBox::Ok);
+            }
+    });
+    QElapsedTimer waited;
+    waited.start();
+    while (title.isEmpty() && waited.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(title, QStringLiteral("Save Failed"));
+    EXPECT_EQ(icon, QMessageBox::Warning);
+}
+
+TEST_F(SessionTest, AQuitDuringTheSaveDialogSavesOnlyTheCurrentGame)
+{
+    ProgramRun run(ini());
+    run.machine().borrow(0);
+    bool sawDialog = false;
+    QTimer::singleShot(0, run.window.get(), [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<LoadSaveDialog*>(w); dialog && dialog->isVisible()) {
+                sawDialog = true;
+                dialog->findChild<QPushButton*>(QStringLiteral("Command1_3"))->click();
+                dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Never confirmed"));
+                run.window->close(); // what SIGTERM does, while the dialog is open and OK was never pressed
+                // The program's quit then ends the dialog's loop without OK, as hiding it does.
+                dialog->hide();
+            }
+    });
+    run.window->commands().save();
+    EXPECT_TRUE(sawDialog);
+    EXPECT_FALSE(GameStore(run.file).listSlots()[3].has_value());
+    EXPECT_EQ(GameStore(run.file).LoadGame(GameStore::kCurrentGameSlot, SavedGame()).credits, Money::fromCredits(1500));
 }
 
 TEST_F(SessionTest, ADamagedFileIsKeptAsideAndTheLastGoodCopyUsed)

@@ -5,6 +5,8 @@
 namespace {
 constexpr int B = NumberLayout::kBlank;
 constexpr int P = NumberLayout::kPoint;
+constexpr int N = NumberLayout::kNarrowBlank;
+constexpr int D = NumberLayout::kDash;
 using Cells = std::vector<int>;
 } // namespace
 
@@ -23,11 +25,24 @@ TEST(CounterCells, WagerCounterShowsFiveAndTen)
     EXPECT_EQ(NumberLayout::counterCells(1000, 2, true), (Cells{1, 0, P, 0, 0}));
 }
 
-TEST(CounterCells, SpinsCounterHasNoPointAndValuesTooLargeShowTheirLowestPlaces)
+TEST(CounterCells, SpinsCounterHasNoPointAndValuesTooLargeShowDashes)
 {
     EXPECT_EQ(NumberLayout::counterCells(4200, 6, false), (Cells{B, B, B, B, 4, 2}));
-    EXPECT_EQ(NumberLayout::counterCells(123456700, 6, false), (Cells{2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(NumberLayout::counterCells(99999900, 6, false), (Cells{9, 9, 9, 9, 9, 9}));
+    EXPECT_EQ(NumberLayout::counterCells(123456700, 6, false), (Cells{D, D, D, D, D, D}));
     EXPECT_EQ(NumberLayout::counterCells(-300, 3, false), (Cells{B, B, 0}));
+}
+
+TEST(CounterCells, OverflowingMoneyShowsWholeCreditsInTheSameWidthThenDashes)
+{
+    // Credits: 5 + 2 digit cells; the narrow blank takes the point's width, so the counter keeps its size.
+    EXPECT_EQ(NumberLayout::counterCells(10000000, 5, true), (Cells{N, B, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(NumberLayout::counterCells(123456789, 5, true), (Cells{N, 1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(NumberLayout::counterCells(999999999, 5, true), (Cells{N, 9, 9, 9, 9, 9, 9, 9}));
+    EXPECT_EQ(NumberLayout::counterCells(1234567891, 5, true), (Cells{D, D, D, D, D, P, D, D}));
+    // The pool: 98,765.43 as 98765.
+    EXPECT_EQ(NumberLayout::counterCells(9876543, 4, true), (Cells{N, B, 9, 8, 7, 6, 5}));
+    EXPECT_EQ(NumberLayout::counterCells(999999, 4, true), (Cells{9, 9, 9, 9, P, 9, 9}));
 }
 
 TEST(AmountCells, ZeroAndLeadingPlacesAreBlank)

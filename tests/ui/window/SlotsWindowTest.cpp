@@ -1,12 +1,17 @@
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "FaceWidget.h"
 #include "ImageCompare.h"
 #include "NullMusic.h"
 #include "NullSound.h"
@@ -15,6 +20,7 @@
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
 #include "SlotsWindow.h"
+#include "TempDir.h"
 #include "VirtualClock.h"
 
 namespace {
@@ -69,11 +75,43 @@ protected:
     {
         const QImage& digits = window->graphics().digitSource();
         for (int c : cells) {
-            const int w = c == NumberLayout::kPoint ? 4 : 16;
+            const bool narrow = c == NumberLayout::kPoint || c == NumberLayout::kNarrowBlank;
+            const int w = narrow ? 4 : 16;
+            const int glyph = c == NumberLayout::kNarrowBlank ? NumberLayout::kBlank : c;
             std::string where;
-            EXPECT_TRUE(sameBlock(face(), x, y, digits, 16 * c, 0, w, 21, &where)) << "cell " << c << " at x " << x << " " << where;
+            EXPECT_TRUE(sameBlock(face(), x, y, digits, 16 * glyph, 0, w, 21, &where)) << "cell " << c << " at x " << x << " " << where;
             x += w;
         }
+    }
+    // The same for the large red digits of the pool counter.
+    void expectPool(const std::vector<int>& cells)
+    {
+        const QImage& digits = window->graphics().largeDigits();
+        int x = 62;
+        for (int c : cells) {
+            const int w = c == NumberLayout::kPoint ? 8 : 32;
+            std::string where;
+            EXPECT_TRUE(sameBlock(face(), x, 3, digits, 32 * c, 0, w, 42, &where)) << "pool cell " << c << " at x " << x << " " << where;
+            x += w;
+        }
+    }
+    void click(const QPoint& at)
+    {
+        QWidget* w = window->centralWidget();
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &release);
+    }
+    // Stops that win the top combination on the current machine.
+    std::array<int, 3> topStops()
+    {
+        const ReelSet& reels = window->machine().reels();
+        for (int a = 0; a < 28; ++a)
+            for (int b = 0; b < 28; ++b)
+                for (int c = 0; c < 28; ++c)
+                    if (matchCombination(reels.machine, reels.symbolAt(0, a), reels.symbolAt(1, b), reels.symbolAt(2, c)) == 0) return {a, b, c};
+        return {-1, -1, -1};
     }
 
     // Stops p1..p3 on the current machine that win a combination other than the top one, or -1s.
@@ -159,9 +197,37 @@ TEST_F(WindowTest, RadioGroupsKeepOneCheckAndApplyTheirValue)
     EXPECT_EQ(window->captionColor(), 9);
 }
 
+TEST_F(WindowTest, OptionsAreWhatTheMenusShowAndChange)
+{
+    action("mnuBanner1")->trigger();
+    action("mnuSound1")->trigger();
+    action("mnuSounds3")->trigger();
+    EXPECT_FALSE(window->options().bannerOn);
+    EXPECT_FALSE(window->options().soundOn);
+    EXPECT_FALSE(window->options().toggle(SoundToggle::Lose));
+    EXPECT_FALSE(sound.toggles[3]);
+
+    GameOptions wanted;
+    wanted.bet = BetChoice::Five;
+    wanted.speed = SpinSpeed::VeryFast;
+    wanted.digitColor = DigitColor::Yellow;
+    wanted.soundToggles[0] = false;
+    window->applyOptions(wanted);
+    EXPECT_EQ(window->options(), wanted);
+    EXPECT_EQ(window->betEntry(), 1);
+    EXPECT_EQ(window->speedEntry(), 0);
+    EXPECT_EQ(window->digitEntry(), 6);
+    EXPECT_EQ(window->bannerEntry(), 0);
+    EXPECT_TRUE(window->bannerRunning());
+    EXPECT_EQ(checkedNames(menu("mnuSoundMenu")),
+              (QStringList{"mnuSound0", "mnuSounds1", "mnuSounds2", "mnuSounds3", "mnuSounds4", "mnuSounds5"}));
+    EXPECT_EQ(sound.toggles, (std::array<bool, 6>{false, true, true, true, true, true}));
+    EXPECT_EQ(window->machine().spinSpeed(), 10);
+}
+
 TEST_F(WindowTest, FileMenuGreysOnlyTheCurrentMachineUnderChangeGame)
 {
-    window->machine().ChangeGame(2);
+    window->machine().ChangeGame(MachineId::Treasure);
     emit menu("menu0")->aboutToShow();
     EXPECT_TRUE(action("mnuChange0")->isEnabled());
     EXPECT_TRUE(action("mnuChange1")->isEnabled());
@@ -275,7 +341,7 @@ TEST_F(WindowTest, FaceShowsPayLineAndCounters)
     expectCounter(455, 257, {B, B, B, B, B, 0});
 
     // A wager of 5 on the "$5" bet: blank, 5, point, 0, 0; the pay table shows 5 x each multiplier.
-    window->chooseBetAmount(1);
+    window->chooseBetAmount(BetChoice::Five);
     window->insertCoinAction();
     expectCounter(265, 52, {B, 5, P, 0, 0});
     const PayTable& table = window->machine().reels().payTable;
@@ -287,7 +353,7 @@ TEST_F(WindowTest, FaceShowsPayLineAndCounters)
 TEST_F(WindowTest, DigitColourChangesSmallCountersButNotThePool)
 {
     const QImage poolBefore = face().copy(62, 3, 200, 42);
-    window->chooseDigitColor(0);
+    window->chooseDigitColor(DigitColor::Blue);
     std::string where;
     EXPECT_TRUE(sameBlock(face(), 89 + 32, 52, window->graphics().smallDigits(0), 80, 0, 16, 21, &where)) << where;
     EXPECT_EQ(face().copy(62, 3, 200, 42), poolBefore);
@@ -295,7 +361,7 @@ TEST_F(WindowTest, DigitColourChangesSmallCountersButNotThePool)
 
 TEST_F(WindowTest, TreasureLegendRowSevenIsOnePicture)
 {
-    window->machine().NewGame(2);
+    window->machine().NewGame(MachineId::Treasure);
     const QImage& legend = window->graphics().legend();
     std::string where;
     EXPECT_TRUE(sameBlock(face(), 190, 381, legend, 32, 64, 32, 32, &where)) << where; // cell 7
@@ -306,20 +372,23 @@ TEST_F(WindowTest, TreasureLegendRowSevenIsOnePicture)
 TEST_F(WindowTest, BannerOffLeavesTheStripCabinetGrey)
 {
     for (int i = 0; i < 5; ++i) window->bannerTick();
+    while (window->lampFlashing()) window->lampFlashStep();
     EXPECT_TRUE(window->bannerRunning());
-    window->chooseBanner(1);
+    window->chooseBanner(false);
     EXPECT_FALSE(window->bannerRunning());
     const QImage patch = face().copy(250, 430, 10, 10);
     for (int y = 222; y < 242; ++y)
         for (int x = 30; x < 340; ++x) ASSERT_EQ(face().pixel(x, y), patch.pixel((x - 30) % 10, (y - 222) % 10)) << x << "," << y;
     window->refreshFace(); // a repaint does not bring the strip back
     EXPECT_EQ(face().pixel(100, 230), patch.pixel(0, 8));
-    window->chooseBanner(0);
+    window->chooseBanner(true);
     EXPECT_TRUE(window->bannerRunning());
 }
 
 TEST_F(WindowTest, BannerStripIsFilledFromTheSurfaceAtEveryTick)
 {
+    window->bannerTick(); // starts the start-up flash; the text follows when it has ended
+    while (window->lampFlashing()) window->lampFlashStep();
     for (const char* text : {"", "A", "A much longer banner text that runs far beyond the strip", "Hi"}) {
         window->setBannerText(text);
         EXPECT_FALSE(window->banner().rendered());
@@ -359,7 +428,7 @@ TEST_F(WindowTest, FullSpinRestsOnThePlannedStops)
 TEST_F(WindowTest, TheFreeSpinLabelLiesOverTheLeverWithoutErasingIt)
 {
     action("mnuGames2")->trigger();
-    window->chooseBetAmount(2);
+    window->chooseBetAmount(BetChoice::One);
     random.forceStops(11, 0, 0); // a chest on reel 1 starts free spins
     random.forceStops(0, 0, 0);  // the first free spin wins
     int blue = -1, dark = -1;
@@ -463,8 +532,8 @@ TEST_F(WindowTest, CommandsReachTheirHooks)
 
 TEST_F(WindowTest, MissingAssetsStillGiveAPlayableWindow)
 {
-    QTemporaryDir empty;
-    open(empty.path());
+    TempDir empty;
+    open(empty.qPath());
     EXPECT_TRUE(window->graphics().symbolSheetMissing());
     random.forceStops(1, 2, 3);
     window->insertCoinAction();
@@ -494,4 +563,105 @@ TEST_F(WindowTest, StartUpLampFlashRunsOnATimerAndStopsWhenASpinStarts)
     EXPECT_TRUE(sameBlock(face(), 24, 4, window->graphics().lamp(0), 0, 0, 32, 41, &where)) << where;
     window->bannerTick(); // only the first tick flashes
     EXPECT_FALSE(window->lampFlashing());
+    EXPECT_TRUE(window->banner().rendered());
+}
+
+TEST_F(WindowTest, TheBannerTextAppearsWhenTheStartUpFlashHasEnded)
+{
+    const QImage stripBefore = face().copy(42, 222, 280, 20);
+    window->bannerTick();
+    for (int step = 0; step < 59; ++step) {
+        window->lampFlashStep();
+        window->bannerTick(); // ticks while the lamp flashes leave the strip alone
+    }
+    EXPECT_FALSE(window->banner().rendered());
+    EXPECT_EQ(face().copy(42, 222, 280, 20), stripBefore);
+    window->lampFlashStep(); // the last step: the lamp goes out and the text comes at once
+    EXPECT_FALSE(window->lampFlashing());
+    EXPECT_TRUE(window->banner().rendered());
+    EXPECT_NE(face().copy(42, 222, 280, 20), stripBefore);
+    EXPECT_EQ(std::count(sound.cues.begin(), sound.cues.end(), SoundCue::TopAward), 5);
+}
+
+TEST_F(WindowTest, AMusicFailureOpensOneBoxAndStopsThePollFirst)
+{
+    // The real message box, whose own event loop runs while it is open.
+    SlotsWindow plain(SlotsWindowPorts{clock, clock, random, sound, music, qEnvironmentVariable("QUINTEL_ASSET_DIR")});
+    plain.setMusicOn(true);
+    music.tickResult = false;
+    int boxes = 0;
+    bool pollingMeanwhile = true;
+    QString title;
+    QTimer::singleShot(0, &plain, [&] {
+        pollingMeanwhile = plain.musicPolling();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                ++boxes;
+                title = box->windowTitle();
+                EXPECT_EQ(box->icon(), QMessageBox::Warning);
+                box->done(QMessageBox::Ok);
+            }
+    });
+    plain.musicTick();
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(title, QStringLiteral("MIDI Error"));
+    EXPECT_FALSE(pollingMeanwhile);
+    EXPECT_FALSE(plain.musicOn());
+}
+
+TEST_F(WindowTest, CountersKeepTheStakeAfterASpinAndThePoolShowsZeroAfterAJackpot)
+{
+    const int B = NumberLayout::kBlank, P = NumberLayout::kPoint;
+    random.forceStops(0, 9, 18);
+    for (int i = 0; i < 3; ++i) window->insertCoinAction();
+    ASSERT_EQ(state().machineSpins(), 1);
+    EXPECT_EQ(state().wager, 0);
+    expectCounter(265, 52, {B, 3, P, 0, 0}); // redrawn after the charge, not after the spin
+    window->refreshFace();
+    expectCounter(265, 52, {B, 0, P, 0, 0});
+
+    const auto stops = topStops();
+    ASSERT_GE(stops[0], 0);
+    random.forceStops(stops[0], stops[1], stops[2]);
+    for (int i = 0; i < 3; ++i) window->insertCoinAction();
+    ASSERT_EQ(state().machinePool(), Money::fromCredits(150)); // the pool starts again
+    expectPool({B, B, B, 0, P, 0, 0});                           // but shows what the jackpot left
+    window->refreshFace();
+    expectPool({B, 1, 5, 0, P, 0, 0});
+}
+
+TEST_F(WindowTest, CountersThatOverflowShowWholeCreditsOrDashesNeverWrongDigits)
+{
+    const int B = NumberLayout::kBlank, N = NumberLayout::kNarrowBlank;
+    state().credits = Money::fromCents(123456789); // 1,234,567.89
+    state().machineSpins() = 1234567;
+    window->refreshFace();
+    expectCounter(89, 52, {N, 1, 2, 3, 4, 5, 6, 7});
+    const QImage& digits = window->graphics().digitSource();
+    const QImage dash = face().copy(455, 257, 16, 21);
+    for (int cell = 0; cell <= B; ++cell) EXPECT_FALSE(sameBlock(dash, 0, 0, digits, 16 * cell, 0, 16, 21)) << cell;
+    for (int k = 1; k < 6; ++k) EXPECT_EQ(face().copy(455 + 16 * k, 257, 16, 21), dash) << k;
+
+    state().credits = Money::fromCents(1234567891); // 12,345,678.91 does not fit even as whole credits
+    window->refreshFace();
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(face().copy(89 + 16 * k, 52, 16, 21), dash) << k;
+}
+
+TEST_F(WindowTest, TheInsertCoinPlateTakesACoinLikeKeyB)
+{
+    click(FaceWidget::kCoinPlate.center());
+    EXPECT_EQ(state().wager, 1);
+    EXPECT_EQ(state().credits, Money::fromCredits(499));
+    click(QPoint(FaceWidget::kCoinPlate.left() - 4, FaceWidget::kCoinPlate.center().y())); // beside it: nothing
+    EXPECT_EQ(state().wager, 1);
+    press(Qt::Key_B);
+    EXPECT_EQ(state().wager, 2);
+}
+
+TEST_F(WindowTest, TheWindowHasNoMaximiseButton)
+{
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
 }
