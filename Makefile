@@ -9,7 +9,7 @@ ifeq ($(SANITIZE),1)
   CMAKE_ARGS += -DQUINTEL_SANITIZE=ON
 endif
 
-.PHONY: all deps configure build play test bench assets format clean
+.PHONY: all deps configure build play test bench assets format package clean
 
 all: build
 
@@ -39,6 +39,13 @@ assets: build
 # Rewrites every C++ file of src/, tools/, tests/, bench/ and fuzz/ in the style of .clang-format.
 format: deps
 	@cmake -DSOURCE_DIR=$(CURDIR) -DFIX=ON -P cmake/ClangFormat.cmake
+
+# One Debian package, build/quintel-slots_<version>_<arch>.deb, checked with lintian (installed when missing).
+package: build
+	@rm -rf $(BUILD)/*.deb $(BUILD)/_CPack_Packages
+	@cd $(BUILD) && cpack -G DEB
+	@rm -rf $(BUILD)/_CPack_Packages
+	@bash scripts/lintian-check.sh $(BUILD)/quintel-slots_*.deb
 
 clean:
 	rm -rf build build-sanitize build.configure.log build-sanitize.configure.log

@@ -1,4 +1,4 @@
-// One full paint of the game face, and one reel frame, on the real pictures.
+// One full paint of the game face, and one reel frame, on the real pictures of each scale.
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
@@ -17,7 +17,7 @@ QString assetDir()
 void paintFace(benchmark::State& st, qreal ratio)
 {
     EngineRig rig;
-    Graphics graphics(assetDir());
+    Graphics graphics(assetDir(), Graphics::scaleFor(ratio));
     graphics.loadMachinePictures(rig.machine.machineInfo());
     graphics.renderReelSurfaces(rig.machine.reels());
     Face face(graphics, rig.machine);
@@ -30,13 +30,19 @@ void paintFace(benchmark::State& st, qreal ratio)
 
 void BM_FullFacePaint(benchmark::State& st) { paintFace(st, 1.0); }
 void BM_FullFacePaintDensity2(benchmark::State& st) { paintFace(st, 2.0); }
+void BM_FullFacePaintDensity3(benchmark::State& st) { paintFace(st, 3.0); }
+void BM_FullFacePaintDensity1_5(benchmark::State& st) { paintFace(st, 1.5); }
 
+// Argument: device pixels per face pixel.
 void BM_ReelFrame(benchmark::State& st)
 {
+    const int scale = static_cast<int>(st.range(0));
     EngineRig rig;
-    Graphics graphics(assetDir());
+    Graphics graphics(assetDir(), scale);
+    graphics.loadMachinePictures(rig.machine.machineInfo());
     graphics.renderReelSurfaces(rig.machine.reels());
     Face face(graphics, rig.machine);
+    face.setPixelRatio(scale);
     int offset = 0;
     for (auto _ : st) {
         for (int r = 0; r < 3; ++r) face.drawReel(r, 55 + 95 * r, 83, offset);
@@ -49,7 +55,9 @@ void BM_ReelFrame(benchmark::State& st)
 
 BENCHMARK(BM_FullFacePaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullFacePaintDensity2)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ReelFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullFacePaintDensity3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullFacePaintDensity1_5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReelFrame)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {

@@ -6,8 +6,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
+#include "AssetCheck.h"
+#include "CommandLine.h"
 #include "GameSession.h"
+#include "MachineTable.h"
 #include "MersenneRandom.h"
 #include "MusicPlayer.h"
 #include "ProfileFile.h"
@@ -15,17 +19,40 @@
 #include "QtEventClock.h"
 #include "SdlAudioBackend.h"
 #include "SignalBridge.h"
+#include "SingleInstance.h"
 #include "SlotsWindow.h"
 #include "SoundEffects.h"
+#include "SpinRecorder.h"
+#include "StatisticsWindow.h"
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("quintel-slots"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUINTEL_VERSION));
+    if (CommandLine::asksForText(argc, argv)) {
+        // Help and version are answered on a terminal without a display, too.
+        QCoreApplication textOnly(argc, argv);
+        CommandLine::process(textOnly);
+        return 0;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quintel-slots"));
-    QApplication::setApplicationVersion(QStringLiteral("v2.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quintel-slots"));
+    CommandLine::process(app);
+
+    const std::filesystem::path profileFile = profilePath(processEnvironment());
+    SingleInstance instance(QString::fromStdString(profileFile.string()));
+    if (const SingleInstance::Claim claim = instance.claim(); claim != SingleInstance::Claim::Owned) {
+        std::fprintf(stderr, "quintel-slots: a game on %s is already running; %s\n", profileFile.string().c_str(),
+                     claim == SingleInstance::Claim::Activated ? "it was brought to the front"
+                                                              : "it is busy and did not answer");
+        return 0;
+    }
+    if (!instance.error().isEmpty())
+        std::fprintf(stderr, "quintel-slots: cannot watch for a second start on this saved game (%s)\n", qPrintable(instance.error()));
 
     const QString assetDir = ProgramDir::find(QCoreApplication::applicationDirPath());
+    const QString assetReport = AssetCheck::report(assetDir);
+    if (!assetReport.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(assetReport));
     QIcon icon;
     // The sizes title bars and task switchers use; each one is read at start, and the installed theme icon
     // covers the larger ones.
@@ -43,13 +70,27 @@ int main(int argc, char* argv[])
     SoundEffects sound(audio, assetDir.toStdString(), random, clock, clock);
     MusicPlayer music(audio, assetDir.toStdString());
 
-    ProfileFile profile(profilePath(processEnvironment()));
+    ProfileFile profile(profileFile);
     SlotsWindow window(SlotsWindowPorts{clock, clock, random, sound, music, assetDir});
     GameSession session(window, profile, assetDir);
+    SpinRecorder spinLog(SpinLog::defaultPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    session.setSpinLog(&spinLog);
+    window.commands().statistics = [&window, &spinLog] {
+        openStatistics(&window, spinLog, window.machine().state(), [](int machine, int combo) {
+            return std::string(machineDefinition(machine).combinations[static_cast<std::size_t>(combo)].name);
+        });
+    };
     session.start();
     SignalBridge signalBridge([&window] { window.close(); });
     // Closing the game window ends the program, also when the manual or a dialog is still open.
     QObject::connect(&window, &SlotsWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    instance.onActivate([&window] {
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
 
     window.show();
     if (QScreen* screen = window.screen()) {

@@ -35,6 +35,7 @@ void SpinJournal::write(IniDocument& doc, const SpinRecord& spin)
     doc.set(kSection, "Stop1", std::to_string(spin.stops[0]));
     doc.set(kSection, "Stop2", std::to_string(spin.stops[1]));
     doc.set(kSection, "Stop3", std::to_string(spin.stops[2]));
+    if (spin.number > 0) doc.set(kSection, "Number", std::to_string(spin.number));
 }
 
 void SpinJournal::clear(IniDocument& doc)
@@ -61,5 +62,13 @@ std::optional<SpinRecord> SpinJournal::read(const IniDocument& doc)
     spin.stops[0] = *stop1;
     spin.stops[1] = *stop2;
     spin.stops[2] = *stop3;
+    // Optional: a record without a number (or a bad one) is completed and logged under a new number.
+    if (const auto number = doc.value(kSection, "Number")) {
+        const LeadingDecimal parsed = LeadingDecimal::parse(*number);
+        const auto value = parsed.isWholeText() && number->find('.') == std::string::npos
+                               ? parsed.toRoundedInteger(kMaxNumber)
+                               : std::nullopt;
+        if (value && *value > 0) spin.number = *value;
+    }
     return spin;
 }

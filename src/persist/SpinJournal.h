@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "SpinRecord.h"
@@ -14,6 +15,7 @@ class SpinJournal {
 public:
     static constexpr const char* kSection = "Spin In Progress";
     static constexpr int kMaxFreeSpinCount = 1000;
+    static constexpr std::int64_t kMaxNumber = 1'000'000'000'000'000;
 
     static void write(IniDocument& doc, const SpinRecord& spin);
     static void clear(IniDocument& doc);

@@ -312,6 +312,75 @@ TEST(IconsAndLogo, TransparentIconsAndALogoOnTheWindowYellow) {
   EXPECT_GT(coverage(logo, logo.rect(), kYellow), 0.7);
 }
 
+// The name of a picture's 2x or 3x file: "cabinet@2x.png", "QUINTEL@3x.png".
+std::string scaledName(const std::string& name, int scale) {
+  return name.substr(0, name.rfind('.')) + "@" + std::to_string(scale) + "x.png";
+}
+
+// Mean absolute difference per channel between a picture and a scale-times larger one averaged
+// over scale x scale blocks (colours weighted by their opacity): small when both show the same layout.
+double layoutDifference(const QImage& one, const QImage& big, int scale) {
+  double sum = 0;
+  for (int y = 0; y < one.height(); ++y)
+    for (int x = 0; x < one.width(); ++x) {
+      int r = 0, g = 0, b = 0;
+      for (int dy = 0; dy < scale; ++dy)
+        for (int dx = 0; dx < scale; ++dx) {
+          const QRgb p = qPremultiply(big.pixel(x * scale + dx, y * scale + dy));
+          r += qRed(p), g += qGreen(p), b += qBlue(p);
+        }
+      const int n = scale * scale;
+      const QRgb p = qPremultiply(one.pixel(x, y));
+      sum += std::abs(qRed(p) - r / n) + std::abs(qGreen(p) - g / n) + std::abs(qBlue(p) - b / n);
+    }
+  return sum / (3.0 * one.width() * one.height());
+}
+
+TEST(ScaledPictures, EveryPictureHas2xAnd3xFilesOfTheSameLayout) {
+  std::vector<std::string> names = {"cabinet.png", "digits-large-red.png", "lamp0.png", "lamp1.png", "lamp2.png",
+                                    "handle0.png", "handle1.png", "logo.png", "icon.png"};
+  for (const char* c : {"blue", "cyan", "green", "magenta", "red", "white", "yellow"})
+    names.push_back(std::string("digits-") + c + ".png");
+  for (const Machine& m : kMachines) {
+    names.push_back(m.sheet);
+    names.push_back(m.legend);
+  }
+  for (const std::string& name : names) {
+    const QImage one = load(name).convertToFormat(QImage::Format_ARGB32);
+    for (int scale : {2, 3}) {
+      const std::string big = scaledName(name, scale);
+      SCOPED_TRACE(big);
+      const QImage img = load(big).convertToFormat(QImage::Format_ARGB32);
+      ASSERT_EQ(img.size(), one.size() * scale);
+      EXPECT_LT(layoutDifference(one, img, scale), 6.0);
+    }
+  }
+}
+
+TEST(ScaledPictures, PlainAreasTheGameDrawsOnStayPlainAtEveryScale) {
+  for (int scale : {2, 3}) {
+    SCOPED_TRACE(scale);
+    const QImage cab = load(scaledName("cabinet.png", scale));
+    const QImage h1 = load(scaledName("handle1.png", scale));
+    auto at = [scale](int x, int y, int w, int h) { return QRect(x * scale, y * scale, w * scale, h * scale); };
+    QRgb colour = 0, patch = 0, strip = 0;
+    for (int c = 0; c < 3; ++c) {
+      EXPECT_TRUE(uniform(cab, at(55 + 95 * c, 83, 64, 132), &colour)) << "reel window " << c;
+      EXPECT_EQ(colour, qRgb(255, 255, 255));
+    }
+    ASSERT_TRUE(uniform(cab, at(250, 430, 10, 10), &patch));
+    ASSERT_TRUE(uniform(cab, at(42, 222, 280, 20), &strip));
+    EXPECT_EQ(patch, strip);
+    EXPECT_TRUE(uniform(h1, at(8, 0, 93, 72), &colour));
+    EXPECT_EQ(colour, kYellow);
+    for (const Machine& m : kMachines) {
+      const QImage sheet = load(scaledName(m.sheet, scale));
+      for (int n = m.symbols; n < 9; ++n)
+        EXPECT_TRUE(uniform(sheet, at(64 * (n % 3), 64 * (n / 3), 64, 64))) << m.sheet << " unused cell " << n;
+    }
+  }
+}
+
 TEST(ContactSheet, ShowsEveryPictureAtLeastAtFullSize) {
   const QImage sheet = load("contact-sheet.png");
   EXPECT_GE(sheet.width(), 353 * 2);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real game on a private X server with coins, spins, borrowing and bet changes, kills it with
 # SIGKILL at random moments, restarts it, and checks after every restart that the saved game balances to
-# the cent, that Spins never goes back, and that a restart completes an interrupted spin exactly once.
+# the cent, that Spins never goes back, that a restart completes an interrupted spin exactly once, and that
+# the spin log holds one row per spin whose stakes and payouts add up to the saved totals.
 #
 #   kill-test.sh --game build/quintel-slots [--kills N] [--seed S] [--keep DIR]
 set -u
@@ -12,7 +13,7 @@ while [ $# -gt 0 ]; do
     *) echo "unknown option $1" >&2; exit 2;;
   esac
 done
-for t in Xvfb xdotool; do command -v $t >/dev/null || { echo "missing $t" >&2; exit 2; }; done
+for t in Xvfb xdotool sqlite3; do command -v $t >/dev/null || { echo "missing $t" >&2; exit 2; }; done
 [ -x "$game" ] || { echo "no game at $game" >&2; exit 2; }
 RANDOM=$seed
 unset QT_QPA_PLATFORM # the game runs on its own X server here
@@ -21,6 +22,7 @@ work=${keep:-$(mktemp -d)}
 mkdir -p "$work"
 cfg=$work/config
 ini=$cfg/quintel-slots/QUINTEL.INI
+db=$work/data/quintel-slots/spins.sqlite
 # The server picks a free display itself, so parallel runs never race for one.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 & xpid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
@@ -35,6 +37,7 @@ for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 
 fail() {
   echo "FAIL: $*"
   [ -f "$ini" ] && cat "$ini"
+  [ -f "$db" ] && { echo "--- spin log"; sqlite3 "$db" "SELECT * FROM spins ORDER BY id DESC LIMIT 15"; }
   echo "--- game output (last 30 lines)"; tail -n 30 "$work/game.log" 2>/dev/null
   kill -0 "$xpid" 2>/dev/null || echo "--- the X server has exited:"; tail -n 20 "$work/xvfb.log" 2>/dev/null
   exit 1
@@ -56,7 +59,7 @@ cents() { awk -v v="$1" 'BEGIN { if (v == "") v = 0; printf "%.0f\n", v * 100 }'
 start_game() {
   local attempt
   for attempt in 1 2 3; do
-    env XDG_CONFIG_HOME="$cfg" SDL_AUDIODRIVER=dummy "$game" >>"$work/game.log" 2>&1 &
+    env XDG_CONFIG_HOME="$cfg" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy "$game" >>"$work/game.log" 2>&1 &
     gpid=$!
     win=""
     for _ in $(seq 100); do
@@ -93,12 +96,15 @@ stop_game() { # clean exit through SIGTERM
 
 key() { xdotool key --window "$win" "$@" 2>/dev/null; }
 
+# Before a menu command the coins in the slot are spun (the menus are locked while the reels turn): a bet
+# change or a borrow that saves the game with coins in the slot would forfeit them, and the saved
+# TotalWagers would then hold stakes that no spin played.
 random_action() {
   case $((RANDOM % 10)) in
     0|1|2|3) key b;;
     4|5|6) key Return;;
-    7) key alt+b; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 5))); do key Down; done; key Return;;
-    8) key alt+o; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 3))); do key Down; done; key Return;;
+    7) key Return; sleep 0.1; key alt+b; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 5))); do key Down; done; key Return;;
+    8) key Return; sleep 0.1; key alt+o; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 3))); do key Down; done; key Return;;
     9) sleep 0.3;;
   esac
   # Message boxes (refusals) take the focus: answer them.
@@ -115,6 +121,17 @@ check_balance() {
   [ "$credits" -eq $((borrowed + paid - wagers)) ] ||
     fail "$1: Credits $credits != Borrowed $borrowed + TotalPaid $paid - TotalWagers $wagers (cents)"
   [ "$spins" -ge "$last_spins" ] || fail "$1: Spins went back from $last_spins to $spins"
+  # The spin log: one row per spin of the game (all on one machine, never a new game), stakes of the paid
+  # spins adding up to TotalWagers and everything paid to TotalPaid.
+  local logged=0 staked=0 won=0
+  if [ -f "$db" ]; then
+    read -r logged staked won < <(sqlite3 -separator ' ' "$db" \
+      "SELECT count(*), coalesce(sum(CASE WHEN free_spin = 0 THEN stake_cents END), 0), coalesce(sum(paid_cents), 0) FROM spins") ||
+      fail "$1: the spin log cannot be read"
+  fi
+  [ "$logged" -eq "$spins" ] || fail "$1: the spin log has $logged rows for $spins spins"
+  [ "$staked" -eq "$wagers" ] || fail "$1: the spin log's stakes add up to $staked cents, TotalWagers is $wagers"
+  [ "$won" -eq "$paid" ] || fail "$1: the spin log's payouts add up to $won cents, TotalPaid is $paid"
   last_spins=$spins
   snapshot="$credits $borrowed $paid $wagers $spins"
 }
@@ -140,5 +157,5 @@ for k in $(seq "$kills"); do
   [ "$first" = "$snapshot" ] || fail "kill $k: a restart changed the game again ($first -> $snapshot)"
   grep -qi '^\[Spin In Progress\]' "$ini" && fail "kill $k: the interrupted spin is still pending after a restart"
 done
-echo "kill test: $kills kills, $restored interrupted spins completed, final spins $last_spins, balance holds ($refused refused X connections retried)"
+echo "kill test: $kills kills, $restored interrupted spins completed, final spins $last_spins, balance and spin log hold ($refused refused X connections retried)"
 echo "1 passed, 0 failed"

@@ -21,11 +21,14 @@ namespace {
 const char* const kUsage =
     "usage: quintel-analyze [--json] [--machine M]\n"
     "       quintel-analyze --simulate N [--machine M] [--wager W] [--seed S]\n"
+    "       quintel-analyze --help | --version\n"
     "  --json        print the exact odds as one JSON object\n"
     "  --machine M   only machine M (0 Quintel Slots, 1 Lucky 7 Slots, 2 Treasure Chest Slots)\n"
     "  --simulate N  play N paid spins and compare the observed return with the exact one\n"
     "  --wager W     credits staked on every paid spin, 1..30 (default 3)\n"
-    "  --seed S      seed of the random draws (default 1995)\n";
+    "  --seed S      seed of the random draws (default 1995)\n"
+    "  --help        print this text\n"
+    "  --version     print the version\n";
 
 struct Options {
     bool json = false;
@@ -64,6 +67,9 @@ int main(int argc, char** argv)
         long long n = 0;
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << "quintel-analyze " QUINTEL_VERSION "\n";
             return 0;
         } else if (arg == "--json") {
             opt.json = true;

@@ -1,6 +1,7 @@
 #include "CabinetPainter.h"
 
 #include "CabinetPalette.h"
+#include "Canvas.h"
 #include "Shade.h"
 #include "TextPath.h"
 
@@ -173,8 +174,8 @@ void base(QPainter& p) {
 }
 }  // namespace
 
-QImage CabinetPainter::paint() {
-  QImage img(kWidth, kHeight, QImage::Format_RGB32);
+QImage CabinetPainter::paint(int scale) {
+  QImage img = canvas(kWidth, kHeight, scale);
   img.fill(CabinetPalette::windowYellow());
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -184,7 +185,7 @@ QImage CabinetPainter::paint() {
   silhouette.addRoundedRect(QRectF(0, 0, kWidth, kHeight), 9, 9);
   p.save();
   p.setClipPath(silhouette);
-  p.fillRect(img.rect(), CabinetPalette::body());
+  p.fillRect(QRect(0, 0, kWidth, kHeight), CabinetPalette::body());
   p.setRenderHint(QPainter::Antialiasing, false);
   p.fillRect(QRect(8, 0, 337, 47), CabinetPalette::top());
   counterBand(p);

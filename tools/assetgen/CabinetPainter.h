@@ -12,7 +12,8 @@ public:
   static constexpr int kWidth = 353;
   static constexpr int kHeight = 522;
 
-  static QImage paint();
+  // scale: device pixels per logical pixel (1, 2 or 3).
+  static QImage paint(int scale = 1);
   // The chrome side rail, 8 px wide and the same in every row; the lever pictures repeat it.
   static void paintRail(QPainter& p, int x0, int y0, int height);
 };

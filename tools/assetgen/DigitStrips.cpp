@@ -1,5 +1,7 @@
 #include "DigitStrips.h"
 
+#include "Canvas.h"
+
 #include "Shade.h"
 
 #include <QPainter>
@@ -90,8 +92,8 @@ DigitStrips::Colour DigitStrips::largeColour() {
   return {"large-red", QColor(255, 36, 24), Shade::mix(QColor(8, 8, 8), QColor(255, 36, 24), 0.17)};
 }
 
-QImage DigitStrips::strip(const Colour& colour, int cellWidth, int cellHeight, int pointWidth) {
-  QImage img(cellWidth * 11 + pointWidth, cellHeight, QImage::Format_RGB32);
+QImage DigitStrips::strip(const Colour& colour, int cellWidth, int cellHeight, int pointWidth, int scale) {
+  QImage img = canvas(cellWidth * 11 + pointWidth, cellHeight, scale);
   img.fill(Qt::black);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing, true);

@@ -20,7 +20,8 @@ public:
   static std::vector<Colour> smallColours();
   static Colour largeColour();
 
-  static QImage strip(const Colour& colour, int cellWidth, int cellHeight, int pointWidth);
-  static QImage smallStrip(const Colour& colour) { return strip(colour, 16, 21, 5); }
-  static QImage largeStrip() { return strip(largeColour(), 32, 42, 10); }
+  // Sizes are logical pixels; scale gives the device pixels per logical pixel (1, 2 or 3).
+  static QImage strip(const Colour& colour, int cellWidth, int cellHeight, int pointWidth, int scale = 1);
+  static QImage smallStrip(const Colour& colour, int scale = 1) { return strip(colour, 16, 21, 5, scale); }
+  static QImage largeStrip(int scale = 1) { return strip(largeColour(), 32, 42, 10, scale); }
 };

@@ -162,16 +162,26 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
        "when that is set).</p>\n"
        "<p><span class=\"menu\">File &rarr; Change Game</span> moves to another machine and keeps your credits; "
        "<span class=\"menu\">File &rarr; New Game</span> starts a machine afresh with $500.</p>\n";
+  h << "<h2><a name=\"statistics\"></a>Statistics</h2>\n"
+       "<p>Every spin you play, paid or free, is written to your spin log "
+       "<span class=\"key\">~/.local/share/quintel-slots/spins.sqlite</span> (or under <span class=\"key\">$XDG_DATA_HOME</span>). "
+       "<span class=\"menu\">Help &rarr; Statistics&hellip;</span> shows this session, this game or all your games: "
+       "your credits spin by spin, your return so far beside the machine's exact return with the band where "
+       "ordinary luck lies for that many spins, how often each combination came up against how often it should, "
+       "and your spins, time played, wagers, winnings, biggest win, longest run without a win, pools and free-spin "
+       "sequences. <span class=\"menu\">Export&hellip;</span> saves the spins shown as a CSV file for a "
+       "spreadsheet.</p>\n";
 
   h << "<h2><a name=\"menus\"></a>Menus</h2>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
        "<tr><th>Menu</th><th>Commands</th></tr>\n"
        "<tr><td class=\"menu\">File</td><td>Change Game, New Game, Load, Save, Quit</td></tr>\n"
        "<tr><td class=\"menu\">Options</td><td>Bet Amount ($10, $5, $1); Digit Colors (Blue, Cyan, Green, Purple, "
        "Red, White, Yellow); Banner (On, Off); Spin Speed (Very Fast, Fast, Medium, Slow); Sound (On, Off, the "
-       "six sound switches, Music and Volume&hellip;); Banner Text; Quick Stop; Reminders&hellip;</td></tr>\n"
+       "six sound switches, Music and Volume&hellip;); Banner Text; Window Size (100%, 150%, 200%, 300%); "
+       "Quick Stop; Reminders&hellip;</td></tr>\n"
        "<tr><td class=\"menu\">Bank</td><td>Borrow ($1000, $500, $250, $100, $50)</td></tr>\n"
        "<tr><td class=\"menu\">Auto Play</td><td>Auto Spin, Auto Play Settings&hellip;</td></tr>\n"
-       "<tr><td class=\"menu\">Help</td><td>About, Machine Odds, Game History, Manual</td></tr>\n</table>\n"
+       "<tr><td class=\"menu\">Help</td><td>About, Machine Odds, Game History, Statistics&hellip;, Manual</td></tr>\n</table>\n"
        "<p class=\"note\">While the reels turn, the File, Options, Bank and Help menus are switched off.</p>\n";
   h << "<h2><a name=\"sound\"></a>Sound and music</h2>\n"
        "<p><span class=\"menu\">Options &rarr; Sound</span> switches all sound on or off, and each of the six "
@@ -200,7 +210,10 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines) {
        "Quick Stop is checked) and end an auto play run</td></tr>\n"
        "<tr><td><span class=\"key\">Esc</span></td><td>End an auto play run after the spin in play</td></tr>\n"
        "<tr><td><span class=\"key\">M</span></td><td>Sound on or off</td></tr>\n"
-       "<tr><td><span class=\"key\">F1</span></td><td>This manual</td></tr>\n</table>\n";
+       "<tr><td><span class=\"key\">F1</span></td><td>This manual</td></tr>\n"
+       "<tr><td><span class=\"key\">Ctrl++</span>, <span class=\"key\">Ctrl+-</span></td><td>Next larger or "
+       "smaller window size</td></tr>\n"
+       "<tr><td><span class=\"key\">Ctrl+0</span></td><td>Window size 100%</td></tr>\n</table>\n";
   h << "<p class=\"note\">All pictures, sounds and music of Quintel Slots 95 are made by the generator in the "
        "game's source tree (tools/assetgen).</p>\n</body>\n</html>\n";
   return h.str();

@@ -1,6 +1,7 @@
 #include "SymbolSheets.h"
 
 #include "CabinetPalette.h"
+#include "Canvas.h"
 #include "SymbolSet.h"
 
 #include <QPainter>
@@ -23,8 +24,8 @@ QImage SymbolSheets::symbol(const SymbolSet& set, int symbol, int size) {
   return img;
 }
 
-QImage SymbolSheets::legendCell(const SymbolSet& set, int cell) {
-  QImage img(kLegendCell, kLegendCell, QImage::Format_RGB32);
+QImage SymbolSheets::legendCell(const SymbolSet& set, int cell, int scale) {
+  QImage img = canvas(kLegendCell, kLegendCell, scale);
   img.fill(CabinetPalette::panel());
   QPainter p(&img);
   prepare(p);
@@ -36,20 +37,23 @@ QImage SymbolSheets::legendCell(const SymbolSet& set, int cell) {
   return img;
 }
 
-QImage SymbolSheets::symbolSheet(const SymbolSet& set) {
-  QImage sheet(3 * kSymbolCell, 3 * kSymbolCell, QImage::Format_RGB32);
+QImage SymbolSheets::symbolSheet(const SymbolSet& set, int scale) {
+  QImage sheet = canvas(3 * kSymbolCell, 3 * kSymbolCell, scale);
   sheet.fill(CabinetPalette::reel());
   QPainter p(&sheet);
-  for (int n = 0; n < set.symbolCount(); ++n)
-    p.drawImage((n % 3) * kSymbolCell, (n / 3) * kSymbolCell, symbol(set, n, kSymbolCell));
+  for (int n = 0; n < set.symbolCount(); ++n) {
+    // A pure copy: each cell holds exactly the symbol as drawn alone.
+    p.drawImage(QRect((n % 3) * kSymbolCell, (n / 3) * kSymbolCell, kSymbolCell, kSymbolCell),
+                symbol(set, n, kSymbolCell * scale));
+  }
   return sheet;
 }
 
-QImage SymbolSheets::legendSheet(const SymbolSet& set) {
-  QImage sheet(3 * kLegendCell, 3 * kLegendCell, QImage::Format_RGB32);
+QImage SymbolSheets::legendSheet(const SymbolSet& set, int scale) {
+  QImage sheet = canvas(3 * kLegendCell, 3 * kLegendCell, scale);
   sheet.fill(CabinetPalette::panel());
   QPainter p(&sheet);
-  for (int n = 0; n < 8; ++n) p.drawImage((n % 3) * kLegendCell, (n / 3) * kLegendCell, legendCell(set, n));
+  for (int n = 0; n < 8; ++n) p.drawImage((n % 3) * kLegendCell, (n / 3) * kLegendCell, legendCell(set, n, scale));
   return sheet;
 }
 

@@ -2,6 +2,7 @@
 
 #include "CabinetPainter.h"
 #include "CabinetPalette.h"
+#include "Canvas.h"
 #include "QuintelSymbols.h"
 #include "Shade.h"
 #include "TextPath.h"
@@ -13,8 +14,8 @@
 
 #include <cmath>
 
-QImage WindowArt::lamp(int phase) {
-  QImage img(32, 41, QImage::Format_RGB32);
+QImage WindowArt::lamp(int phase, int scale) {
+  QImage img = canvas(32, 41, scale);
   img.fill(CabinetPalette::top());
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -24,7 +25,7 @@ QImage WindowArt::lamp(int phase) {
     QRadialGradient halo(QPointF(16, 17), phase == 1 ? 17 : 20);
     halo.setColorAt(0.0, QColor(255, 80, 40, 200));
     halo.setColorAt(1.0, QColor(255, 60, 30, 0));
-    p.fillRect(img.rect(), halo);
+    p.fillRect(QRect(0, 0, 32, 41), halo);
   }
   // Chrome base.
   QPainterPath base;
@@ -68,9 +69,9 @@ QImage WindowArt::lamp(int phase) {
   return img;
 }
 
-QImage WindowArt::handle(int index) {
+QImage WindowArt::handle(int index, int scale) {
   const int height = index == 0 ? 226 : 72;
-  QImage img(101, height, QImage::Format_RGB32);
+  QImage img = canvas(101, height, scale);
   img.fill(CabinetPalette::windowYellow());
   QPainter p(&img);
   CabinetPainter::paintRail(p, 0, 0, height);
@@ -116,8 +117,8 @@ QImage WindowArt::handle(int index) {
   return img;
 }
 
-QImage WindowArt::logo() {
-  QImage img(200, 128, QImage::Format_RGB32);
+QImage WindowArt::logo(int scale) {
+  QImage img = canvas(200, 128, scale);
   img.fill(CabinetPalette::windowYellow());
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing, true);

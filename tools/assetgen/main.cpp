@@ -21,6 +21,7 @@
 
 #include <clocale>
 #include <exception>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <vector>
@@ -35,59 +36,50 @@ std::vector<std::unique_ptr<SymbolSet>> machineArt() {
   return m;
 }
 
+// Writes a picture drawn at 1x under its own name and at 2x and 3x beside it as PNG files named in Qt's
+// way ("cabinet@2x.png", "QUINTEL@3x.png"); the contact sheet shows the 2x picture.
+void writeScaled(OutputDir& out, ContactSheet& sheet, const std::string& stem, const std::string& ext,
+                 const std::function<QImage(int scale)>& draw) {
+  const QImage one = draw(1);
+  if (ext == ".BMP") out.writeBmp(stem + ext, one);
+  else out.writePng(stem + ext, one);
+  for (int scale : {2, 3}) {
+    const std::string name = stem + "@" + std::to_string(scale) + "x.png";
+    const QImage img = draw(scale);
+    out.writePng(name, img);
+    if (scale == 2) sheet.add(QString::fromStdString(name), img);
+  }
+}
+
 void writePictures(OutputDir& out, ContactSheet& sheet, const std::vector<std::unique_ptr<SymbolSet>>& machines) {
-  const QImage cabinet = CabinetPainter::paint();
-  out.writePng("cabinet.png", cabinet);
-  sheet.add("cabinet.png", cabinet);
+  writeScaled(out, sheet, "cabinet", ".png", [](int s) { return CabinetPainter::paint(s); });
+  writeScaled(out, sheet, "digits-large-red", ".png", [](int s) { return DigitStrips::largeStrip(s); });
+  for (const auto& colour : DigitStrips::smallColours()) {
+    writeScaled(out, sheet, "digits-" + colour.name.toStdString(), ".png",
+                [&](int s) { return DigitStrips::smallStrip(colour, s); });
+  }
+  for (const auto& m : machines)
+    writeScaled(out, sheet, m->sheetName(), ".BMP", [&](int s) { return SymbolSheets::symbolSheet(*m, s); });
+  for (const auto& m : machines)
+    writeScaled(out, sheet, m->legendName(), ".BMP", [&](int s) { return SymbolSheets::legendSheet(*m, s); });
+  for (int phase = 0; phase < 3; ++phase)
+    writeScaled(out, sheet, "lamp" + std::to_string(phase), ".png", [&](int s) { return WindowArt::lamp(phase, s); });
+  for (int i = 0; i < 2; ++i)
+    writeScaled(out, sheet, "handle" + std::to_string(i), ".png", [&](int s) { return WindowArt::handle(i, s); });
+  writeScaled(out, sheet, "logo", ".png", [](int s) { return WindowArt::logo(s); });
+  writeScaled(out, sheet, "icon", ".png", [](int s) { return WindowArt::icon(32 * s); });
 
   const QImage large = DigitStrips::largeStrip();
-  out.writePng("digits-large-red.png", large);
-  sheet.add("digits-large-red.png (2x)", large, 2);
-  for (const auto& colour : DigitStrips::smallColours()) {
-    const QImage strip = DigitStrips::smallStrip(colour);
-    const std::string name = "digits-" + colour.name.toStdString() + ".png";
-    out.writePng(name, strip);
-    sheet.add(QString::fromStdString(name + " (2x)"), strip, 2);
-  }
-
-  for (const auto& m : machines) {
-    const QImage symbols = SymbolSheets::symbolSheet(*m);
-    out.writeBmp(m->sheetName() + ".BMP", symbols);
-    sheet.add(QString::fromStdString(m->sheetName() + ".BMP"), symbols);
-  }
-  for (const auto& m : machines) {
-    const QImage legend = SymbolSheets::legendSheet(*m);
-    out.writeBmp(m->legendName() + ".BMP", legend);
-    sheet.add(QString::fromStdString(m->legendName() + ".BMP (2x)"), legend, 2);
-  }
   for (size_t i = 0; i < machines.size(); ++i) {
     const SymbolSet& m = *machines[i];
     const auto colours = DigitStrips::smallColours();
     sheet.add(QStringLiteral("preview: ") + m.machineName(),
-              WindowPreview::render(m, cabinet, SymbolSheets::symbolSheet(m), SymbolSheets::legendSheet(m),
+              WindowPreview::render(m, CabinetPainter::paint(), SymbolSheets::symbolSheet(m),
+                                    SymbolSheets::legendSheet(m),
                                     DigitStrips::smallStrip(colours[i == 0 ? 2 : i == 1 ? 6 : 1]), large,
                                     WindowArt::lamp(0), WindowArt::handle(0), WindowArt::logo()));
   }
 
-  for (int phase = 0; phase < 3; ++phase) {
-    const QImage lamp = WindowArt::lamp(phase);
-    const std::string name = "lamp" + std::to_string(phase) + ".png";
-    out.writePng(name, lamp);
-    sheet.add(QString::fromStdString(name + " (2x)"), lamp, 2);
-  }
-  for (int i = 0; i < 2; ++i) {
-    const QImage handle = WindowArt::handle(i);
-    const std::string name = "handle" + std::to_string(i) + ".png";
-    out.writePng(name, handle);
-    sheet.add(QString::fromStdString(name), handle);
-  }
-  const QImage logo = WindowArt::logo();
-  out.writePng("logo.png", logo);
-  sheet.add("logo.png", logo);
-
-  const QImage icon = WindowArt::icon(32);
-  out.writePng("icon.png", icon);
-  sheet.add("icon.png (2x)", icon, 2);
   for (int size : {16, 24, 32, 48, 64, 128, 256}) {
     const QImage img = WindowArt::icon(size);
     const std::string name = "icons/quintel-slots-" + std::to_string(size) + ".png";

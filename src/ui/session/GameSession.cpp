@@ -17,7 +17,9 @@
 #include "ProfileFile.h"
 #include "ReelSet.h"
 #include "SlotsWindow.h"
+#include "SpinLogSink.h"
 #include "SpinScore.h"
+#include "ZoomSetting.h"
 
 namespace {
 constexpr const char* kTitle = "Quintel Slots 95";
@@ -57,6 +59,10 @@ void GameSession::wireCommands()
         return bannerText_;
     };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
+    c.windowSizeChosen = [this](int percent) {
+        ZoomSetting::write(file_, percent);
+        reportFileTrouble();
+    };
     c.playIdle = [this] {
         finishHistoryEntry();
         if (!restoring_) saveCurrentGame();
@@ -75,8 +81,10 @@ void GameSession::start()
 {
     const FileCheck check = file_.checkFile();
     history_ = store_->readHistory();
-    const std::optional<SpinRecord> pending = store_->pendingSpin();
+    std::optional<SpinRecord> pending = store_->pendingSpin();
     bannerKept_ = file_.find("Settings", "BannerText").has_value();
+    // The size the player chose; until then the largest that suits the screen.
+    window_.setZoom(ZoomSetting::read(file_).value_or(window_.largestFittingZoom()));
     restoring_ = true;
     window_.setPlaySettings(readPlaySettings(file_.read()));
     restoring_ = false;
@@ -94,9 +102,12 @@ void GameSession::start()
                     : "There was no earlier copy, so a new game has started.";
         tell(kTitle, text);
     }
+    tellSpinLogNotice();
 
     if (pending) {
         SlotMachine& machine = window_.machine();
+        // A spin recorded before it had a number is logged under a new one.
+        if (pending->number <= 0 && spinLog_) pending->number = spinLog_->nextSpinNumber();
         beginHistoryEntry(*pending);
         const Money paid = machine.completeRecordedSpin(*pending);
         window_.showLoadedMachine(machine.state().currentMachine);
@@ -195,8 +206,11 @@ void GameSession::tell(const std::string& title, const std::string& text, Icon i
 void GameSession::spinStarting(const SpinRecord& spin)
 {
     finishHistoryEntry(); // the previous free spin of a sequence is over
-    beginHistoryEntry(spin);
-    store_->recordSpinStart(snapshot("Current Game"), spin);
+    // The record carries the spin's log number, so that completing it after a crash logs it once.
+    SpinRecord numbered = spin;
+    numbered.number = spinLog_ ? spinLog_->nextSpinNumber() : 0;
+    beginHistoryEntry(numbered);
+    store_->recordSpinStart(snapshot("Current Game"), numbered);
     reportFileTrouble();
 }
 
@@ -223,6 +237,7 @@ void GameSession::beginHistoryEntry(const SpinRecord& spin)
     // The stake of a paid spin is already charged: the balance before it includes it.
     entry.creditsBefore = state.credits + (spin.freeSpin ? Money() : Money::fromCredits(spin.stake));
     running_ = entry;
+    runningNumber_ = spin.number;
     paidBefore_ = state.machinePaid();
 }
 
@@ -237,6 +252,18 @@ void GameSession::finishHistoryEntry()
     entry.poolWon = paid > entry.win ? paid - entry.win : Money();
     entry.creditsAfter = state.credits;
     history_.add(entry);
+    // Logged before the paid game is saved: a crash in between completes the spin again at the next
+    // start, under the same number, and the log keeps the row it has.
+    if (spinLog_ && runningNumber_ > 0) {
+        spinLog_->spinFinished(runningNumber_, entry, gameName_);
+        tellSpinLogNotice();
+    }
+}
+
+void GameSession::tellSpinLogNotice()
+{
+    if (!spinLog_) return;
+    if (const std::optional<std::string> notice = spinLog_->takeNotice()) tell(kTitle, *notice);
 }
 
 // ---- dialogs -------------------------------------------------------------------------------

@@ -14,6 +14,7 @@ class HelpWindow;
 class MessageSink;
 class ProfileFile;
 class SlotsWindow;
+class SpinLogSink;
 
 // The game as the player keeps it between runs: restores the current game at start (completing a spin
 // that a crash interrupted), records every spin before its reels turn, saves whenever play is idle and
@@ -38,6 +39,8 @@ public:
     bool saveCurrentGame();
 
     const GameHistory& history() const { return history_; }
+    // Logs every spin from now on; set before start() so that a spin completed there is logged too.
+    void setSpinLog(SpinLogSink* log) { spinLog_ = log; }
 
 private:
     void wireCommands();
@@ -48,6 +51,7 @@ private:
     void finishHistoryEntry();
     enum class Icon { Information, Warning };
     void tell(const std::string& title, const std::string& text, Icon icon = Icon::Information);
+    void tellSpinLogNotice();
     void reportFileTrouble();
 
     void openLoad();
@@ -73,6 +77,8 @@ private:
     // The spin whose reels are turning, until it is scored and paid.
     std::optional<HistoryEntry> running_;
     Money paidBefore_;
+    std::int64_t runningNumber_ = 0;
+    SpinLogSink* spinLog_ = nullptr;
     std::unique_ptr<HelpWindow> help_;
     bool restoring_ = false;
     bool bannerKept_ = false; // the file holds a banner text of its own

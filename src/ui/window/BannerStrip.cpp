@@ -21,8 +21,10 @@ void BannerStrip::render(const QImage& patch, qreal pixelRatio)
     const QFontMetrics metrics(font);
     width_ = std::max(1, metrics.horizontalAdvance(text_) + metrics.horizontalAdvance(QString(25, QLatin1Char(' '))));
     rendered_ = true;
-    const int scale = std::max(1, static_cast<int>(std::ceil(pixelRatio)));
-    surface_ = QImage(width_ * scale, kHeight * scale, QImage::Format_RGB32);
+    // The face's own ratio, fractional ones too, so that the text is drawn at device resolution.
+    const qreal scale = std::max(1.0, pixelRatio);
+    surface_ = QImage(static_cast<int>(std::ceil(width_ * scale - 0.01)), static_cast<int>(std::ceil(kHeight * scale - 0.01)),
+                      QImage::Format_RGB32);
     surface_.setDevicePixelRatio(scale);
     surface_.fill(Palette::rgb(7));
     QPainter p(&surface_);

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "BannerStrip.h"
@@ -18,10 +19,13 @@ constexpr int kLargeCell = 32, kLargeHeight = 42, kLargePoint = 8;
 constexpr int kPayLineY = SpinPlan::kReelTop + 66;
 constexpr int kBannerX = 42, kBannerY = 222;
 
-// A plain block copy of a logical rectangle of src to (x, y).
+// A plain block copy of a logical rectangle of src to (x, y). A picture of a larger scale than the
+// surface (the next larger set at a fractional ratio) is scaled down smoothly; a smaller one is
+// enlarged by whole pixels.
 void copyBlock(QPainter& p, int x, int y, const QImage& src, int sx, int sy, int w, int h)
 {
     const qreal s = src.devicePixelRatio();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, s > p.device()->devicePixelRatioF() + 0.001);
     p.drawImage(QRectF(x, y, w, h), src, QRectF(sx * s, sy * s, w * s, h * s));
 }
 
@@ -60,11 +64,17 @@ Face::Face(Graphics& graphics, const SlotMachine& machine)
     setPixelRatio(1.0);
 }
 
+qreal Face::surfaceRatio(qreal ratio)
+{
+    return std::clamp(ratio, 1.0, kMaxRatio);
+}
+
 void Face::setPixelRatio(qreal ratio)
 {
-    const int scale = std::max(1, static_cast<int>(std::ceil(ratio - 0.01)));
-    surface_ = QImage(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
-    surface_.setDevicePixelRatio(scale);
+    const qreal r = surfaceRatio(ratio);
+    surface_ = QImage(static_cast<int>(std::ceil(kWidth * r - 0.01)), static_cast<int>(std::ceil(kHeight * r - 0.01)),
+                      QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(r);
     surface_.fill(Palette::rgb(14));
 }
 
@@ -324,8 +334,9 @@ void Face::paintAll(BannerStrip* banner)
     {
         QPainter p(&surface_);
         p.fillRect(QRect(0, 0, kWidth, kHeight), Palette::color(14));
-        p.drawImage(QRect(0, 0, graphics_.cabinet().width(), graphics_.cabinet().height()), graphics_.cabinet());
-        p.drawImage(QRect(356, 392, 200, 128), graphics_.logo());
+        const QSizeF cabinet = graphics_.cabinet().deviceIndependentSize();
+        copyBlock(p, 0, 0, graphics_.cabinet(), 0, 0, static_cast<int>(cabinet.width()), static_cast<int>(cabinet.height()));
+        copyBlock(p, 356, 392, graphics_.logo(), 0, 0, 200, 128);
     }
     drawRestingReels();
     drawPayLine();

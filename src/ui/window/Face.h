@@ -19,7 +19,12 @@ public:
 
     Face(Graphics& graphics, const SlotMachine& machine);
 
-    // A new surface at the screen's pixel ratio; the face must be painted again afterwards.
+    // The surface is at device resolution for ratios from 1 up to a cap; beyond it the widget scales it.
+    static constexpr qreal kMaxRatio = 6.0;
+    static qreal surfaceRatio(qreal ratio);
+    // A new surface for the ratio of device pixels to face pixels (the screen's pixel ratio times the
+    // window size); the face must be painted again afterwards. Text and lines are drawn on it at device
+    // resolution; pictures of another scale are scaled to it, smoothly when they are larger.
     void setPixelRatio(qreal ratio);
     qreal pixelRatio() const { return surface_.devicePixelRatio(); }
     const QImage& surface() const { return surface_; }

@@ -6,7 +6,8 @@
 class Face;
 
 // Shows the face surface and turns clicks on the two invisible zones into play actions:
-// Label1(0) spins, Label1(1) inserts a coin.
+// Label1(0) spins, Label1(1) inserts a coin. The face is shown at the window size (100% to 300%);
+// zones and repaints are in face coordinates and scale with it.
 class FaceWidget : public QWidget {
     Q_OBJECT
 public:
@@ -17,8 +18,16 @@ public:
 
     FaceWidget(Face& face, QWidget* parent = nullptr);
 
+    // The widget's size in percent of the face's own size.
+    void setZoom(int percent);
+    int zoom() const { return zoom_; }
+    // Device pixels per face pixel: the screen's pixel ratio times the window size.
+    qreal faceRatio() const { return devicePixelRatioF() * zoom_ / 100.0; }
+    // Repaints a rectangle given in face coordinates.
+    void updateFace(const QRect& faceRect);
+
     std::function<void(int zone)> zoneClicked;
-    // Called before painting when the screen's pixel ratio is not the surface's.
+    // Called before painting when the face ratio asks for a surface of another scale.
     std::function<void()> pixelRatioChanged;
 
 protected:
@@ -27,7 +36,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    int zoneAt(const QPoint& pos) const;
+    int zoneAt(const QPointF& pos) const;
     Face& face_;
+    int zoom_ = 100;
     int pressedZone_ = -1;
 };

@@ -1,6 +1,8 @@
 #include "Graphics.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <cmath>
 #include <QPainter>
 
 #include "MachineInfo.h"
@@ -95,8 +97,39 @@ constexpr std::array<int, Graphics::kSmallStripCount> kStripColors = {9, 11, 10,
 
 } // namespace
 
-Graphics::Graphics(const QString& assetDir)
-    : assetDir_(assetDir)
+Graphics::Graphics(const QString& assetDir, int scale)
+    : assetDir_(assetDir), scale_(std::clamp(scale, 1, kMaxScale))
+{
+    loadWindowPictures();
+    legend_ = blank(96, 96, Palette::rgb(3));
+    symbolSheet_ = placeholderSheet(3);
+    sheetMissing_ = true;
+}
+
+int Graphics::scaleFor(qreal ratio)
+{
+    return std::clamp(static_cast<int>(std::ceil(ratio - 0.01)), 1, kMaxScale);
+}
+
+QString Graphics::scaledName(const QString& name, int scale)
+{
+    if (scale <= 1) return name;
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    return (dot < 0 ? name : name.left(dot)) + QStringLiteral("@%1x.png").arg(scale);
+}
+
+void Graphics::setScale(int scale)
+{
+    scale = std::clamp(scale, 1, kMaxScale);
+    if (scale == scale_) return;
+    scale_ = scale;
+    // Every picture comes again from the new set, the machine's sheet and the reel surfaces too.
+    sheetPath_.clear();
+    reelsRendered_ = false;
+    loadWindowPictures();
+}
+
+void Graphics::loadWindowPictures()
 {
     cabinet_ = loadPicture(QStringLiteral("cabinet.png"), 353, 522, drawCabinet);
     logo_ = loadPicture(QStringLiteral("logo.png"), 200, 128, drawLogo);
@@ -113,18 +146,24 @@ Graphics::Graphics(const QString& assetDir)
     }
     handles_[0] = loadPicture(QStringLiteral("handle0.png"), 101, 226, handleFallback);
     handles_[1] = loadPicture(QStringLiteral("handle1.png"), 101, 72, handleBackFallback);
-    for (auto& surface : reelSurfaces_) surface = blank(kReelSurfaceWidth, kReelSurfaceHeight, 0xffffffff);
-    legend_ = blank(96, 96, Palette::rgb(3));
-    symbolSheet_ = placeholderSheet(3);
-    sheetMissing_ = true;
-    selectDigitColor(2);
+    for (auto& surface : reelSurfaces_) {
+        surface = blank(kReelSurfaceWidth * scale_, kReelSurfaceHeight * scale_, 0xffffffff);
+        surface.setDevicePixelRatio(scale_);
+    }
+    selectDigitColor(digitColor_);
 }
 
 QImage Graphics::loadPicture(const QString& name, int width, int height, QImage (*fallback)(int, int)) const
 {
-    QImage img(assetDir_ + QLatin1Char('/') + name);
-    if (!img.isNull() && img.width() >= width && img.height() >= height) {
-        return img.convertToFormat(kFormat);
+    // The picture of the current scale, else the 1x picture (drawn scaled), else the fallback drawing.
+    for (int scale : {scale_, 1}) {
+        QImage img(assetDir_ + QLatin1Char('/') + scaledName(name, scale));
+        if (!img.isNull() && img.width() >= width * scale && img.height() >= height * scale) {
+            img = img.convertToFormat(kFormat);
+            img.setDevicePixelRatio(scale);
+            return img;
+        }
+        if (scale == 1) break;
     }
     return fallback ? fallback(width, height) : QImage();
 }
@@ -140,6 +179,7 @@ void Graphics::selectDigitColor(int color)
     if (color < 0 || color >= kSmallStripCount) return;
     digitColor_ = color;
     digitSource_ = smallDigits(color).copy();
+    digitSource_.setDevicePixelRatio(smallDigits(color).devicePixelRatio());
 }
 
 const QImage& Graphics::lamp(int picture) const
@@ -177,19 +217,19 @@ QImage Graphics::placeholderSheet(int rows)
 
 void Graphics::loadMachinePictures(const MachineInfo& info)
 {
-    const QString sheetPath = assetDir_ + QLatin1Char('/') + QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP");
+    const QString sheetName = QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP");
     // The machine shown already (a restored game after the window's own new game): nothing to read again.
-    if (sheetPath == sheetPath_ && !sheetMissing_) return;
-    sheetPath_ = sheetPath;
+    if (sheetName == sheetPath_ && !sheetMissing_) return;
+    sheetPath_ = sheetName;
     reelsRendered_ = false;
-    QImage sheet(sheetPath);
-    sheetMissing_ = sheet.isNull() || sheet.width() < 64 || sheet.height() < 64;
-    symbolSheet_ = sheetMissing_ ? placeholderSheet(3) : sheet.convertToFormat(kFormat);
+    const QImage sheet = loadPicture(sheetName, 64, 64, nullptr);
+    sheetMissing_ = sheet.isNull();
+    symbolSheet_ = sheetMissing_ ? placeholderSheet(3) : sheet;
     if (info.bitmapPrefix.empty()) return;
-    const QString legendPath = assetDir_ + QLatin1Char('/') + QString::fromStdString(info.bitmapPrefix) + QStringLiteral(".BMP");
-    if (!QFileInfo::exists(legendPath)) return;
-    QImage legend(legendPath);
-    if (!legend.isNull()) legend_ = legend.convertToFormat(kFormat);
+    const QString legendName = QString::fromStdString(info.bitmapPrefix) + QStringLiteral(".BMP");
+    if (!QFileInfo::exists(assetDir_ + QLatin1Char('/') + legendName)) return;
+    const QImage legend = loadPicture(legendName, 1, 1, nullptr);
+    if (!legend.isNull()) legend_ = legend;
 }
 
 void Graphics::renderReelSurfaces(const ReelSet& reels)
@@ -198,12 +238,13 @@ void Graphics::renderReelSurfaces(const ReelSet& reels)
     reelsRendered_ = true;
     renderedStrips_ = reels.strips;
     for (auto& surface : reelSurfaces_) surface.fill(0xffffffff);
+    const qreal s = symbolSheet_.devicePixelRatio();
     for (int r = 0; r < kReelCount; ++r) {
         QPainter p(&reelSurfaces_[static_cast<std::size_t>(r)]);
         auto cell = [&](int symbol) { return QPoint(64 * (symbol % 3), 64 * (symbol / 3)); };
         auto copy = [&](int y, int symbol, int fromRow, int rows) {
             const QPoint at = cell(symbol);
-            p.drawImage(QPoint(0, y), symbolSheet_, QRect(at.x(), at.y() + fromRow, 64, rows));
+            p.drawImage(QRectF(0, y, 64, rows), symbolSheet_, QRectF(at.x() * s, (at.y() + fromRow) * s, 64 * s, rows * s));
         };
         const auto& strip = reels.strips[static_cast<std::size_t>(r)];
         copy(0, strip[27], 32, 32);

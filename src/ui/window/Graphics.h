@@ -11,15 +11,28 @@ struct MachineInfo;
 // The pictures the face is drawn from: cabinet, logo, digit strips and the current digit source, the
 // reel surfaces, lever and lamp pictures, and the machine's symbol sheet and legend bitmap. A picture
 // whose file is missing or unreadable is replaced by a plain drawing of the same size.
+// Pictures come from the set of one scale: at scale 2 or 3 the "name@2x.png" / "name@3x.png" file
+// beside each 1x file, with that device pixel ratio (the 1x file when it is missing). Sizes and
+// coordinates are logical everywhere; the reel surfaces are rendered at the set's scale.
 class Graphics {
 public:
     static constexpr int kSmallStripCount = 7; // Blue, Cyan, Green, Purple, Red, White, Yellow
     static constexpr int kReelSurfaceWidth = 64;
     static constexpr int kReelSurfaceHeight = 1980;
+    static constexpr int kMaxScale = 3;
 
-    explicit Graphics(const QString& assetDir);
+    explicit Graphics(const QString& assetDir, int scale = 1);
 
     const QString& assetDir() const { return assetDir_; }
+    int scale() const { return scale_; }
+    // Loads every picture again from the set of scale (clamped to 1..3); the machine pictures and the
+    // reel surfaces must be loaded and rendered again afterwards.
+    void setScale(int scale);
+    // The picture set for a ratio of device pixels to face pixels: the next larger one, at most 3.
+    static int scaleFor(qreal ratio);
+    // The file of a picture at a scale: "cabinet.png" at 2 is "cabinet@2x.png", "QUINTEL.BMP" at 3 is
+    // "QUINTEL@3x.png"; at 1 the name itself.
+    static QString scaledName(const QString& name, int scale);
     const QImage& cabinet() const { return cabinet_; }
     const QImage& logo() const { return logo_; }
     const QImage& largeDigits() const { return largeDigits_; }
@@ -46,9 +59,11 @@ public:
     static QImage placeholderSheet(int rows);
 
 private:
+    void loadWindowPictures();
     QImage loadPicture(const QString& name, int width, int height, QImage (*fallback)(int, int)) const;
 
     QString assetDir_;
+    int scale_ = 1;
     QImage cabinet_, logo_, largeDigits_, digitSource_;
     std::array<QImage, kSmallStripCount> smallDigits_;
     std::array<QImage, 3> lamps_;

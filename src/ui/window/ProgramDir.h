@@ -3,7 +3,7 @@
 #include <QString>
 
 // Where the game's pictures, machine files and manual live: QUINTEL_ASSET_DIR when set, else
-// ../share/quintel-slots beside the installed program, else the source tree's assets.
+// ../share/games/quintel-slots beside the installed program, else the source tree's assets.
 class ProgramDir {
 public:
     static QString find(const QString& executableDir);

@@ -11,12 +11,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "FaceWidget.h"
 #include "MusicControl.h"
 #include "SoundControl.h"
 #include "TickSource.h"
+#include "ZoomSetting.h"
 
 namespace {
 
@@ -174,6 +177,7 @@ void SlotsWindow::buildOptionsMenu()
                   QStringLiteral("mnuSpeed"), speedActions_, [this](int i) { chooseSpinSpeed(static_cast<SpinSpeed>(i)); });
     buildSoundMenu(menu);
     addCommand(menu, QStringLiteral("Banner Text"), QStringLiteral("mnuBannerText"), commands_.bannerText);
+    buildWindowSizeMenu(menu);
 
     const GameOptions& o = options();
     checkOnly(betActions_, choiceIndex(o.bet));
@@ -200,6 +204,27 @@ void SlotsWindow::buildSoundMenu(QMenu* optionsMenu)
     musicAction_ = addItem(sound, QStringLiteral("Music"), QStringLiteral("mnuMusic"), true);
     musicAction_->setChecked(options().musicOn);
     connect(musicAction_, &QAction::triggered, this, [this](bool on) { setMusicOn(on); });
+}
+
+void SlotsWindow::buildWindowSizeMenu(QMenu* optionsMenu)
+{
+    QStringList sizes;
+    for (int size : ZoomSetting::kSizes) sizes << QStringLiteral("%1%").arg(size);
+    addRadioGroup(addSubMenu(optionsMenu, QStringLiteral("Window Size"), QStringLiteral("mnuWindowSize")), sizes,
+                  QStringLiteral("mnuSize"), sizeActions_, [this](int i) { chooseWindowSize(i); });
+    // The size keys work wherever the window has the focus, like the menu they belong to.
+    auto sizeKey = [this](const QList<QKeySequence>& keys, const QString& name, auto handler) {
+        auto* a = new QAction(this);
+        a->setObjectName(name);
+        a->setShortcuts(keys);
+        addAction(a);
+        connect(a, &QAction::triggered, this, handler);
+    };
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, QStringLiteral("keyLarger"),
+            [this] { stepWindowSize(1); });
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, QStringLiteral("keySmaller"), [this] { stepWindowSize(-1); });
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_0)}, QStringLiteral("keyActualSize"), [this] { chooseWindowSize(0); });
+    checkOnly(sizeActions_, 0);
 }
 
 void SlotsWindow::buildBankMenu()
@@ -229,6 +254,7 @@ void SlotsWindow::buildHelpMenu()
     addCommand(help, QStringLiteral("About"), QStringLiteral("mnuAbout"), commands_.about);
     addCommand(help, QStringLiteral("Machine Odds"), QStringLiteral("mnuOdds"), commands_.machineOdds);
     addCommand(help, QStringLiteral("Game History"), QStringLiteral("mnuHistory"), commands_.gameHistory);
+    addCommand(help, QStringLiteral("Statistics…"), QStringLiteral("mnuStatistics"), commands_.statistics);
     help->addSeparator();
     QAction* manual = addItem(help, QStringLiteral("Manual"), QStringLiteral("mnuHelp"));
     manual->setShortcut(QKeySequence(Qt::Key_F1));
@@ -376,6 +402,49 @@ void SlotsWindow::musicTick()
     else showExclamation(kMidiErrorTitle, midiErrorText(name));
 }
 
+void SlotsWindow::chooseWindowSize(int entry)
+{
+    // Like the Options menu, the size stays as it is while the reels turn.
+    if (entry < 0 || entry >= static_cast<int>(ZoomSetting::kSizes.size()) || machine_.busy()) return;
+    const int percent = ZoomSetting::kSizes[static_cast<std::size_t>(entry)];
+    setZoom(percent);
+    if (commands_.windowSizeChosen) commands_.windowSizeChosen(percent);
+}
+
+void SlotsWindow::stepWindowSize(int step)
+{
+    const int entry = std::clamp(windowSizeEntry() + step, 0, static_cast<int>(ZoomSetting::kSizes.size()) - 1);
+    if (entry != windowSizeEntry()) chooseWindowSize(entry);
+}
+
+void SlotsWindow::setZoom(int percent)
+{
+    const auto& sizes = ZoomSetting::kSizes;
+    const auto it = std::find(sizes.begin(), sizes.end(), percent);
+    if (it == sizes.end()) return;
+    checkOnly(sizeActions_, static_cast<int>(it - sizes.begin()));
+    if (percent == faceWidget_->zoom()) return;
+    faceWidget_->setZoom(percent);
+    adoptPixelRatio();
+    layout()->activate(); // the window takes its new fixed size now
+    // A larger window is moved back onto the screen as far as it fits.
+    if (const QScreen* s = screen(); s && isVisible()) {
+        const QRect area = s->availableGeometry();
+        const QRect frame = frameGeometry();
+        const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+        const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+        if (x != frame.left() || y != frame.top()) move(pos() + QPoint(x - frame.left(), y - frame.top()));
+    }
+}
+
+int SlotsWindow::zoom() const { return faceWidget_->zoom(); }
+
+int SlotsWindow::largestFittingZoom() const
+{
+    const QScreen* s = screen();
+    if (!s) return ZoomSetting::kSizes.front();
+    return ZoomSetting::largestFitting(Face::kHeight, menuBar()->sizeHint().height(), 0.8 * s->availableGeometry().height());
+}
 
 void SlotsWindow::showLoadedMachine(int machine)
 {
@@ -529,12 +598,22 @@ void SlotsWindow::resumeBanner()
 
 void SlotsWindow::showChanged(const QRect& changed)
 {
-    if (!changed.isEmpty()) faceWidget_->update(changed);
+    faceWidget_->updateFace(changed);
 }
 
 void SlotsWindow::adoptPixelRatio()
 {
-    face_.setPixelRatio(faceWidget_->devicePixelRatioF());
+    // The face is drawn at device resolution for the screen's ratio times the window size, from the
+    // picture set of that scale or the next larger one (the largest set beyond 3).
+    const qreal ratio = Face::surfaceRatio(faceWidget_->faceRatio());
+    if (std::abs(ratio - face_.pixelRatio()) < 0.001) return;
+    face_.setPixelRatio(ratio);
+    const int pictures = Graphics::scaleFor(ratio);
+    if (pictures != graphics_.scale()) {
+        graphics_.setScale(pictures);
+        graphics_.loadMachinePictures(machine_.machineInfo());
+        graphics_.renderReelSurfaces(machine_.reels());
+    }
     if (banner_.rendered()) banner_.invalidate();
     refresh();
 }

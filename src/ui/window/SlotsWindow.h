@@ -56,10 +56,20 @@ public:
     // music commands where they differ from the current ones.
     void applyOptions(const GameOptions& options);
     // What the menus show: the checked index of each radio group, the checked sound toggles and music.
+    // Options > Window Size: 100%, 150%, 200%, 300%; as the player chooses it (it is kept).
+    void chooseWindowSize(int entry);
+    // Ctrl++ and Ctrl+-: the next larger or smaller size, as chosen by the player.
+    void stepWindowSize(int step);
+    // Shows the face at a size, a percentage of its own size; other values are ignored.
+    void setZoom(int percent);
+    int zoom() const;
+    // The largest size whose window fits within 80% of the screen's available height.
+    int largestFittingZoom() const;
     int betEntry() const { return checkedIndex(betActions_); }
     int digitEntry() const { return checkedIndex(digitActions_); }
     int speedEntry() const { return checkedIndex(speedActions_); }
     int bannerEntry() const { return checkedIndex(bannerActions_); }
+    int windowSizeEntry() const { return checkedIndex(sizeActions_); }
     bool soundToggle(int index) const;
     bool musicOn() const;
 
@@ -139,6 +149,7 @@ private:
     void buildFileMenu();
     void buildOptionsMenu();
     void buildSoundMenu(QMenu* optionsMenu);
+    void buildWindowSizeMenu(QMenu* optionsMenu);
     void buildBankMenu();
     void buildAutoPlayMenu();
     void buildHelpMenu();
@@ -170,7 +181,7 @@ private:
 
     std::array<QMenu*, 5> menus_{};
     std::vector<QAction*> changeActions_, gamesActions_, betActions_, digitActions_, bannerActions_, speedActions_,
-        soundActions_, toggleActions_, borrowActions_;
+        soundActions_, toggleActions_, borrowActions_, sizeActions_;
     QAction* autoAction_ = nullptr;
     QAction* musicAction_ = nullptr;
     QAction* quickStopAction_ = nullptr;

@@ -15,6 +15,7 @@ struct SlotsWindowCommands {
     std::function<void()> manual;      // Help > Manual, F1
     std::function<void()> machineOdds; // Help > Machine Odds
     std::function<void()> gameHistory; // Help > Game History
+    std::function<void()> statistics;  // Help > Statistics…
     std::function<void()> autoPlaySettings; // Auto Play > Auto Play Settings
     std::function<void()> volume;           // Options > Sound > Volume
     std::function<void()> reminders;        // Options > Reminders
@@ -26,6 +27,8 @@ struct SlotsWindowCommands {
     std::function<void(const SpinRecord&)> spinStarting;
     // Play is idle after money moved.
     std::function<void()> playIdle;
+    // The player chose a window size (a percentage of the face's own size).
+    std::function<void(int percent)> windowSizeChosen;
     // The banner text for a machine's display name.
     std::function<std::string(const std::string& machineName)> readBannerText;
 };

@@ -288,3 +288,20 @@ TEST_F(SessionTest, ADamagedFileIsKeptAsideAndTheLastGoodCopyUsed)
         keptAside |= e.path().filename().string().rfind("QUINTEL.INI.damaged-", 0) == 0;
     EXPECT_TRUE(keptAside);
 }
+
+TEST_F(SessionTest, TheChosenWindowSizeIsKeptAndReadAtTheNextStart)
+{
+    {
+        ProgramRun run(ini());
+        // The offscreen screen is 800 x 600: only the face's own size fits within 80% of its height.
+        EXPECT_EQ(run.window->zoom(), 100);
+        run.window->chooseWindowSize(2);
+        EXPECT_NE(slurp(ini()).find("Zoom=200"), std::string::npos);
+        run.coins(1); // the game saved when play is idle keeps the setting
+    }
+    ProgramRun again(ini());
+    EXPECT_EQ(again.window->zoom(), 200);
+    EXPECT_EQ(again.window->windowSizeEntry(), 2);
+    EXPECT_EQ(again.window->centralWidget()->size(), QSize(2 * Face::kWidth, 2 * Face::kHeight));
+    EXPECT_TRUE(again.messages.shown.empty());
+}

@@ -1,4 +1,6 @@
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "EngineRig.h"
@@ -52,6 +54,33 @@ TEST(ReelSurface, MissingSymbolSheetGivesAPlaceholderNotACrash)
     int coloured = 0;
     for (int y = 34; y < 98; ++y) coloured += surface.pixel(32, y) != 0xffffffffu;
     EXPECT_GT(coloured, 30); // the placeholder cell is drawn, not left white
+}
+
+TEST(ScaledPictures, TheSetOfTheScaleIsUsedAndAMissingFileFallsBackToTheOneBelow)
+{
+    EXPECT_EQ(Graphics::scaledName(QStringLiteral("cabinet.png"), 1), QStringLiteral("cabinet.png"));
+    EXPECT_EQ(Graphics::scaledName(QStringLiteral("QUINTEL.BMP"), 3), QStringLiteral("QUINTEL@3x.png"));
+    EngineRig rig;
+    Graphics graphics(assetDir(), 2);
+    graphics.loadMachinePictures(rig.machine.machineInfo());
+    EXPECT_EQ(graphics.cabinet().devicePixelRatio(), 2.0);
+    EXPECT_EQ(graphics.cabinet().size(), QSize(706, 1044));
+    EXPECT_EQ(graphics.symbolSheet().devicePixelRatio(), 2.0);
+    EXPECT_EQ(graphics.digitSource().devicePixelRatio(), 2.0);
+    graphics.renderReelSurfaces(rig.machine.reels());
+    EXPECT_EQ(graphics.reelSurface(0).size(), QSize(64 * 2, 1980 * 2));
+
+    // Only the 1x cabinet, and a 2x logo too small for its place: both come from 1x pictures.
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(assetDir() + QStringLiteral("/cabinet.png"), dir.filePath(QStringLiteral("cabinet.png"))));
+    ASSERT_TRUE(QFile::copy(assetDir() + QStringLiteral("/logo.png"), dir.filePath(QStringLiteral("logo@3x.png"))));
+    Graphics sparse(dir.path(), 3);
+    EXPECT_EQ(sparse.cabinet().devicePixelRatio(), 1.0);
+    EXPECT_EQ(sparse.cabinet().size(), QSize(353, 522));
+    EXPECT_EQ(sparse.logo().devicePixelRatio(), 1.0);
+    EXPECT_EQ(sparse.logo().size(), QSize(200, 128));
+    sparse.loadMachinePictures(rig.machine.machineInfo());
+    EXPECT_TRUE(sparse.symbolSheetMissing());
 }
 
 TEST(FaceDrawing, HighDensityScalesBitmapsByWholePixels)

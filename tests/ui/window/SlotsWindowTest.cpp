@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -146,8 +147,9 @@ TEST_F(WindowTest, MenuTreeHasTheCaptionsAndDefaultChecks)
     EXPECT_EQ(captions(menu("menu0")), (QStringList{"Change Game", "-", "New Game", "-", "Load ", "Save", "-", "Quit"}));
     EXPECT_EQ(captions(menu("mnuChangeGame")), (QStringList{"Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots"}));
     EXPECT_EQ(captions(menu("mnuNewGame")), (QStringList{"Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots"}));
-    EXPECT_EQ(captions(menu("menu1")), (QStringList{"Bet Amount", "Digit Colors", "Banner", "Spin Speed", "Sound", "Banner Text",
-                                                     "-", "Quick Stop", "Reminders\u2026"}));
+    EXPECT_EQ(captions(menu("menu1")), (QStringList{"Bet Amount", "Digit Colors", "Banner", "Spin Speed", "Sound",
+                                                     "Banner Text", "Window Size", "-", "Quick Stop", "Reminders\u2026"}));
+    EXPECT_EQ(captions(menu("mnuWindowSize")), (QStringList{"100%", "150%", "200%", "300%"}));
     EXPECT_EQ(captions(menu("mnuWager")), (QStringList{"$10", "$5", "$1"}));
     EXPECT_EQ(captions(menu("mnuDig")), (QStringList{"Blue", "Cyan", "Green", "Purple", "Red", "White", "Yellow"}));
     EXPECT_EQ(captions(menu("mnuSpeedMenu")), (QStringList{"Very Fast", "Fast", "Medium", "Slow"}));
@@ -156,7 +158,7 @@ TEST_F(WindowTest, MenuTreeHasTheCaptionsAndDefaultChecks)
                                                            "Volume\u2026"}));
     EXPECT_EQ(captions(menu("mnuBorrowMain")), (QStringList{"$1000", "$500", "$250", "$100", "$50"}));
     EXPECT_EQ(captions(menu("menu3")), (QStringList{"Auto Spin", "-", "Auto Play Settings\u2026"}));
-    EXPECT_EQ(captions(menu("menu4")), (QStringList{"About", "Machine Odds", "Game History", "-", "Manual"}));
+    EXPECT_EQ(captions(menu("menu4")), (QStringList{"About", "Machine Odds", "Game History", "Statistics…", "-", "Manual"}));
 
     EXPECT_EQ(checkedNames(menu("mnuWager")), (QStringList{"mnuBet2"}));
     EXPECT_EQ(checkedNames(menu("mnuDig")), (QStringList{"mnuDigits2"}));
@@ -165,11 +167,55 @@ TEST_F(WindowTest, MenuTreeHasTheCaptionsAndDefaultChecks)
     EXPECT_EQ(checkedNames(menu("mnuSoundMenu")), (QStringList{"mnuSound0", "mnuSounds0", "mnuSounds1", "mnuSounds2",
                                                                "mnuSounds3", "mnuSounds4", "mnuSounds5"}));
     EXPECT_EQ(checkedNames(menu("mnuNewGame")), (QStringList{"mnuGames0"}));
+    EXPECT_EQ(checkedNames(menu("mnuWindowSize")), (QStringList{"mnuSize0"}));
     EXPECT_FALSE(action("mnuAuto")->isChecked());
     EXPECT_FALSE(action("mnuQuickStop")->isChecked());
     EXPECT_EQ(action("mnuHelp")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quintel Slots 95"));
     EXPECT_EQ(sound.toggles, (std::array<bool, 6>{true, true, true, true, true, true}));
+}
+
+TEST_F(WindowTest, WindowSizeScalesTheFaceAndItsClickZonesAndFollowsTheKeys)
+{
+    QWidget* faceWidget = window->centralWidget();
+    QCoreApplication::processEvents();
+    const QSize atFaceSize = window->size();
+    ASSERT_EQ(faceWidget->size(), QSize(Face::kWidth, Face::kHeight));
+    std::vector<int> chosen;
+    window->commands().windowSizeChosen = [&](int percent) { chosen.push_back(percent); };
+
+    action("mnuSize2")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->zoom(), 200);
+    EXPECT_EQ(faceWidget->size(), QSize(2 * Face::kWidth, 2 * Face::kHeight));
+    EXPECT_EQ(window->size(), atFaceSize + QSize(Face::kWidth, Face::kHeight));
+    // Drawn from the 2x pictures at two device pixels per face pixel.
+    EXPECT_EQ(window->graphics().scale(), 2);
+    EXPECT_EQ(face().size(), QSize(2 * Face::kWidth, 2 * Face::kHeight));
+
+    // The coin zone starts at face x 72: face (50, 10) is outside it, face (100, 20) inside.
+    const int wager = state().wager;
+    QTest::mouseClick(faceWidget, Qt::LeftButton, {}, QPoint(100, 20));
+    EXPECT_EQ(state().wager, wager);
+    QTest::mouseClick(faceWidget, Qt::LeftButton, {}, QPoint(200, 40));
+    EXPECT_GT(state().wager, wager);
+
+    QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(window->zoom(), 150);
+    EXPECT_EQ(faceWidget->size(), QSize(Face::kWidth * 3 / 2, Face::kHeight * 3 / 2));
+    // Drawn at device resolution, one and a half device pixels per face pixel, from the next larger set.
+    EXPECT_EQ(face().size(), QSize(Face::kWidth * 3 / 2, Face::kHeight * 3 / 2));
+    EXPECT_EQ(window->graphics().scale(), 2);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(window->zoom(), 300); // and no further
+    EXPECT_EQ(window->graphics().scale(), 3);
+    EXPECT_EQ(checkedNames(menu("mnuWindowSize")), (QStringList{"mnuSize3"}));
+    QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->zoom(), 100);
+    EXPECT_EQ(window->size(), atFaceSize);
+    EXPECT_EQ(window->graphics().scale(), 1);
+    EXPECT_EQ(chosen, (std::vector<int>{200, 150, 200, 300, 100}));
 }
 
 TEST_F(WindowTest, RadioGroupsKeepOneCheckAndApplyTheirValue)
@@ -525,9 +571,11 @@ TEST_F(WindowTest, CommandsReachTheirHooks)
     c.manual = [&] { ran << "manual"; };
     c.machineOdds = [&] { ran << "odds"; };
     c.gameHistory = [&] { ran << "history"; };
-    for (const char* name : {"mnuLoadSave0", "mnuLoadSave1", "mnuAbout", "mnuBannerText", "mnuHelp", "mnuOdds", "mnuHistory"})
+    c.statistics = [&] { ran << "statistics"; };
+    for (const char* name : {"mnuLoadSave0", "mnuLoadSave1", "mnuAbout", "mnuBannerText", "mnuHelp", "mnuOdds", "mnuHistory",
+                             "mnuStatistics"})
         action(name)->trigger();
-    EXPECT_EQ(ran, (QStringList{"load", "save", "about", "banner", "manual", "odds", "history"}));
+    EXPECT_EQ(ran, (QStringList{"load", "save", "about", "banner", "manual", "odds", "history", "statistics"}));
 }
 
 TEST_F(WindowTest, MissingAssetsStillGiveAPlayableWindow)

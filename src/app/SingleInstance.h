@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QLocalServer;
+
+// One game per saved-game file: the first start listens on a local socket named after the profile path;
+// a later start on the same file asks that game to come to the front and ends. A socket left behind by
+// a killed game answers no one and is replaced.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    explicit SingleInstance(const QString& profilePath, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // The socket name for a profile: a hash of its absolute path, so that it is short and safe.
+    static QString serverName(const QString& profilePath);
+
+    enum class Claim {
+        Owned,     // this process now owns the profile and listens for later starts
+        Activated, // a running game was reached and has come to the front
+        Busy,      // a running game was reached but did not answer in time
+    };
+    Claim claim();
+    // Called on the owning game whenever a later start knocks.
+    void onActivate(std::function<void()> activate) { activate_ = std::move(activate); }
+    const QString& error() const { return error_; }
+
+private:
+    Claim askRunningGame();
+    void answer();
+
+    QString name_;
+    QString error_;
+    QLocalServer* server_ = nullptr;
+    std::function<void()> activate_;
+};

@@ -1,0 +1,281 @@
+#include "SpinLog.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <ctime>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Migration i brings a log of schema version i to version i + 1.
+constexpr std::array<const char*, SpinLog::kSchemaVersion> kMigrations = {
+    "CREATE TABLE IF NOT EXISTS spins ("
+    " id INTEGER PRIMARY KEY,"
+    " time TEXT NOT NULL,"
+    " game TEXT NOT NULL,"
+    " machine INTEGER NOT NULL,"
+    " stop1 INTEGER NOT NULL, stop2 INTEGER NOT NULL, stop3 INTEGER NOT NULL,"
+    " combination INTEGER NOT NULL,"
+    " stake_cents INTEGER NOT NULL,"
+    " free_spin INTEGER NOT NULL,"
+    " paid_cents INTEGER NOT NULL,"
+    " pool_cents INTEGER NOT NULL,"
+    " credits_after_cents INTEGER NOT NULL);"
+    // The last number given to a spin, so that two programs on one log never give out the same one.
+    "CREATE TABLE IF NOT EXISTS spin_numbers (last INTEGER NOT NULL)",
+};
+
+constexpr const char* kInsert =
+    "INSERT OR IGNORE INTO spins (id, time, game, machine, stop1, stop2, stop3, combination, stake_cents,"
+    " free_spin, paid_cents, pool_cents, credits_after_cents) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10,"
+    " ?11, ?12, ?13)";
+
+bool isDamage(int code)
+{
+    code &= 0xff;
+    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+}
+
+std::string stamp()
+{
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &utc);
+    return text;
+}
+
+// Runs a statement without results; the SQLite result code.
+int exec(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
+
+} // namespace
+
+fs::path SpinLog::defaultPath(const char* xdgDataHome, const char* home)
+{
+    fs::path base;
+    if (xdgDataHome && fs::path(xdgDataHome).is_absolute()) {
+        base = xdgDataHome;
+    } else if (home && *home) {
+        base = fs::path(home) / ".local" / "share";
+    }
+    return base / "quintel-slots" / "spins.sqlite";
+}
+
+SpinLog::SpinLog(fs::path path)
+    : path_(std::move(path))
+{
+    openFile();
+    status_ = !db_ ? Status::Unavailable : setAside_.empty() ? Status::Ready : Status::Replaced;
+}
+
+SpinLog::~SpinLog() { close(); }
+
+void SpinLog::close()
+{
+    sqlite3_finalize(insert_);
+    insert_ = nullptr;
+    sqlite3_close(db_);
+    db_ = nullptr;
+}
+
+void SpinLog::fail(const std::string& what)
+{
+    error_ = what + (db_ ? std::string(": ") + sqlite3_errmsg(db_) : std::string());
+    close();
+}
+
+bool SpinLog::openFile()
+{
+    std::error_code ec;
+    if (path_.has_parent_path()) fs::create_directories(path_.parent_path(), ec);
+    if (ec) {
+        error_ = "cannot create " + path_.parent_path().string() + ": " + ec.message();
+        return false;
+    }
+    // One thread uses a log: no lock around every call (reading 100,000 rows makes over a million).
+    const int code =
+        sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (code != SQLITE_OK) {
+        fail("cannot open " + path_.string());
+        return false;
+    }
+    sqlite3_busy_timeout(db_, 2000);
+    return prepareSchema();
+}
+
+bool SpinLog::prepareSchema()
+{
+    int version = -1;
+    sqlite3_stmt* st = nullptr;
+    int code = sqlite3_prepare_v2(db_, "PRAGMA user_version", -1, &st, nullptr);
+    if (code == SQLITE_OK) code = sqlite3_step(st);
+    if (code == SQLITE_ROW) version = sqlite3_column_int(st, 0);
+    sqlite3_finalize(st);
+    if (isDamage(code) || (code == SQLITE_ROW && version < 0)) return replaceDamaged();
+    if (code != SQLITE_ROW) {
+        fail("cannot read " + path_.string());
+        return false;
+    }
+
+    // WAL: a spin's commit appends to the log file and need not wait for the disk.
+    code = exec(db_, "PRAGMA journal_mode=WAL");
+    if (code == SQLITE_OK) code = exec(db_, "PRAGMA synchronous=NORMAL");
+    if (code == SQLITE_OK && version < kSchemaVersion) {
+        code = exec(db_, "BEGIN IMMEDIATE");
+        for (int v = version; code == SQLITE_OK && v < kSchemaVersion; ++v)
+            code = exec(db_, kMigrations[static_cast<std::size_t>(v)]);
+        if (code == SQLITE_OK) {
+            const std::string set = "PRAGMA user_version=" + std::to_string(kSchemaVersion);
+            code = exec(db_, set.c_str());
+        }
+        code = code == SQLITE_OK ? exec(db_, "COMMIT") : (exec(db_, "ROLLBACK"), code);
+    }
+    // A log of a later version keeps its schema: it still has these columns.
+    if (code == SQLITE_OK) code = sqlite3_prepare_v2(db_, kInsert, -1, &insert_, nullptr);
+    if (code == SQLITE_OK) code = exec(db_, "SELECT max(id) FROM spins");
+    if (isDamage(code)) return replaceDamaged();
+    if (code != SQLITE_OK) {
+        fail("cannot write " + path_.string());
+        return false;
+    }
+    return true;
+}
+
+bool SpinLog::replaceDamaged()
+{
+    close();
+    if (!setAside_.empty()) {
+        error_ = "the new spin log at " + path_.string() + " is damaged too";
+        return false; // set aside once per run; a second damage in a row means the disk itself fails
+    }
+    const std::string base = path_.string() + ".damaged-" + stamp();
+    fs::path aside = base;
+    std::error_code ec;
+    for (int n = 2; fs::exists(aside, ec); ++n) aside = base + "-" + std::to_string(n);
+    fs::rename(path_, aside, ec);
+    if (ec) {
+        error_ = "cannot set aside the damaged " + path_.string() + ": " + ec.message();
+        return false;
+    }
+    // The write-ahead log belongs to the damaged file: it goes with it.
+    fs::rename(path_.string() + "-wal", aside.string() + "-wal", ec);
+    fs::remove(path_.string() + "-shm", ec);
+    setAside_ = aside;
+    const bool reopened = openFile();
+    status_ = reopened ? Status::Replaced : Status::Unavailable;
+    return reopened;
+}
+
+std::int64_t SpinLog::lastId()
+{
+    if (!db_) return 0;
+    sqlite3_stmt* st = nullptr;
+    std::int64_t last = 0;
+    if (sqlite3_prepare_v2(db_, "SELECT max(id) FROM spins", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        last = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    return last;
+}
+
+std::int64_t SpinLog::reserveId()
+{
+    if (!db_) return 0;
+    int code = exec(db_, "BEGIN IMMEDIATE");
+    std::int64_t id = 0;
+    if (code == SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        code = sqlite3_prepare_v2(db_,
+                                  "SELECT max(coalesce((SELECT max(id) FROM spins), 0),"
+                                  " coalesce((SELECT max(last) FROM spin_numbers), 0)) + 1",
+                                  -1, &st, nullptr);
+        if (code == SQLITE_OK) code = sqlite3_step(st);
+        if (code == SQLITE_ROW) id = sqlite3_column_int64(st, 0);
+        sqlite3_finalize(st);
+    }
+    if (id > 0) {
+        const std::string keep =
+            "INSERT OR REPLACE INTO spin_numbers (rowid, last) VALUES (1, " + std::to_string(id) + ")";
+        code = exec(db_, keep.c_str());
+        if (code == SQLITE_OK) code = exec(db_, "COMMIT");
+    }
+    if (code == SQLITE_OK && id > 0) return id;
+    exec(db_, "ROLLBACK");
+    if (isDamage(code) && replaceDamaged()) return reserveId();
+    if (db_) error_ = std::string("cannot write ") + path_.string() + ": " + sqlite3_errstr(code);
+    if (!db_) status_ = Status::Unavailable;
+    return 0;
+}
+
+bool SpinLog::insert(const LoggedSpin& s, int& code)
+{
+    sqlite3_stmt* st = insert_;
+    sqlite3_reset(st);
+    sqlite3_bind_int64(st, 1, s.id);
+    sqlite3_bind_text(st, 2, s.time.c_str(), static_cast<int>(s.time.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(st, 3, s.game.c_str(), static_cast<int>(s.game.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_int(st, 4, s.machine);
+    for (int r = 0; r < 3; ++r) sqlite3_bind_int(st, 5 + r, s.stops[r]);
+    sqlite3_bind_int(st, 8, s.combination);
+    sqlite3_bind_int64(st, 9, s.stakeCents);
+    sqlite3_bind_int(st, 10, s.freeSpin ? 1 : 0);
+    sqlite3_bind_int64(st, 11, s.paidCents);
+    sqlite3_bind_int64(st, 12, s.poolCents);
+    sqlite3_bind_int64(st, 13, s.creditsAfterCents);
+    code = sqlite3_step(st); // one statement outside a transaction commits on its own
+    sqlite3_reset(st);
+    return code == SQLITE_DONE;
+}
+
+bool SpinLog::append(const LoggedSpin& spin)
+{
+    if (!db_ || spin.id <= 0) return false;
+    int code = SQLITE_OK;
+    if (insert(spin, code)) return true;
+    if (isDamage(code) && replaceDamaged()) return insert(spin, code);
+    if (db_) error_ = std::string("cannot write ") + path_.string() + ": " + sqlite3_errmsg(db_);
+    if (!db_) status_ = Status::Unavailable;
+    return false;
+}
+
+std::vector<LoggedSpin> SpinLog::read(std::int64_t afterId)
+{
+    std::vector<LoggedSpin> rows;
+    if (!db_) return rows;
+    sqlite3_stmt* st = nullptr;
+    const char* sql = "SELECT id, time, game, machine, stop1, stop2, stop3, combination, stake_cents, free_spin,"
+                      " paid_cents, pool_cents, credits_after_cents FROM spins WHERE id > ?1 ORDER BY id";
+    if (sqlite3_prepare_v2(db_, sql, -1, &st, nullptr) != SQLITE_OK) return rows;
+    sqlite3_bind_int64(st, 1, afterId);
+    const std::int64_t last = lastId();
+    if (last > afterId) rows.reserve(static_cast<std::size_t>(std::min<std::int64_t>(last - afterId, 10'000'000)));
+    auto text = [st](int col) {
+        const unsigned char* t = sqlite3_column_text(st, col);
+        return t ? std::string(reinterpret_cast<const char*>(t),
+                               static_cast<std::size_t>(sqlite3_column_bytes(st, col)))
+                 : std::string();
+    };
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        LoggedSpin s;
+        s.id = sqlite3_column_int64(st, 0);
+        s.time = text(1);
+        s.game = text(2);
+        s.machine = sqlite3_column_int(st, 3);
+        for (int r = 0; r < 3; ++r) s.stops[r] = sqlite3_column_int(st, 4 + r);
+        s.combination = sqlite3_column_int(st, 7);
+        s.stakeCents = sqlite3_column_int64(st, 8);
+        s.freeSpin = sqlite3_column_int(st, 9) != 0;
+        s.paidCents = sqlite3_column_int64(st, 10);
+        s.poolCents = sqlite3_column_int64(st, 11);
+        s.creditsAfterCents = sqlite3_column_int64(st, 12);
+        rows.push_back(std::move(s));
+    }
+    sqlite3_finalize(st);
+    return rows;
+}

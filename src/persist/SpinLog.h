@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// One spin as the spin log keeps it; money in whole cents.
+struct LoggedSpin {
+    std::int64_t id = 0; // the spin's number: increasing, and the same when a spin is completed again
+    std::string time;    // UTC, "2026-12-08T21:04:05Z"
+    std::string game;    // the game's name
+    int machine = 0;
+    int stops[3] = {0, 0, 0};
+    int combination = -1;        // 0..7, -1 for none
+    std::int64_t stakeCents = 0; // charged, or the last bet of a free spin
+    bool freeSpin = false;
+    std::int64_t paidCents = 0; // everything the spin credited, pool included
+    std::int64_t poolCents = 0; // the pool part of paidCents
+    std::int64_t creditsAfterCents = 0;
+
+    bool operator==(const LoggedSpin&) const = default;
+};
+
+// Every spin the player has made, one row each in table "spins" of a SQLite database (WAL mode, one
+// transaction a spin). A row is keyed by the spin's number, taken when its reels start, so writing a spin
+// again (a spin completed after a crash whose row was already written) leaves the one row there is.
+class SpinLog {
+public:
+    static constexpr int kSchemaVersion = 1;
+
+    enum class Status {
+        Ready,       // open and writable
+        Replaced,    // the file was damaged: kept aside as setAsidePath(), a new log started
+        Unavailable, // cannot be opened or written: spins are not recorded (see error())
+    };
+
+    // $XDG_DATA_HOME/quintel-slots/spins.sqlite when that variable holds an absolute path, else
+    // $HOME/.local/share/quintel-slots/spins.sqlite, else the same relative to the working directory.
+    static std::filesystem::path defaultPath(const char* xdgDataHome, const char* home);
+
+    // Opens or creates the log, bringing an older schema up to date; a damaged file is kept aside.
+    explicit SpinLog(std::filesystem::path path);
+    ~SpinLog();
+    SpinLog(const SpinLog&) = delete;
+    SpinLog& operator=(const SpinLog&) = delete;
+
+    Status status() const { return status_; }
+    bool writable() const { return db_ != nullptr; }
+    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& setAsidePath() const { return setAside_; }
+    const std::string& error() const { return error_; }
+
+    // A number for a new spin, higher than every row's and every number given out before, also by another
+    // program on the same log; 0 when none can be given (see error()).
+    std::int64_t reserveId();
+    // The highest number of a row, 0 for an empty log.
+    std::int64_t lastId();
+    // Writes the spin unless a row with its id exists. False when it could not be written; a file
+    // found damaged at this point is kept aside and the row goes to a new log (status Replaced).
+    bool append(const LoggedSpin& spin);
+    // The rows with id > afterId, in id order.
+    std::vector<LoggedSpin> read(std::int64_t afterId = 0);
+
+private:
+    bool openFile();
+    bool prepareSchema();
+    void close();
+    bool replaceDamaged();
+    bool insert(const LoggedSpin& spin, int& code);
+    void fail(const std::string& what);
+
+    std::filesystem::path path_;
+    std::filesystem::path setAside_;
+    std::string error_;
+    Status status_ = Status::Unavailable;
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* insert_ = nullptr;
+};

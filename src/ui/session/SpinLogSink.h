@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct HistoryEntry;
+
+// Where the session hands every finished spin for the player's spin log.
+class SpinLogSink {
+public:
+    virtual ~SpinLogSink() = default;
+    // The number the next new spin is logged under; 0 while spins are not being logged.
+    virtual std::int64_t nextSpinNumber() = 0;
+    // A spin has been scored and paid, or completed after a crash. A number already logged is not
+    // logged again.
+    virtual void spinFinished(std::int64_t number, const HistoryEntry& spin, const std::string& gameName) = 0;
+    // Something the player should know about the log, once: nullopt when there is nothing new.
+    virtual std::optional<std::string> takeNotice() = 0;
+};

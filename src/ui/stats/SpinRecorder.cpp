@@ -1,0 +1,69 @@
+#include "SpinRecorder.h"
+
+#include <ctime>
+
+#include "GameHistory.h"
+
+SpinRecorder::SpinRecorder(std::filesystem::path path, WallClock clock)
+    : log_(std::move(path))
+    , clock_(std::move(clock))
+{
+    sessionStart_ = log_.lastId();
+    noteTrouble(false);
+}
+
+std::string SpinRecorder::isoTime(std::chrono::system_clock::time_point t)
+{
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(t);
+    std::tm utc{};
+    gmtime_r(&seconds, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return text;
+}
+
+std::int64_t SpinRecorder::nextSpinNumber()
+{
+    if (!log_.writable()) return 0;
+    const std::int64_t number = log_.reserveId();
+    noteTrouble(number == 0);
+    return number;
+}
+
+void SpinRecorder::spinFinished(std::int64_t number, const HistoryEntry& spin, const std::string& gameName)
+{
+    if (!log_.writable()) return;
+    LoggedSpin row;
+    row.id = number;
+    row.time = isoTime(clock_());
+    row.game = gameName;
+    row.machine = spin.machine;
+    for (int r = 0; r < 3; ++r) row.stops[r] = spin.stops[static_cast<std::size_t>(r)];
+    row.combination = spin.combo;
+    row.stakeCents = static_cast<std::int64_t>(spin.bet) * 100;
+    row.freeSpin = spin.freeSpin;
+    row.paidCents = (spin.win + spin.poolWon).cents();
+    row.poolCents = spin.poolWon.cents();
+    row.creditsAfterCents = spin.creditsAfter.cents();
+    noteTrouble(!log_.append(row));
+}
+
+void SpinRecorder::noteTrouble(bool writeFailed)
+{
+    if (log_.status() == SpinLog::Status::Replaced && !replacedTold_) {
+        replacedTold_ = true;
+        notice_ = "The spin log was damaged and has been kept aside as \"" + log_.setAsidePath().filename().string() +
+                  "\". A new spin log has been started.";
+    }
+    if ((writeFailed || !log_.writable()) && !unavailableTold_) {
+        unavailableTold_ = true;
+        notice_ = "Spins are not being recorded (" + log_.error() + "). You can play on as usual.";
+    }
+}
+
+std::optional<std::string> SpinRecorder::takeNotice()
+{
+    std::optional<std::string> notice = std::move(notice_);
+    notice_.reset();
+    return notice;
+}

@@ -1,0 +1,313 @@
+#include "StatisticsWindow.h"
+
+#include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QHorizontalBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+
+#include "MachineInfo.h"
+#include "GameState.h"
+#include "SpinCsv.h"
+#include "SpinRecorder.h"
+
+namespace {
+
+const char* const kFigureNames[] = {"Spins",     "Time played",        "Wagered",
+                                    "Won",       "Biggest win",        "Longest run without a win",
+                                    "Pools won", "Free-spin sequences"};
+
+QString dollars(std::int64_t cents)
+{
+    const QString sign = cents < 0 ? QStringLiteral("-") : QString();
+    const std::int64_t a = cents < 0 ? -cents : cents;
+    return sign + QStringLiteral("$%1.%2").arg(a / 100).arg(a % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString duration(std::int64_t seconds)
+{
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QChartView* chartView(QChart* chart)
+{
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* view = new QChartView(chart);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(420, 260);
+    return view;
+}
+
+void clearChart(QChart* chart)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
+// Value axes at the bottom and left, attached to every series of the chart.
+void addAxes(QChart* chart, const QString& xTitle, double xMax, const QString& yTitle, double yMin, double yMax)
+{
+    auto* x = new QValueAxis;
+    x->setTitleText(xTitle);
+    x->setLabelFormat(QStringLiteral("%.0f"));
+    // The line ends at the right edge: ticks at round steps from 0 instead of a rounded-up range.
+    xMax = std::max(xMax, 1.0);
+    const double rough = std::max(xMax / 5, 1.0);
+    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    double tick = magnitude;
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        tick = m * magnitude;
+        if (tick >= rough) break;
+    }
+    x->setRange(0, xMax);
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(tick);
+    auto* y = new QValueAxis;
+    y->setTitleText(yTitle);
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    y->setRange(yMin, yMax > yMin ? yMax : yMin + 1);
+    y->applyNiceNumbers();
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* s : chart->series()) {
+        s->attachAxis(x);
+        s->attachAxis(y);
+    }
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(std::vector<LoggedSpin> rows, const StatisticsContext& context, ComboName comboName,
+                                   QWidget* parent)
+    : QDialog(parent)
+    , rows_(std::move(rows))
+    , context_(context)
+    , comboName_(std::move(comboName))
+{
+    setWindowTitle(QStringLiteral("Statistics"));
+    setObjectName(QStringLiteral("statisticsWindow"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Show:")));
+    scopeBox_ = new QComboBox;
+    scopeBox_->setObjectName(QStringLiteral("scope"));
+    scopeBox_->addItems({QStringLiteral("This session"), QStringLiteral("This game"), QStringLiteral("All games")});
+    scopeBox_->setCurrentIndex(static_cast<int>(scope_));
+    top->addWidget(scopeBox_);
+    top->addStretch();
+    auto* exportButton = new QPushButton(QStringLiteral("&Export…"));
+    exportButton->setObjectName(QStringLiteral("export"));
+    top->addWidget(exportButton);
+    auto* closeButton = new QPushButton(QStringLiteral("&Close"));
+    top->addWidget(closeButton);
+
+    creditsChart_ = new QChart;
+    creditsChart_->setTitle(QStringLiteral("Credits by spin"));
+    returnChart_ = new QChart;
+    returnChart_->setTitle(QStringLiteral("Return to player against the machine's odds"));
+    hitsChart_ = new QChart;
+
+    auto* figures = new QFormLayout;
+    for (const char* name : kFigureNames) {
+        auto* value = new QLabel;
+        value->setObjectName(QString::fromLatin1(name));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        figures->addRow(QString::fromLatin1(name) + QLatin1Char(':'), value);
+        figures_.push_back(value);
+    }
+    auto* figuresBox = new QWidget;
+    figuresBox->setLayout(figures);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(chartView(creditsChart_), 0, 0);
+    grid->addWidget(chartView(returnChart_), 0, 1);
+    grid->addWidget(chartView(hitsChart_), 1, 0);
+    grid->addWidget(figuresBox, 1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    if (!context_.notice.empty()) {
+        auto* notice = new QLabel(QString::fromStdString(context_.notice));
+        notice->setObjectName(QStringLiteral("notice"));
+        notice->setWordWrap(true);
+        layout->addWidget(notice);
+    }
+    layout->addLayout(grid);
+
+    connect(scopeBox_, &QComboBox::currentIndexChanged, this, [this](int i) { setScope(static_cast<SpinScope>(i)); });
+    connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::exportWithDialog);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    resize(1000, 700);
+    refresh();
+}
+
+void StatisticsWindow::setScope(SpinScope scope)
+{
+    if (scope == scope_) return;
+    scope_ = scope;
+    if (scopeBox_->currentIndex() != static_cast<int>(scope)) scopeBox_->setCurrentIndex(static_cast<int>(scope));
+    refresh();
+}
+
+void StatisticsWindow::refresh()
+{
+    shown_ = selectSpins(rows_, scope_, context_.sessionStart, context_.machine, context_.spins);
+    stats_ = computeStatistics(shown_, context_.machine);
+    buildCharts();
+
+    const SpinSummary& s = stats_.summary;
+    const QString values[] = {
+        QStringLiteral("%1 (%2 free)").arg(s.spins).arg(s.freeSpins),
+        duration(s.secondsPlayed),
+        dollars(s.wageredCents),
+        dollars(s.wonCents),
+        dollars(s.biggestWinCents),
+        QStringLiteral("%1 spins").arg(s.longestRunWithoutWin),
+        QString::number(s.poolsWon),
+        QString::number(s.freeSpinSequences),
+    };
+    for (std::size_t i = 0; i < figures_.size(); ++i) figures_[i]->setText(values[i]);
+}
+
+void StatisticsWindow::buildCharts()
+{
+    // Credits by spin.
+    clearChart(creditsChart_);
+    auto* credits = new QLineSeries;
+    credits->setName(QStringLiteral("Credits after the spin"));
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(stats_.credits.size()));
+    double lowest = 0, highest = 0;
+    for (const CreditsPoint& p : stats_.credits) {
+        points.append(QPointF(static_cast<double>(p.spin), p.credits));
+        lowest = std::min(lowest, p.credits);
+        highest = std::max(highest, p.credits);
+    }
+    credits->replace(points);
+    creditsChart_->addSeries(credits);
+    addAxes(creditsChart_, QStringLiteral("Spin"), static_cast<double>(stats_.summary.spins),
+            QStringLiteral("Credits ($)"), lowest, highest * 1.05);
+
+    // Return so far against the exact odds, with the band of ±2 standard deviations.
+    clearChart(returnChart_);
+    auto* actual = new QLineSeries;
+    actual->setName(QStringLiteral("Your return %"));
+    auto* expected = new QLineSeries;
+    expected->setName(QStringLiteral("Machine's return %"));
+    auto* upper = new QLineSeries;
+    auto* lower = new QLineSeries;
+    QList<QPointF> a, e, u, l;
+    double top = 150;
+    for (const ReturnPoint& p : stats_.returns) {
+        const double x = static_cast<double>(p.paidSpin);
+        a.append(QPointF(x, p.actual));
+        e.append(QPointF(x, p.expected));
+        u.append(QPointF(x, p.expected + 2 * p.deviation));
+        l.append(QPointF(x, std::max(0.0, p.expected - 2 * p.deviation)));
+        top = std::max(top, p.actual);
+    }
+    actual->replace(a);
+    expected->replace(e);
+    upper->replace(u);
+    lower->replace(l);
+    auto* band = new QAreaSeries(upper, lower);
+    upper->setParent(band); // the area does not own its edges
+    lower->setParent(band);
+    band->setName(QStringLiteral("Ordinary luck (±2 sd)"));
+    band->setColor(QColor(120, 170, 230, 90));
+    band->setBorderColor(QColor(120, 170, 230, 140));
+    returnChart_->addSeries(band);
+    returnChart_->addSeries(expected);
+    returnChart_->addSeries(actual);
+    const double paidSpins = stats_.returns.empty() ? 0.0 : static_cast<double>(stats_.returns.back().paidSpin);
+    addAxes(returnChart_, QStringLiteral("Paid spin"), paidSpins, QStringLiteral("Return %"), 0, std::min(top, 400.0));
+
+    // Hits per combination of the machine in play.
+    clearChart(hitsChart_);
+    const ComboHits& h = stats_.hits;
+    hitsChart_->setTitle(QStringLiteral("Hits per combination on %1 (%2 paid spins)")
+                             .arg(QString::fromStdString(machineMenuCaption(h.machine)))
+                             .arg(h.paidSpins));
+    auto* hit = new QBarSet(QStringLiteral("Hits"));
+    auto* expect = new QBarSet(QStringLiteral("Expected"));
+    QStringList names;
+    double most = 1;
+    for (std::size_t c = 0; c < h.hits.size(); ++c) {
+        *hit << static_cast<double>(h.hits[c]);
+        *expect << h.expected[c];
+        most = std::max({most, static_cast<double>(h.hits[c]), h.expected[c]});
+        names << (comboName_ ? QString::fromStdString(comboName_(h.machine, static_cast<int>(c)))
+                             : QString::number(c + 1));
+    }
+    // Lying bars leave room for the combinations' names.
+    auto* bars = new QHorizontalBarSeries;
+    bars->append(hit);
+    bars->append(expect);
+    hitsChart_->addSeries(bars);
+    auto* categories = new QBarCategoryAxis;
+    categories->append(names);
+    auto* count = new QValueAxis;
+    count->setLabelFormat(QStringLiteral("%.0f"));
+    const double end = std::ceil(most * 1.1);
+    count->setRange(0, end);
+    if (end <= 5) {
+        count->setTickCount(static_cast<int>(end) + 1); // whole counts only
+    } else {
+        count->applyNiceNumbers();
+    }
+    hitsChart_->addAxis(categories, Qt::AlignLeft);
+    hitsChart_->addAxis(count, Qt::AlignBottom);
+    bars->attachAxis(categories);
+    bars->attachAxis(count);
+}
+
+bool StatisticsWindow::exportTo(const QString& path)
+{
+    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
+    if (out) writeSpinCsv(out, shown_);
+    out.flush();
+    if (out) return true;
+    QMessageBox::warning(this, QStringLiteral("Export Failed"),
+                         QStringLiteral("The spins could not be written to \"%1\".").arg(path));
+    return false;
+}
+
+void StatisticsWindow::exportWithDialog()
+{
+    const QString start = QDir::home().filePath(QStringLiteral("spins.csv"));
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Spins"), start,
+                                                      QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (!path.isEmpty()) exportTo(path);
+}
+
+void openStatistics(QWidget* parent, SpinRecorder& recorder, const GameState& state,
+                    const StatisticsWindow::ComboName& comboName)
+{
+    StatisticsContext context{recorder.sessionStart(), state.currentMachine, state.machineSpins(), {}};
+    if (!recorder.log().writable()) context.notice = "Spins are not being recorded (" + recorder.log().error() + ").";
+    StatisticsWindow window(recorder.log().read(), context, comboName, parent);
+    window.exec();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "SpinStatistics.h"
+
+class QAbstractAxis;
+class QChart;
+class QComboBox;
+class QLabel;
+class SpinLog;
+
+// Where the player stands when the window opens: what "this session" and "this game" mean.
+struct StatisticsContext {
+    std::int64_t sessionStart = 0; // the highest spin number logged before this run
+    int machine = 0;               // the machine in play
+    std::int64_t spins = 0;        // the spins the current game counts on it
+    std::string notice;            // shown above the charts when not empty: why spins are missing
+};
+
+// Statistics…: the spin log of this session, this game or all games as charts (credits by spin, the return
+// so far against the exact odds with a band of two standard deviations, hits per combination against the
+// expected counts) and figures, with an export of the shown spins as CSV.
+class StatisticsWindow : public QDialog {
+    Q_OBJECT
+public:
+    using ComboName = std::function<std::string(int machine, int combo)>;
+
+    StatisticsWindow(std::vector<LoggedSpin> rows, const StatisticsContext& context, ComboName comboName,
+                     QWidget* parent = nullptr);
+
+    void setScope(SpinScope scope);
+    SpinScope scope() const { return scope_; }
+    const std::vector<LoggedSpin>& shownSpins() const { return shown_; }
+    const SpinStatistics& statistics() const { return stats_; }
+    // Writes the shown spins to path; false (after telling the player) when it cannot be written.
+    bool exportTo(const QString& path);
+
+private:
+    void buildCharts();
+    void refresh();
+    void exportWithDialog();
+
+    std::vector<LoggedSpin> rows_;
+    std::vector<LoggedSpin> shown_;
+    StatisticsContext context_;
+    ComboName comboName_;
+    SpinScope scope_ = SpinScope::Game;
+    SpinStatistics stats_;
+
+    QComboBox* scopeBox_ = nullptr;
+    QChart* creditsChart_ = nullptr;
+    QChart* returnChart_ = nullptr;
+    QChart* hitsChart_ = nullptr;
+    std::vector<QLabel*> figures_;
+};
+
+class SpinRecorder;
+struct GameState;
+
+// Opens the window over the whole log for the game in play, modal over parent.
+void openStatistics(QWidget* parent, SpinRecorder& recorder, const GameState& state,
+                    const StatisticsWindow::ComboName& comboName);

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "IniDocument.h"
+#include "SpinJournal.h"
+#include "SpinLog.h"
+#include "TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+LoggedSpin spin(std::int64_t id, std::int64_t paid = 0)
+{
+    LoggedSpin s;
+    s.id = id;
+    s.time = "2026-12-08T21:04:05Z";
+    s.game = "Kim's \"lucky\" game, ünïcode";
+    s.machine = 2;
+    s.stops[0] = 3;
+    s.stops[1] = 14;
+    s.stops[2] = 27;
+    s.combination = paid > 0 ? 5 : -1;
+    s.stakeCents = 3000;
+    s.paidCents = paid;
+    s.poolCents = paid > 100'00 ? 150'00 : 0;
+    s.creditsAfterCents = 123'45 + paid;
+    return s;
+}
+
+// A number from the database by plain SQL, to see the file as another program would.
+std::int64_t query(const fs::path& db, const char* sql)
+{
+    sqlite3* handle = nullptr;
+    sqlite3_open_v2(db.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* st = nullptr;
+    std::int64_t value = -1;
+    if (sqlite3_prepare_v2(handle, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        value = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    sqlite3_close(handle);
+    return value;
+}
+
+void execute(const fs::path& db, const char* sql)
+{
+    sqlite3* handle = nullptr;
+    sqlite3_open(db.c_str(), &handle);
+    ASSERT_EQ(sqlite3_exec(handle, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(handle);
+    sqlite3_close(handle);
+}
+
+} // namespace
+
+TEST(SpinLogTest, RowsAreKeptWholeAndASpinWrittenAgainKeepsItsFirstRow)
+{
+    TempDir dir;
+    const fs::path db = dir / "data/quintel-slots/spins.sqlite";
+    {
+        SpinLog log(db);
+        ASSERT_EQ(log.status(), SpinLog::Status::Ready) << log.error();
+        EXPECT_EQ(log.lastId(), 0);
+        EXPECT_TRUE(log.append(spin(1)));
+        EXPECT_TRUE(log.append(spin(2, 450'00)));
+        // The same spin completed again after a crash: no second row, the first one unchanged.
+        LoggedSpin replay = spin(2, 450'00);
+        replay.time = "2026-12-09T08:00:00Z";
+        EXPECT_TRUE(log.append(replay));
+        EXPECT_EQ(log.lastId(), 2);
+        EXPECT_FALSE(log.append(spin(0))); // an unnumbered spin is not a row
+    }
+    EXPECT_EQ(query(db, "SELECT count(*) FROM spins"), 2);
+    EXPECT_EQ(query(db, "PRAGMA user_version"), SpinLog::kSchemaVersion);
+    SpinLog again(db);
+    const std::vector<LoggedSpin> rows = again.read();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], spin(1));
+    EXPECT_EQ(rows[1], spin(2, 450'00));
+    EXPECT_EQ(again.read(1).size(), 1u);
+    EXPECT_EQ(again.reserveId(), 3);
+}
+
+TEST(SpinLogTest, TwoProgramsOnOneLogNeverTakeTheSameNumber)
+{
+    TempDir dir;
+    const fs::path db = dir / "spins.sqlite";
+    SpinLog first(db);
+    SpinLog second(db);
+    EXPECT_EQ(first.reserveId(), 1);
+    EXPECT_EQ(second.reserveId(), 2); // the first program's spin is still turning: no row yet
+    EXPECT_TRUE(second.append(spin(2)));
+    EXPECT_TRUE(first.append(spin(1)));
+    EXPECT_EQ(first.reserveId(), 3);
+    // A spin completed after a crash brings the number it had; later numbers go past it.
+    EXPECT_TRUE(second.append(spin(40)));
+    EXPECT_EQ(first.reserveId(), 41);
+    EXPECT_EQ(first.read().size(), 3u);
+}
+
+TEST(SpinLogTest, ADamagedFileIsKeptAsideAndANewLogStarted)
+{
+    TempDir dir;
+    const fs::path db = dir / "spins.sqlite";
+    const std::string garbage(8192, '\x5a');
+    writeBytes(db, garbage);
+    SpinLog log(db);
+    EXPECT_EQ(log.status(), SpinLog::Status::Replaced);
+    ASSERT_TRUE(log.writable());
+    EXPECT_EQ(readBytes(log.setAsidePath()), garbage);
+    EXPECT_EQ(log.setAsidePath().parent_path(), db.parent_path());
+    EXPECT_NE(log.setAsidePath().filename().string().find("spins.sqlite.damaged-"), std::string::npos);
+    EXPECT_TRUE(log.append(spin(1)));
+    EXPECT_EQ(log.read().size(), 1u);
+}
+
+TEST(SpinLogTest, ALogThatCannotBeWrittenLetsPlayGoOn)
+{
+    TempDir dir;
+    writeBytes(dir / "plain-file", "x");
+    SpinLog log(dir / "plain-file" / "quintel-slots" / "spins.sqlite");
+    EXPECT_EQ(log.status(), SpinLog::Status::Unavailable);
+    EXPECT_FALSE(log.error().empty());
+    EXPECT_EQ(log.reserveId(), 0);
+    EXPECT_FALSE(log.append(spin(1)));
+    EXPECT_TRUE(log.read().empty());
+}
+
+TEST(SpinLogTest, ALogOfALaterVersionIsWrittenWithoutTouchingItsSchema)
+{
+    TempDir dir;
+    const fs::path db = dir / "spins.sqlite";
+    {
+        SpinLog created(db);
+    }
+    execute(db, "ALTER TABLE spins ADD COLUMN note TEXT; PRAGMA user_version = 7");
+    SpinLog log(db);
+    ASSERT_EQ(log.status(), SpinLog::Status::Ready);
+    EXPECT_TRUE(log.append(spin(1)));
+    EXPECT_EQ(query(db, "PRAGMA user_version"), 7);
+    EXPECT_EQ(query(db, "SELECT count(*) FROM spins WHERE note IS NULL"), 1);
+}
+
+TEST(SpinLogTest, TheDataDirectoryFollowsXdgDataHome)
+{
+    EXPECT_EQ(SpinLog::defaultPath("/x/data", "/home/kim"), fs::path("/x/data/quintel-slots/spins.sqlite"));
+    EXPECT_EQ(SpinLog::defaultPath("relative", "/home/kim"),
+              fs::path("/home/kim/.local/share/quintel-slots/spins.sqlite"));
+    EXPECT_EQ(SpinLog::defaultPath(nullptr, "/home/kim"),
+              fs::path("/home/kim/.local/share/quintel-slots/spins.sqlite"));
+}
+
+TEST(SpinLogTest, TheSpinInProgressKeepsItsLogNumber)
+{
+    IniDocument doc;
+    SpinRecord record;
+    record.stake = 3;
+    record.number = 41;
+    SpinJournal::write(doc, record);
+    ASSERT_TRUE(SpinJournal::read(doc));
+    EXPECT_EQ(SpinJournal::read(doc)->number, 41);
+    // Files written before spins were numbered, or with a number that is not one, still complete the spin.
+    for (const char* bad : {"", "x", "-4", "2.5", "99999999999999999999"}) {
+        doc.set(SpinJournal::kSection, "Number", bad);
+        ASSERT_TRUE(SpinJournal::read(doc)) << bad;
+        EXPECT_EQ(SpinJournal::read(doc)->number, 0) << bad;
+    }
+}
