@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   clang-format
   desktop-file-utils appstream man-db gzip
+  at-spi2-core python3-pyatspi dbus
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include <string>
 
 struct MachineInfo;
+struct SpinOutcome;
 struct SpinRecord;
 
 // The rest of the program as the machine flows call out to it: music, menus, caption, banner and
@@ -20,6 +21,8 @@ public:
     virtual void setCaption(const std::string& /*caption*/) {}
     // A spin is about to turn the reels; its outcome is planned and its stake charged.
     virtual void spinStarting(const SpinRecord& /*spin*/) {}
+    // The reels of a spin have stopped and it is scored; its payout is still to be counted out.
+    virtual void spinScored(const SpinOutcome& /*outcome*/) {}
     // Play is idle again after money moved (a spin with its payout and free spins, a borrow, a bet change).
     virtual void playIdle() {}
     // An auto spin run started, ended or started another spin (see SlotMachine::autoPlayLeft).

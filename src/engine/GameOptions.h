@@ -38,6 +38,7 @@ struct GameOptions {
     bool soundOn = true;
     std::array<bool, kSoundToggleCount> soundToggles = {true, true, true, true, true, true};
     bool musicOn = false;
+    bool reduceFlashing = false; // the top-award lamp lights steadily instead of alternating
 
     bool toggle(SoundToggle t) const { return soundToggles[static_cast<std::size_t>(choiceIndex(t))]; }
     bool operator==(const GameOptions&) const = default;

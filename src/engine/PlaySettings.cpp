@@ -26,7 +26,7 @@ PlaySettings PlaySettings::sanitised() const
     return s;
 }
 
-bool autoPlayStops(const PlaySettings& settings, const SpinOutcome& outcome, bool anyWin, Money credits)
+bool autoPlayStops(const PlaySettings& settings, const AutoPlayTally& outcome, bool anyWin, Money credits)
 {
     if (settings.stopOnAnyWin && anyWin) return true;
     if (settings.stopOnWinOf > Money() && outcome.largestWin >= settings.stopOnWinOf) return true;

@@ -36,7 +36,7 @@ struct PlaySettings {
 };
 
 // What one spin did, counted for the stop conditions (free spins it started included).
-struct SpinOutcome {
+struct AutoPlayTally {
     Money largestWin; // largest single payout, the bonus pool included
     bool poolWon = false;
     bool freeSpinsStarted = false;
@@ -44,4 +44,4 @@ struct SpinOutcome {
 
 // Whether an auto play run stops after a spin: any enabled condition that the spin or the credits
 // after it meet. anyWin is whether the last payout of the spin was a win (the classic rule).
-bool autoPlayStops(const PlaySettings& settings, const SpinOutcome& outcome, bool anyWin, Money credits);
+bool autoPlayStops(const PlaySettings& settings, const AutoPlayTally& outcome, bool anyWin, Money credits);

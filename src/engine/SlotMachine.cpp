@@ -9,6 +9,7 @@
 #include "MessageSink.h"
 #include "RandomSource.h"
 #include "SoundSink.h"
+#include "SpinOutcome.h"
 #include "TickSource.h"
 
 namespace {
@@ -208,7 +209,7 @@ void SlotMachine::Spin()
         // The stake is already charged: what the credits gain from here on is what the spin paid.
         const Money creditsBefore = state_.credits;
         sessionWagered_ += Money::fromCredits(state_.wager);
-        outcome_ = SpinOutcome{};
+        outcome_ = AutoPlayTally{};
         runCycle(false);
         if (state_.freeSpinCount >= 1) {
             outcome_.freeSpinsStarted = true;
@@ -391,6 +392,16 @@ void SlotMachine::EvaluateSpin()
             SetupReels();
         }
     }
+
+    SpinOutcome outcome;
+    outcome.machine = state_.currentMachine;
+    for (int r = 0; r < kReelCount; ++r) outcome.symbols[static_cast<std::size_t>(r)] = reels_.symbolAt(r, stops[static_cast<std::size_t>(r)]);
+    outcome.combo = score.combo;
+    outcome.freeSpin = inFreeSpinMode_;
+    outcome.freeSpinsStart = score.startsFreeSpins;
+    if (score.wins()) outcome.paid = score.payout;
+    if (score.winsPool) outcome.poolWon = score.poolWon;
+    ports_.hooks.spinScored(outcome);
 
     if (score.wins()) {
         state_.freeSpinCount = 0;

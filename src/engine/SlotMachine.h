@@ -130,7 +130,7 @@ private:
     int autoLeft_ = 0;
     bool animating_ = false;
     bool quickStopRequested_ = false;
-    SpinOutcome outcome_;
+    AutoPlayTally outcome_;
     Money sessionWagered_;
     Money sessionWon_;
 };

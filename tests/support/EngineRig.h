@@ -8,6 +8,7 @@
 #include "RecordingView.h"
 #include "ScriptedRandom.h"
 #include "SlotMachine.h"
+#include "SpinOutcome.h"
 #include "VirtualClock.h"
 
 // Records the hooks the machine flows call.
@@ -20,6 +21,7 @@ public:
     void loadMachinePictures(const MachineInfo& info) override { picturesPrefix = info.filePrefix; }
     void setCaption(const std::string& text) override { caption = text; }
     void spinStarting(const SpinRecord& spin) override { spins.push_back(spin); }
+    void spinScored(const SpinOutcome& outcome) override { scored.push_back(outcome); }
     void playIdle() override { ++idles; }
     void autoPlayChanged() override { autoChanges.push_back(machine ? machine->autoPlayLeft() : 0); }
 
@@ -29,6 +31,7 @@ public:
     // autoPlayLeft() at each change of an auto spin run, when machine is set.
     std::vector<int> autoChanges;
     const SlotMachine* machine = nullptr;
+    std::vector<SpinOutcome> scored;
 };
 
 // A slot machine wired to fakes: a virtual clock, scripted draws and recording sinks.

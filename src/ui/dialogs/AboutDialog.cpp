@@ -64,6 +64,8 @@ AboutDialog::AboutDialog(const QString& machineName, const QIcon& icon, QWidget*
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    text_->setTabChangesFocus(true);
+    text_->setAccessibleName(QStringLiteral("Description"));
 
     QFrame* frame2 = captionlessFrame(this, "Frame2");
     frame2->setGeometry(twips(4920), twips(120), twips(1575), twips(4455));

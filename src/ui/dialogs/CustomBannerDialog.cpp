@@ -23,6 +23,7 @@ CustomBannerDialog::CustomBannerDialog(const std::string& currentText, QWidget* 
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setTabChangesFocus(true);
+    text_->setAccessibleName(QStringLiteral("Banner text"));
     text_->setPlainText(QString::fromStdString(currentText));
 
     okButton_ = new QPushButton(QStringLiteral("&OK"), this);

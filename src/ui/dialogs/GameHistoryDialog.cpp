@@ -78,7 +78,10 @@ GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryRow>& entries, Sym
     table_->verticalHeader()->hide();
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setFocusPolicy(Qt::NoFocus);
+    // Reachable with Tab, so that the rows can be read with the arrow keys.
+    table_->setFocusPolicy(Qt::StrongFocus);
+    table_->setTabKeyNavigation(false);
+    table_->setAccessibleName(QStringLiteral("Last spins"));
     table_->setIconSize(QSize(3 * kCell, kCell));
     table_->setFont(dialoglook::font(8.25, false));
     table_->verticalHeader()->setDefaultSectionSize(kCell + 4);
@@ -100,6 +103,7 @@ GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryRow>& entries, Sym
         auto* reels = new QTableWidgetItem;
         reels->setFlags(Qt::ItemIsEnabled);
         reels->setData(Qt::DecorationRole, QPixmap::fromImage(reelPicture(sheetOf(e.machine), e.symbols)));
+        reels->setData(Qt::AccessibleTextRole, fromUtf8(e.symbolNames));
         table_->setItem(row, Reels, reels);
         table_->setItem(row, Machine, textItem(fromUtf8(e.machineName)));
         table_->setItem(row, Bet, textItem(QString::number(e.bet), right));

@@ -16,6 +16,7 @@ struct HistoryRow {
     int machine = 0;                   // 0..2: chooses the symbol sheet
     std::string machineName;           // e.g. "Lucky 7 Slots"
     std::array<int, 3> symbols{};      // the symbols under the pay line, reels 1 to 3
+    std::string symbolNames;           // the same as a screen reader reads them: "Cherry, Cherry, Bell"
     int bet = 0;                       // credits staked (for a free spin, the bet it repeats)
     std::string combination;           // the winning combination's name; empty when nothing was won
     std::string win;                   // amount won, e.g. "150.00"

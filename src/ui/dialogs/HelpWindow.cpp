@@ -19,6 +19,7 @@ HelpWindow::HelpWindow(const QString& manualPath, QWidget* parent)
     browser_->setObjectName(QStringLiteral("Browser"));
     browser_->setOpenExternalLinks(true);
     browser_->setFont(dialoglook::font(10, false));
+    browser_->setAccessibleName(QStringLiteral("Manual"));
 
     backButton_ = new QPushButton(QStringLiteral("&Back"), this);
     backButton_->setObjectName(QStringLiteral("Back"));

@@ -31,6 +31,7 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, const SlotNames& names, QWidget* paren
     nameBox_->setGeometry(twips(120 + 2040), twips(120), twips(2415), twips(375));
     nameBox_->setCharacterLimit(kNameLimit);
     nameBox_->hide();
+    nameLabel_->setBuddy(nameBox_); // a screen reader names the box by its label
 
     const int rowY[5] = {720, 1200, 1680, 2160, 2640};
     for (int k = 0; k < kSlotCount; ++k) {

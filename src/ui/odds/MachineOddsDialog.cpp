@@ -15,6 +15,7 @@
 
 #include "GameState.h"
 #include "MachineInfo.h"
+#include "MachineNames.h"
 #include "MachineOdds.h"
 #include "OddsReport.h"
 
@@ -111,6 +112,7 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
         } else {
             picture->setText("Combination " + n);
         }
+        picture->setAccessibleName(QString::fromStdString(combinationName(machine, c.combo)));
         table->addWidget(picture, row, 0);
         const bool freeSpins = odds.hasFreeSpins && c.combo == odds.freeSpinCombination;
         const QString pays = freeSpins ? QString("Free spins") : QString::fromUtf8("\u00d7 %1").arg(c.multiplier);

@@ -10,6 +10,7 @@
 #include "GameStore.h"
 #include "HelpWindow.h"
 #include "LoadSaveDialog.h"
+#include "MachineNames.h"
 #include "MachineOddsDialog.h"
 #include "MessageSink.h"
 #include "PlaySettingsDialogs.h"
@@ -23,6 +24,7 @@
 
 namespace {
 constexpr const char* kTitle = "Quintel Slots 95";
+constexpr const char* kReduceFlashingKey = "ReduceFlashing";
 }
 
 GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages)
@@ -48,15 +50,16 @@ void GameSession::wireCommands()
     c.manual = [this] { openManual(); };
     c.machineOdds = [this] { openOdds(); };
     c.gameHistory = [this] { openHistory(); };
+    c.reduceFlashingChanged = [this](bool on) { saveReduceFlashing(on); };
+    c.readBannerText = [this](const std::string& machineName) {
+        bannerText_ = store_->readBannerText(machineName);
+        return bannerText_;
+    };
     c.autoPlaySettings = [this] { openAutoPlaySettings(); };
     c.volume = [this] { openVolume(); };
     c.reminders = [this] { openReminders(); };
     c.playSettingsChanged = [this] {
         if (!restoring_) savePlaySettings();
-    };
-    c.readBannerText = [this](const std::string& machineName) {
-        bannerText_ = store_->readBannerText(machineName);
-        return bannerText_;
     };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
     c.windowSizeChosen = [this](int percent) {
@@ -88,6 +91,10 @@ void GameSession::start()
     restoring_ = true;
     window_.setPlaySettings(readPlaySettings(file_.read()));
     restoring_ = false;
+    // Written as "1" or "0"; a file from before the setting, or any other text, leaves it off.
+    const std::string flashing = file_.getString("Settings", kReduceFlashingKey, "0", 8);
+    const std::size_t first = flashing.find_first_not_of(" \t");
+    window_.setReduceFlashing(first != std::string::npos && flashing[first] == '1');
 
     // The window has started a new game on machine 0; the saved current game overwrites what it holds.
     applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));
@@ -168,6 +175,16 @@ bool GameSession::saveSlot(int slot, const std::string& name)
              "\". Check that the folder exists and can be written, then save again.",
          Icon::Warning);
     return false;
+}
+
+void GameSession::saveReduceFlashing(bool on)
+{
+    if (file_.writeString("Settings", kReduceFlashingKey, on ? "1" : "0")) {
+        reportFileTrouble();
+        return;
+    }
+    tell(kTitle, "The setting could not be saved to \"" + file_.path().string() +
+                     "\"; it applies until the game closes.");
 }
 
 void GameSession::changeBannerText(const std::string& text)
@@ -322,6 +339,10 @@ void GameSession::openHistory()
         row.machine = e.machine;
         row.machineName = machineMenuCaption(e.machine);
         row.symbols = e.symbols;
+        for (int symbol : e.symbols) {
+            if (!row.symbolNames.empty()) row.symbolNames += ", ";
+            row.symbolNames += symbolName(e.machine, symbol);
+        }
         row.bet = e.bet;
         if (e.combo >= 0 && e.combo < kComboCount && isValidMachine(e.machine))
             row.combination = machineDefinition(e.machine).combinations[static_cast<std::size_t>(e.combo)].name;

@@ -35,6 +35,8 @@ public:
     // False (after telling the player) when the file could not be written.
     bool saveSlot(int slot, const std::string& name);
     void changeBannerText(const std::string& text);
+    // Options > Reduce Flashing, kept in "Settings" as ReduceFlashing.
+    void saveReduceFlashing(bool on);
     // Saves the current game with the banner and the history; false when the file could not be written.
     bool saveCurrentGame();
 

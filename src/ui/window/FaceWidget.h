@@ -4,6 +4,7 @@
 #include <functional>
 
 class Face;
+class FaceReadout;
 
 // Shows the face surface and turns clicks on the two invisible zones into play actions:
 // Label1(0) spins, Label1(1) inserts a coin. The face is shown at the window size (100% to 300%);
@@ -30,6 +31,10 @@ public:
     // Called before painting when the face ratio asks for a surface of another scale.
     std::function<void()> pixelRatioChanged;
 
+    // What a screen reader reads from the face (FaceAccessible); null until the window sets it.
+    FaceReadout* readout() const { return readout_; }
+    void setReadout(FaceReadout* readout) { readout_ = readout; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -40,4 +45,5 @@ private:
     Face& face_;
     int zoom_ = 100;
     int pressedZone_ = -1;
+    FaceReadout* readout_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "MidiErrorText.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QApplication>
 #include <QPushButton>
@@ -15,11 +16,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "FaceAccessible.h"
 #include "FaceWidget.h"
 #include "MusicControl.h"
 #include "SoundControl.h"
-#include "TickSource.h"
 #include "ZoomSetting.h"
+#include "TickSource.h"
 
 namespace {
 
@@ -47,6 +49,13 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
         runPlay(zone == 0);
     };
     faceWidget_->pixelRatioChanged = [this] { adoptPixelRatio(); };
+    static const bool accessibleFaceInstalled = [] {
+        QAccessible::installFactory(&FaceAccessible::factory);
+        return true;
+    }();
+    Q_UNUSED(accessibleFaceInstalled);
+    readout_ = std::make_unique<FaceReadout>(*faceWidget_, machine_);
+    faceWidget_->setReadout(readout_.get());
     setCentralWidget(faceWidget_);
     buildMenus();
     addPlayMenuItems();
@@ -73,7 +82,10 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
     faceWidget_->setFocus();
 }
 
-SlotsWindow::~SlotsWindow() = default;
+SlotsWindow::~SlotsWindow()
+{
+    faceWidget_->setReadout(nullptr);
+}
 
 // ---- menus ---------------------------------------------------------------------------------
 
@@ -177,6 +189,12 @@ void SlotsWindow::buildOptionsMenu()
                   QStringLiteral("mnuSpeed"), speedActions_, [this](int i) { chooseSpinSpeed(static_cast<SpinSpeed>(i)); });
     buildSoundMenu(menu);
     addCommand(menu, QStringLiteral("Banner Text"), QStringLiteral("mnuBannerText"), commands_.bannerText);
+    reduceFlashingAction_ = addItem(menu, QStringLiteral("Reduce Flashing"), QStringLiteral("mnuReduceFlashing"), true);
+    reduceFlashingAction_->setChecked(options().reduceFlashing);
+    connect(reduceFlashingAction_, &QAction::triggered, this, [this](bool on) {
+        setReduceFlashing(on);
+        if (commands_.reduceFlashingChanged) commands_.reduceFlashingChanged(on);
+    });
     buildWindowSizeMenu(menu);
 
     const GameOptions& o = options();
@@ -364,6 +382,12 @@ void SlotsWindow::setSoundToggle(SoundToggle toggle, bool on)
     ports_.sound.setToggle(i, on);
 }
 
+void SlotsWindow::setReduceFlashing(bool on)
+{
+    machine_.state().options.reduceFlashing = on;
+    reduceFlashingAction_->setChecked(on);
+}
+
 void SlotsWindow::setMusicOn(bool on)
 {
     machine_.state().options.musicOn = on;
@@ -389,6 +413,7 @@ void SlotsWindow::applyOptions(const GameOptions& o)
         if (o.toggle(t) != before.toggle(t)) setSoundToggle(t, o.toggle(t));
     }
     if (o.musicOn != before.musicOn) setMusicOn(o.musicOn);
+    if (o.reduceFlashing != before.reduceFlashing) setReduceFlashing(o.reduceFlashing);
 }
 
 void SlotsWindow::musicTick()
@@ -621,13 +646,32 @@ void SlotsWindow::adoptPixelRatio()
 void SlotsWindow::drawReel(int reel, int x, int y, int offset) { showChanged(face_.drawReel(reel, x, y, offset)); }
 void SlotsWindow::drawPayLine() { showChanged(face_.drawPayLine()); }
 void SlotsWindow::drawLever(int picture, int x, int y, int rows) { showChanged(face_.drawLever(picture, x, y, rows)); }
-void SlotsWindow::drawMainCounters() { showChanged(face_.drawMainCounters()); }
+void SlotsWindow::drawMainCounters()
+{
+    showChanged(face_.drawMainCounters());
+    readout_->announceChanges();
+}
+// Once per credit of a payout: not announced, the count-up would flood a screen reader.
 void SlotsWindow::drawCreditsCounter() { showChanged(face_.drawCreditsCounter()); }
-void SlotsWindow::drawSpinsCounter() { showChanged(face_.drawSpinsCounter()); }
+void SlotsWindow::drawSpinsCounter()
+{
+    showChanged(face_.drawSpinsCounter());
+    readout_->announceChanges();
+}
 void SlotsWindow::drawPayoffTable(int firstRow, int lastRow, int wager) { showChanged(face_.drawPayoffTable(firstRow, lastRow, wager)); }
 void SlotsWindow::drawPayoffRow(int row, int amount) { showChanged(face_.drawPayoffRow(row, amount)); }
-void SlotsWindow::drawStatistics() { showChanged(face_.drawStatistics()); }
-void SlotsWindow::setLamp(int picture) { showChanged(face_.drawLamp(picture)); }
+void SlotsWindow::drawStatistics()
+{
+    showChanged(face_.drawStatistics());
+    readout_->announceChanges();
+}
+
+void SlotsWindow::setLamp(int picture)
+{
+    // Reduced flashing keeps the lamp on one lit picture for as long as it would alternate.
+    if (picture == 2 && reduceFlashing()) picture = 1;
+    showChanged(face_.drawLamp(picture));
+}
 void SlotsWindow::showFreeSpinLabel(bool shown) { showChanged(face_.drawFreeSpinLabel(shown)); }
 void SlotsWindow::reelsChanged() { graphics_.renderReelSurfaces(machine_.reels()); }
 
@@ -642,6 +686,7 @@ void SlotsWindow::refresh()
 {
     face_.paintAll(options().bannerOn ? &banner_ : nullptr);
     faceWidget_->update();
+    readout_->announceChanges();
 }
 
 // ---- hooks -----------------------------------------------------------------------------------
@@ -663,11 +708,15 @@ void SlotsWindow::setCaption(const std::string& caption) { setWindowTitle(QStrin
 
 void SlotsWindow::spinStarting(const SpinRecord& spin)
 {
+    readout_->spinStarting();
     if (commands_.spinStarting) commands_.spinStarting(spin);
 }
 
+void SlotsWindow::spinScored(const SpinOutcome& outcome) { readout_->spinScored(outcome); }
+
 void SlotsWindow::playIdle()
 {
+    readout_->announceChanges();
     if (commands_.playIdle) commands_.playIdle();
     reminderTick();
 }

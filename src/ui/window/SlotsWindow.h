@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "BannerStrip.h"
@@ -18,6 +19,7 @@
 #include "SlotsWindowCommands.h"
 #include "SlotsWindowPorts.h"
 
+class FaceReadout;
 class FaceWidget;
 class QAction;
 class QActionGroup;
@@ -52,6 +54,9 @@ public:
     void chooseSound(bool on);
     void setSoundToggle(SoundToggle toggle, bool on);
     void setMusicOn(bool on);
+    // Options > Reduce Flashing: the top-award lamp lights steadily instead of alternating.
+    void setReduceFlashing(bool on);
+    bool reduceFlashing() const { return options().reduceFlashing; }
     // Runs the bet, digit colour, speed and banner commands with the given choices, and the sound and
     // music commands where they differ from the current ones.
     void applyOptions(const GameOptions& options);
@@ -139,6 +144,7 @@ private:
     void loadMachinePictures(const MachineInfo& info) override;
     void setCaption(const std::string& caption) override;
     void spinStarting(const SpinRecord& spin) override;
+    void spinScored(const SpinOutcome& outcome) override;
     void playIdle() override;
     void autoPlayChanged() override;
     // MessageSink
@@ -172,6 +178,7 @@ private:
     Face face_;
     BannerStrip banner_;
     FaceWidget* faceWidget_ = nullptr;
+    std::unique_ptr<FaceReadout> readout_;
     QTimer bannerTimer_; // Timer1
     QTimer musicTimer_;  // Timer2
     QTimer flashTimer_;  // the start-up lamp flash
@@ -186,6 +193,7 @@ private:
     QAction* musicAction_ = nullptr;
     QAction* quickStopAction_ = nullptr;
     QAction* autoSettingsAction_ = nullptr;
+    QAction* reduceFlashingAction_ = nullptr;
 
     bool lampFlashPending_ = true;
     int flashStep_ = 0;

@@ -29,6 +29,8 @@ struct SlotsWindowCommands {
     std::function<void()> playIdle;
     // The player chose a window size (a percentage of the face's own size).
     std::function<void(int percent)> windowSizeChosen;
+    // Options > Reduce Flashing was switched.
+    std::function<void(bool on)> reduceFlashingChanged;
     // The banner text for a machine's display name.
     std::function<std::string(const std::string& machineName)> readBannerText;
 };

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -304,4 +305,24 @@ TEST_F(SessionTest, TheChosenWindowSizeIsKeptAndReadAtTheNextStart)
     EXPECT_EQ(again.window->windowSizeEntry(), 2);
     EXPECT_EQ(again.window->centralWidget()->size(), QSize(2 * Face::kWidth, 2 * Face::kHeight));
     EXPECT_TRUE(again.messages.shown.empty());
+}
+
+TEST_F(SessionTest, ReduceFlashingIsKeptInSettingsAndAFileWithoutItLeavesItOff)
+{
+    {
+        ProgramRun run(ini());
+        EXPECT_FALSE(run.window->reduceFlashing());
+        run.window->findChild<QAction*>(QStringLiteral("mnuReduceFlashing"))->trigger();
+        EXPECT_TRUE(run.window->reduceFlashing());
+    }
+    EXPECT_NE(slurp(ini()).find("ReduceFlashing=1"), std::string::npos);
+    EXPECT_TRUE(ProgramRun(ini()).window->reduceFlashing());
+    // A file from before the setting, and one with a text that is not a switch: off, nothing lost.
+    for (const char* settings : {"[Settings]\nBannerText=Hello\n", "[Settings]\nBannerText=Hello\nReduceFlashing=yes\n"}) {
+        std::ofstream(ini(), std::ios::trunc) << "[Current Game]\nCredits=812.40\n" << settings;
+        ProgramRun old(ini());
+        EXPECT_FALSE(old.window->reduceFlashing()) << settings;
+        EXPECT_EQ(old.state().credits, Money::fromCents(812'40));
+        EXPECT_EQ(old.window->bannerText(), "Hello");
+    }
 }

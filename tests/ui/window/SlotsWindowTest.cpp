@@ -147,8 +147,8 @@ TEST_F(WindowTest, MenuTreeHasTheCaptionsAndDefaultChecks)
     EXPECT_EQ(captions(menu("menu0")), (QStringList{"Change Game", "-", "New Game", "-", "Load ", "Save", "-", "Quit"}));
     EXPECT_EQ(captions(menu("mnuChangeGame")), (QStringList{"Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots"}));
     EXPECT_EQ(captions(menu("mnuNewGame")), (QStringList{"Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots"}));
-    EXPECT_EQ(captions(menu("menu1")), (QStringList{"Bet Amount", "Digit Colors", "Banner", "Spin Speed", "Sound",
-                                                     "Banner Text", "Window Size", "-", "Quick Stop", "Reminders\u2026"}));
+    EXPECT_EQ(captions(menu("menu1")), (QStringList{"Bet Amount", "Digit Colors", "Banner", "Spin Speed", "Sound", "Banner Text",
+                                                     "Reduce Flashing", "Window Size", "-", "Quick Stop", "Reminders\u2026"}));
     EXPECT_EQ(captions(menu("mnuWindowSize")), (QStringList{"100%", "150%", "200%", "300%"}));
     EXPECT_EQ(captions(menu("mnuWager")), (QStringList{"$10", "$5", "$1"}));
     EXPECT_EQ(captions(menu("mnuDig")), (QStringList{"Blue", "Cyan", "Green", "Purple", "Red", "White", "Yellow"}));
@@ -170,6 +170,7 @@ TEST_F(WindowTest, MenuTreeHasTheCaptionsAndDefaultChecks)
     EXPECT_EQ(checkedNames(menu("mnuWindowSize")), (QStringList{"mnuSize0"}));
     EXPECT_FALSE(action("mnuAuto")->isChecked());
     EXPECT_FALSE(action("mnuQuickStop")->isChecked());
+    EXPECT_FALSE(action("mnuReduceFlashing")->isChecked());
     EXPECT_EQ(action("mnuHelp")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quintel Slots 95"));
     EXPECT_EQ(sound.toggles, (std::array<bool, 6>{true, true, true, true, true, true}));
