@@ -4,13 +4,9 @@
 
 namespace {
 
-Money clampAmount(Money amount)
-{
-    return std::clamp(amount, Money(), Money::fromCredits(PlaySettings::kMaxAmount));
-}
+Money clampAmount(Money amount) { return std::clamp(amount, Money(), Money::fromCredits(PlaySettings::kMaxAmount)); }
 
-template <std::size_t N>
-int nearestChoice(const std::array<int, N>& choices, int value, int fallback)
+template <std::size_t N> int nearestChoice(const std::array<int, N>& choices, int value, int fallback)
 {
     return std::find(choices.begin(), choices.end(), value) != choices.end() ? value : fallback;
 }

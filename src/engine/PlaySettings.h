@@ -16,8 +16,8 @@ struct PlaySettings {
 
     int autoSpins = 0;
     bool stopOnAnyWin = true;
-    Money stopOnWinOf;        // a single win of at least this much; 0 off
-    Money stopBelowCredits;   // credits fall below this; 0 off
+    Money stopOnWinOf;      // a single win of at least this much; 0 off
+    Money stopBelowCredits; // credits fall below this; 0 off
     bool stopOnBonusPool = false;
     bool stopOnFreeSpins = false;
 
@@ -37,7 +37,7 @@ struct PlaySettings {
 
 // What one spin did, counted for the stop conditions (free spins it started included).
 struct AutoPlayTally {
-    Money largestWin;    // largest single payout, the bonus pool included
+    Money largestWin; // largest single payout, the bonus pool included
     bool poolWon = false;
     bool freeSpinsStarted = false;
 };

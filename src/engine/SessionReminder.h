@@ -8,7 +8,10 @@
 // When the next reminder of a session's time and money is due, on the game's millisecond tick.
 class SessionReminder {
 public:
-    explicit SessionReminder(std::uint32_t sessionStart) : start_(sessionStart), next_(sessionStart) {}
+    explicit SessionReminder(std::uint32_t sessionStart)
+        : start_(sessionStart)
+        , next_(sessionStart)
+    {}
 
     // Reminders every so many minutes, the first that long after now; 0 switches them off.
     void setMinutes(int minutes, std::uint32_t now);

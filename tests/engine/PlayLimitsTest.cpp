@@ -5,9 +5,12 @@
 
 namespace {
 
-void queueLoss(EngineRig& rig) { rig.random.forceStops(0, 0, 0); }   // machine 0: nothing
-void queueWin(EngineRig& rig) { rig.random.forceStops(1, 1, 20); }   // machine 0: combination 4, pays 7
-void threeCoins(EngineRig& rig) { for (int i = 0; i < 3; ++i) rig.machine.InsertCoin(); }
+void queueLoss(EngineRig& rig) { rig.random.forceStops(0, 0, 0); } // machine 0: nothing
+void queueWin(EngineRig& rig) { rig.random.forceStops(1, 1, 20); } // machine 0: combination 4, pays 7
+void threeCoins(EngineRig& rig)
+{
+    for (int i = 0; i < 3; ++i) rig.machine.InsertCoin();
+}
 
 PlaySettings withQuickStop()
 {
@@ -43,8 +46,10 @@ TEST(QuickStop, EndsInTheSameGameStateAsTheSpinPlayedOut)
         EXPECT_EQ(quick.sound.count(SoundCue::ReelStop), 1);
         EXPECT_EQ(played.sound.count(SoundCue::ReelStop), 3);
         std::vector<std::string> lastQuick, lastPlayed;
-        for (const auto& e : quick.view.events) if (e.rfind("reel ", 0) == 0) lastQuick.push_back(e);
-        for (const auto& e : played.view.events) if (e.rfind("reel ", 0) == 0) lastPlayed.push_back(e);
+        for (const auto& e : quick.view.events)
+            if (e.rfind("reel ", 0) == 0) lastQuick.push_back(e);
+        for (const auto& e : played.view.events)
+            if (e.rfind("reel ", 0) == 0) lastPlayed.push_back(e);
         ASSERT_GE(lastQuick.size(), 3u);
         EXPECT_TRUE(std::equal(lastQuick.end() - 3, lastQuick.end(), lastPlayed.end() - 3));
     }

@@ -72,7 +72,8 @@ Money amountIf(const QCheckBox* check, const QSpinBox* amount)
 // ---- auto play -----------------------------------------------------------------------------
 
 AutoPlayDialog::AutoPlayDialog(const PlaySettings& current, QWidget* parent)
-    : QDialog(parent, kDialogFlags), current_(current.sanitised())
+    : QDialog(parent, kDialogFlags)
+    , current_(current.sanitised())
 {
     setUp(this, QStringLiteral("AutoPlaySettings"), QStringLiteral("Auto Play Settings"));
     auto* layout = new QVBoxLayout(this);
@@ -139,10 +140,10 @@ PlaySettings AutoPlayDialog::settings() const
 // ---- volume --------------------------------------------------------------------------------
 
 VolumeDialog::VolumeDialog(int effects, int music, std::function<void(int, int)> apply, QWidget* parent)
-    : QDialog(parent, kDialogFlags),
-      openedEffects_(std::clamp(effects, 0, 100)),
-      openedMusic_(std::clamp(music, 0, 100)),
-      apply_(std::move(apply))
+    : QDialog(parent, kDialogFlags)
+    , openedEffects_(std::clamp(effects, 0, 100))
+    , openedMusic_(std::clamp(music, 0, 100))
+    , apply_(std::move(apply))
 {
     setUp(this, QStringLiteral("Volume"), QStringLiteral("Volume"));
     auto* layout = new QVBoxLayout(this);
@@ -163,7 +164,8 @@ VolumeDialog::VolumeDialog(int effects, int music, std::function<void(int, int)>
         connect(s, &QSlider::valueChanged, this, &VolumeDialog::applyNow);
         return std::make_pair(s, row);
     };
-    auto [e, effectsRow] = slider(QStringLiteral("sldEffects"), QStringLiteral("Effects volume"), openedEffects_, effectsValue_);
+    auto [e, effectsRow] =
+        slider(QStringLiteral("sldEffects"), QStringLiteral("Effects volume"), openedEffects_, effectsValue_);
     auto [m, musicRow] = slider(QStringLiteral("sldMusic"), QStringLiteral("Music volume"), openedMusic_, musicValue_);
     effects_ = e;
     music_ = m;
@@ -195,7 +197,8 @@ void VolumeDialog::reject()
 // ---- reminders -----------------------------------------------------------------------------
 
 RemindersDialog::RemindersDialog(const PlaySettings& current, const QString& sessionSummary, QWidget* parent)
-    : QDialog(parent, kDialogFlags), current_(current.sanitised())
+    : QDialog(parent, kDialogFlags)
+    , current_(current.sanitised())
 {
     setUp(this, QStringLiteral("Reminders"), QStringLiteral("Reminders"));
     auto* layout = new QVBoxLayout(this);

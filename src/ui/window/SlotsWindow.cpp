@@ -293,12 +293,9 @@ void SlotsWindow::addPlayMenuItems()
         s.quickStop = on;
         setPlaySettings(s);
     });
-    connect(addItem(options, QStringLiteral("Reminders\u2026"), QStringLiteral("mnuReminders")), &QAction::triggered, this,
-            [this] { if (commands_.reminders) commands_.reminders(); });
-
+    addCommand(options, QStringLiteral("Reminders\u2026"), QStringLiteral("mnuReminders"), commands_.reminders);
     if (auto* sound = findChild<QMenu*>(QStringLiteral("mnuSoundMenu"))) {
-        connect(addItem(sound, QStringLiteral("Volume\u2026"), QStringLiteral("mnuVolume")), &QAction::triggered, this,
-                [this] { if (commands_.volume) commands_.volume(); });
+        addCommand(sound, QStringLiteral("Volume\u2026"), QStringLiteral("mnuVolume"), commands_.volume);
     }
 
     QMenu* autoPlay = menus_[3];

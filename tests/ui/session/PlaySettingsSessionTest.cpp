@@ -45,7 +45,8 @@ struct ProgramRun {
     std::unique_ptr<SlotsWindow> window;
     std::unique_ptr<GameSession> session;
 
-    explicit ProgramRun(const fs::path& ini) : file(ini)
+    explicit ProgramRun(const fs::path& ini)
+        : file(ini)
     {
         const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
         window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
@@ -57,8 +58,7 @@ struct ProgramRun {
 };
 
 // Runs work on the dialog that the next exec() opens.
-template <typename Dialog>
-void onNextDialog(std::function<void(Dialog&)> work)
+template <typename Dialog> void onNextDialog(std::function<void(Dialog&)> work)
 {
     QTimer::singleShot(0, [work] {
         auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
