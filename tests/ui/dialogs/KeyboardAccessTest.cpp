@@ -2,7 +2,10 @@
 // every field and table has an accessible name (its own or its label's).
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QComboBox>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,6 +20,7 @@
 #include "GameHistoryDialog.h"
 #include "HelpWindow.h"
 #include "LoadSaveDialog.h"
+#include "PlaySettingsDialogs.h"
 
 namespace {
 
@@ -51,8 +55,12 @@ void expectTabReachesEverything(QWidget& window)
 void expectFieldsNamed(QWidget& window)
 {
     for (QWidget* w : window.findChildren<QWidget*>()) {
+        // A spin box's own line edit is part of the spin box, which is the field.
+        if (qobject_cast<QAbstractSpinBox*>(w->parentWidget())) continue;
         const bool field = qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
-                           qobject_cast<QAbstractItemView*>(w) || qobject_cast<QAbstractScrollArea*>(w);
+                           qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w) ||
+                           qobject_cast<QAbstractSlider*>(w) || qobject_cast<QAbstractItemView*>(w) ||
+                           qobject_cast<QAbstractScrollArea*>(w);
         if (!field || !w->isVisible() || qobject_cast<QAbstractScrollArea*>(w->parentWidget())) continue;
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
         ASSERT_NE(iface, nullptr);
@@ -102,4 +110,19 @@ TEST(KeyboardAccess, BannerAboutHistoryAndManualAreReachableAndNamed)
     HelpWindow help(QStringLiteral("/nonexistent/manual.html"));
     expectTabReachesEverything(help);
     expectFieldsNamed(help);
+}
+
+TEST(KeyboardAccess, PlaySettingsDialogsAreReachableAndNamed)
+{
+    AutoPlayDialog autoPlay(PlaySettings{});
+    expectTabReachesEverything(autoPlay);
+    expectFieldsNamed(autoPlay);
+
+    VolumeDialog volume(80, 60, [](int, int) {});
+    expectTabReachesEverything(volume);
+    expectFieldsNamed(volume);
+
+    RemindersDialog reminders(PlaySettings{}, QStringLiteral("12 spins"));
+    expectTabReachesEverything(reminders);
+    expectFieldsNamed(reminders);
 }
