@@ -10,8 +10,8 @@ namespace {
 const std::filesystem::path& workDir()
 {
     static const std::filesystem::path dir = [] {
-        const std::filesystem::path base =
-            std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
+        const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                                               : std::filesystem::temp_directory_path();
         std::string pattern = (base / "quintel-fuzz-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) std::abort();
         return std::filesystem::path(pattern);

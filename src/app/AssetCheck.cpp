@@ -6,7 +6,8 @@
 
 QStringList AssetCheck::unreadablePictures(const QString& assetDir)
 {
-    QStringList names = {QStringLiteral("cabinet.png"), QStringLiteral("logo.png"), QStringLiteral("digits-large-red.png")};
+    QStringList names = {QStringLiteral("cabinet.png"), QStringLiteral("logo.png"),
+                         QStringLiteral("digits-large-red.png")};
     for (const char* color : {"blue", "cyan", "green", "magenta", "red", "white", "yellow"})
         names << QStringLiteral("digits-%1.png").arg(QLatin1String(color));
     for (int i = 0; i < 3; ++i) names << QStringLiteral("lamp%1.png").arg(i);

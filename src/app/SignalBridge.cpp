@@ -10,7 +10,8 @@ int pipeEnds[2] = {-1, -1};
 }
 
 SignalBridge::SignalBridge(std::function<void()> onSignal, QObject* parent)
-    : QObject(parent), onSignal_(std::move(onSignal))
+    : QObject(parent)
+    , onSignal_(std::move(onSignal))
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, pipeEnds) != 0) return;
     notifier_ = new QSocketNotifier(pipeEnds[1], QSocketNotifier::Read, this);
@@ -39,5 +40,6 @@ SignalBridge::~SignalBridge()
 void SignalBridge::handle(int)
 {
     const char byte = 1;
-    if (pipeEnds[0] >= 0) [[maybe_unused]] auto n = ::write(pipeEnds[0], &byte, 1);
+    if (pipeEnds[0] >= 0) [[maybe_unused]]
+        auto n = ::write(pipeEnds[0], &byte, 1);
 }

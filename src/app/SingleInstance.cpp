@@ -15,9 +15,9 @@ const QByteArray kReply = "ok\n";
 } // namespace
 
 SingleInstance::SingleInstance(const QString& profilePath, QObject* parent)
-    : QObject(parent), name_(serverName(profilePath))
-{
-}
+    : QObject(parent)
+    , name_(serverName(profilePath))
+{}
 
 SingleInstance::~SingleInstance() = default;
 
@@ -59,8 +59,7 @@ SingleInstance::Claim SingleInstance::askRunningGame()
     socket.write(kRequest);
     socket.waitForBytesWritten(kReplyMs);
     // A game that accepted the connection is alive even when it is too busy (or still starting) to reply.
-    while (!socket.canReadLine() && socket.waitForReadyRead(kReplyMs)) {
-    }
+    while (!socket.canReadLine() && socket.waitForReadyRead(kReplyMs)) {}
     return socket.canReadLine() && socket.readLine() == kReply ? Claim::Activated : Claim::Busy;
 }
 

@@ -44,11 +44,12 @@ int main(int argc, char* argv[])
     if (const SingleInstance::Claim claim = instance.claim(); claim != SingleInstance::Claim::Owned) {
         std::fprintf(stderr, "quintel-slots: a game on %s is already running; %s\n", profileFile.string().c_str(),
                      claim == SingleInstance::Claim::Activated ? "it was brought to the front"
-                                                              : "it is busy and did not answer");
+                                                               : "it is busy and did not answer");
         return 0;
     }
     if (!instance.error().isEmpty())
-        std::fprintf(stderr, "quintel-slots: cannot watch for a second start on this saved game (%s)\n", qPrintable(instance.error()));
+        std::fprintf(stderr, "quintel-slots: cannot watch for a second start on this saved game (%s)\n",
+                     qPrintable(instance.error()));
 
     const QString assetDir = ProgramDir::find(QCoreApplication::applicationDirPath());
     const QString assetReport = AssetCheck::report(assetDir);
@@ -56,14 +57,14 @@ int main(int argc, char* argv[])
     QIcon icon;
     // The sizes title bars and task switchers use; each one is read at start, and the installed theme icon
     // covers the larger ones.
-    for (int size : {16, 24, 32, 48, 64}) icon.addFile(assetDir + QStringLiteral("/icons/quintel-slots-%1.png").arg(size));
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addFile(assetDir + QStringLiteral("/icons/quintel-slots-%1.png").arg(size));
     icon.addFile(assetDir + QStringLiteral("/icon.png"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quintel-slots"), icon));
 
     QtEventClock clock;
-    MersenneRandom random([] {
-        return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    });
+    MersenneRandom random(
+        [] { return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()); });
 
     SdlAudioBackend audio;
     if (!audio.isOpen()) std::fprintf(stderr, "quintel-slots: no sound (%s)\n", audio.openError().c_str());

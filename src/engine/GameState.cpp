@@ -10,7 +10,7 @@ const std::array<BetAmount, kBetEntryCount> kBets = {{
 }};
 const std::array<int, kBorrowEntryCount> kBorrow = {1000, 500, 250, 100, 50};
 const std::array<int, kSpeedEntryCount> kSpeeds = {10, 25, 40, 60};
-}
+} // namespace
 
 const BetAmount& betAmount(int entry)
 {

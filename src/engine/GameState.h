@@ -10,15 +10,15 @@
 
 // One bet amount of the Options menu.
 struct BetAmount {
-    int coinValue;      // credits per coin
-    int maxWager;       // three coins
-    const char* label;  // "$10", "$5", "$1"
-    int color;          // palette index of the label
+    int coinValue;     // credits per coin
+    int maxWager;      // three coins
+    const char* label; // "$10", "$5", "$1"
+    int color;         // palette index of the label
 };
 
 constexpr int kBetEntryCount = choiceCount<BetChoice>();
 constexpr int kBetEntryDefault = choiceIndex(BetChoice::One); // "$1"
-const BetAmount& betAmount(int entry); // entries 0 "$10", 1 "$5", 2 "$1"; others give "$1"
+const BetAmount& betAmount(int entry);                        // entries 0 "$10", 1 "$5", 2 "$1"; others give "$1"
 inline const BetAmount& betAmount(BetChoice bet) { return betAmount(choiceIndex(bet)); }
 
 constexpr int kBorrowEntryCount = 5;

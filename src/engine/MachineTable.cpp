@@ -97,6 +97,9 @@ const char* MachineDefinition::strip(int reel, bool freeSpinMode) const
     return strips[static_cast<std::size_t>(reel)];
 }
 
-const MachineDefinition& machineDefinition(MachineId id) { return kMachines[static_cast<std::size_t>(indexOf(machineIdOf(indexOf(id))))]; }
+const MachineDefinition& machineDefinition(MachineId id)
+{
+    return kMachines[static_cast<std::size_t>(indexOf(machineIdOf(indexOf(id))))];
+}
 
 const MachineDefinition& machineDefinition(int index) { return machineDefinition(machineIdOf(index)); }

@@ -47,7 +47,7 @@ struct PayLineRule {
 
 // One ranked combination: tested from combination 0 down, the first that matches is scored.
 struct Combination {
-    const char* name;                  // as the history, the odds and the manual call it
+    const char* name; // as the history, the odds and the manual call it
     PayLineRule rule;
     std::int16_t multiplier;           // credits paid per credit staked
     std::array<std::int8_t, 3> legend; // legend cells shown for it, left to right; -1 leaves a place empty
@@ -55,21 +55,21 @@ struct Combination {
 
 struct MachineDefinition {
     MachineId id;
-    const char* name;         // "Quintel Slots": menus, dialogs, the window caption with " 95"
-    const char* shortName;    // "Quintel Slots", "Lucky Sevens", "Treasure Chest"
+    const char* name;      // "Quintel Slots": menus, dialogs, the window caption with " 95"
+    const char* shortName; // "Quintel Slots", "Lucky Sevens", "Treasure Chest"
     const char* version;
-    const char* symbolSheet;  // file name without ".BMP": the reel symbols, 64 x 64, three to a row
-    const char* legendSheet;  // file name without ".BMP": the legend cells, 32 x 32, three to a row
-    const char* anchor;       // the machine's section of the manual and its file name prefix there
+    const char* symbolSheet;          // file name without ".BMP": the reel symbols, 64 x 64, three to a row
+    const char* legendSheet;          // file name without ".BMP": the legend cells, 32 x 32, three to a row
+    const char* anchor;               // the machine's section of the manual and its file name prefix there
     std::array<const char*, 3> tunes; // background tunes, file names without ".MID", played in turn
-    int legendStep;           // pixels between the legend cells of a row
+    int legendStep;                   // pixels between the legend cells of a row
     int symbolCount;
     std::array<const char*, kMaxSymbols> symbolNames;
     std::array<const char*, kReelCount> strips; // one digit per stop, the symbol under the pay line
     const char* freeSpinStrip; // replaces the third strip during free spins; null when the machine has none
     std::array<Combination, kComboCount> combinations;
-    int poolCombination;      // wins the bonus pool on top of its payout
-    int freeSpinCombination;  // starts free spins; -1 when the machine has none
+    int poolCombination;     // wins the bonus pool on top of its payout
+    int freeSpinCombination; // starts free spins; -1 when the machine has none
 
     bool hasFreeSpins() const { return freeSpinCombination >= 0 && freeSpinStrip != nullptr; }
     int multiplier(int combo) const

@@ -6,10 +6,7 @@ MersenneRandom::MersenneRandom(SeedFunction seed)
     reseed();
 }
 
-void MersenneRandom::reseed()
-{
-    engine_.seed(seed_());
-}
+void MersenneRandom::reseed() { engine_.seed(seed_()); }
 
 double MersenneRandom::next()
 {

@@ -22,7 +22,4 @@ std::string Money::toString() const
     return cents_ < 0 ? "-" + text : text;
 }
 
-std::string Money::toWholeString() const
-{
-    return std::to_string(roundedCredits());
-}
+std::string Money::toWholeString() const { return std::to_string(roundedCredits()); }

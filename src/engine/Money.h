@@ -24,14 +24,24 @@ public:
 
     constexpr Money operator+(Money o) const { return Money(cents_ + o.cents_); }
     constexpr Money operator-(Money o) const { return Money(cents_ - o.cents_); }
-    constexpr Money& operator+=(Money o) { cents_ += o.cents_; return *this; }
-    constexpr Money& operator-=(Money o) { cents_ -= o.cents_; return *this; }
+    constexpr Money& operator+=(Money o)
+    {
+        cents_ += o.cents_;
+        return *this;
+    }
+    constexpr Money& operator-=(Money o)
+    {
+        cents_ -= o.cents_;
+        return *this;
+    }
     constexpr auto operator<=>(const Money&) const = default;
 
     // Readable test failures.
     friend void PrintTo(const Money& m, std::ostream* os) { *os << m.toString(); }
 
 private:
-    constexpr explicit Money(std::int64_t cents) : cents_(cents) {}
+    constexpr explicit Money(std::int64_t cents)
+        : cents_(cents)
+    {}
     std::int64_t cents_ = 0;
 };

@@ -21,13 +21,12 @@ ReelSet buildReelSet(int machine, bool freeSpinMode)
     for (int r = 0; r < kReelCount; ++r) {
         const char* digits = def.strip(r, freeSpinMode);
         for (int p = 0; p < kStripLength; ++p)
-            set.strips[static_cast<std::size_t>(r)][static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(digits[p] - '0');
+            set.strips[static_cast<std::size_t>(r)][static_cast<std::size_t>(p)] =
+                static_cast<std::uint8_t>(digits[p] - '0');
     }
-    for (int k = 0; k < kComboCount; ++k) set.payTable[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(def.multiplier(k));
+    for (int k = 0; k < kComboCount; ++k)
+        set.payTable[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(def.multiplier(k));
     return set;
 }
 
-int matchCombination(int machine, int s1, int s2, int s3)
-{
-    return machineDefinition(machine).match(s1, s2, s3);
-}
+int matchCombination(int machine, int s1, int s2, int s3) { return machineDefinition(machine).match(s1, s2, s3); }

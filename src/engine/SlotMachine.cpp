@@ -144,10 +144,10 @@ bool SlotMachine::lossLimitReached() const
 bool SlotMachine::refuseOverLossLimit()
 {
     if (!lossLimitReached()) return false;
-    ports_.messages.showExclamation(
-        "Loss Limit Reached",
-        "This session has lost $" + (sessionWagered_ - sessionWon_).toString() + ", which reaches your loss limit of $" +
-            settings_.lossLimit.toString() + ". Raise or clear the limit under Options > Reminders to play on.");
+    ports_.messages.showExclamation("Loss Limit Reached",
+                                    "This session has lost $" + (sessionWagered_ - sessionWon_).toString() +
+                                        ", which reaches your loss limit of $" + settings_.lossLimit.toString() +
+                                        ". Raise or clear the limit under Options > Reminders to play on.");
     return true;
 }
 
@@ -380,8 +380,8 @@ void SlotMachine::unlockUnlessFreeSpins()
 void SlotMachine::EvaluateSpin()
 {
     const ReelStops stops = {plan_.stopOfReel(0), plan_.stopOfReel(1), plan_.stopOfReel(2)};
-    const SpinScore score =
-        scoreSpin(machineDefinition(state_.currentMachine), stops, state_.wager, state_.machinePool(), reels_.freeSpinStrip);
+    const SpinScore score = scoreSpin(machineDefinition(state_.currentMachine), stops, state_.wager,
+                                      state_.machinePool(), reels_.freeSpinStrip);
 
     state_.winMultiplier = 0;
     if (score.combo >= 0) {
@@ -395,7 +395,8 @@ void SlotMachine::EvaluateSpin()
 
     SpinOutcome outcome;
     outcome.machine = state_.currentMachine;
-    for (int r = 0; r < kReelCount; ++r) outcome.symbols[static_cast<std::size_t>(r)] = reels_.symbolAt(r, stops[static_cast<std::size_t>(r)]);
+    for (int r = 0; r < kReelCount; ++r)
+        outcome.symbols[static_cast<std::size_t>(r)] = reels_.symbolAt(r, stops[static_cast<std::size_t>(r)]);
     outcome.combo = score.combo;
     outcome.freeSpin = inFreeSpinMode_;
     outcome.freeSpinsStart = score.startsFreeSpins;

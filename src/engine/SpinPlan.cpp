@@ -12,7 +12,7 @@ int decelerationStep(int d)
     if (d <= 27) return 4;
     return 2;
 }
-}
+} // namespace
 
 SpinPlan::SpinPlan()
 {

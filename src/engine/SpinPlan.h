@@ -14,10 +14,7 @@ constexpr int reelPositionForDraw(double r)
 
 // Stop position (0..27) under the pay line for the last random draw r of a reel: the deceleration
 // after that draw turns the strip on by 5 symbols, so the stop is (Int(r * 28) - 5) mod 28.
-constexpr int reelStopForDraw(double r)
-{
-    return (reelPositionForDraw(r) + 23) % 28;
-}
+constexpr int reelStopForDraw(double r) { return (reelPositionForDraw(r) + 23) % 28; }
 
 // The precomputed animation of one spin: for frames 0..130, fields 0..2 (x, y, offset into the reel
 // surface) of wheels 0..8, where wheels 3, 4, 5 are reels 1, 2, 3. Frame 130 is the resting picture.

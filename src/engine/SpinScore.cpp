@@ -13,7 +13,8 @@ spin_score::OutcomeTable tabulate(const MachineDefinition& machine, bool freeSpi
     for (int a = 0; a < kStripLength; ++a)
         for (int b = 0; b < kStripLength; ++b)
             for (int c = 0; c < kStripLength; ++c)
-                outcomes[i++] = static_cast<std::int8_t>(machine.match(strips[0][a] - '0', strips[1][b] - '0', strips[2][c] - '0'));
+                outcomes[i++] =
+                    static_cast<std::int8_t>(machine.match(strips[0][a] - '0', strips[1][b] - '0', strips[2][c] - '0'));
     return outcomes;
 }
 

@@ -82,8 +82,9 @@ MachineOdds computeMachineOdds(int machine)
     const double total = odds.returnWithFreeSpins.toDouble();
     for (CombinationOdds& c : odds.combinations) {
         // The free-spin combination pays nothing itself; its share is what its free spins bring.
-        const Ratio brings = odds.hasFreeSpins && c.combo == freeCombo ? c.probability * odds.freeSpins.expectedMultiplier
-                                                                             : c.probability * Ratio(c.multiplier);
+        const Ratio brings = odds.hasFreeSpins && c.combo == freeCombo
+                                 ? c.probability * odds.freeSpins.expectedMultiplier
+                                 : c.probability * Ratio(c.multiplier);
         c.returnShare = total > 0 ? brings / odds.returnWithFreeSpins : Ratio();
     }
     return odds;

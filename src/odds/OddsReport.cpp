@@ -23,10 +23,7 @@ std::string printf1(const char* format, double value)
 }
 
 // Full double precision: the shortest form that reads back as the same double is at most 17 digits.
-std::string exact(double value)
-{
-    return printf1("%.17g", value);
-}
+std::string exact(double value) { return printf1("%.17g", value); }
 
 std::string grouped(long long value)
 {
@@ -87,7 +84,8 @@ std::string oddsTable(const MachineOdds& odds)
         const bool freeSpin = odds.hasFreeSpins && c.combo == odds.freeSpinCombination;
         std::snprintf(row, sizeof row, "  %11d  %-5s  %10lld  %-14s  %s", c.combo,
                       freeSpin ? "free" : ("x" + std::to_string(c.multiplier)).c_str(), static_cast<long long>(c.ways),
-                      formatOneIn(c.probability.toDouble()).c_str(), formatPercent(c.returnShare.toDouble(), 2).c_str());
+                      formatOneIn(c.probability.toDouble()).c_str(),
+                      formatPercent(c.returnShare.toDouble(), 2).c_str());
         line(out, row);
     }
     const double hit = odds.hitFrequency.toDouble();
@@ -96,15 +94,17 @@ std::string oddsTable(const MachineOdds& odds)
     if (odds.hasFreeSpins) {
         const FreeSpinOdds& fs = odds.freeSpins;
         const Ratio share = fs.triggerProbability * fs.expectedMultiplier;
-        line(out, "  Free spins:             start " + formatOneIn(fs.triggerProbability.toDouble()) + " paid spins; each free spin pays " +
-                      formatOneIn(fs.winProbability.toDouble()));
-        line(out, "                          " + printf1("%.3f", fs.expectedSpins.toDouble()) + " free spins a sequence, paying x" +
-                      printf1("%.3f", fs.expectedMultiplier.toDouble()) + " on average (" +
-                      formatPercent((share / odds.returnWithFreeSpins).toDouble(), 2) + " of the return)");
+        line(out, "  Free spins:             start " + formatOneIn(fs.triggerProbability.toDouble()) +
+                      " paid spins; each free spin pays " + formatOneIn(fs.winProbability.toDouble()));
+        line(out, "                          " + printf1("%.3f", fs.expectedSpins.toDouble()) +
+                      " free spins a sequence, paying x" + printf1("%.3f", fs.expectedMultiplier.toDouble()) +
+                      " on average (" + formatPercent((share / odds.returnWithFreeSpins).toDouble(), 2) +
+                      " of the return)");
     }
     line(out, "  Return with free spins: " + formatPercent(odds.returnWithFreeSpins.toDouble(), 3));
     line(out, "  Bonus pool won:         " + formatOneIn(odds.jackpotProbability.toDouble()) + " paid spins");
-    line(out, "  Volatility:             " + printf1("%.3f", odds.volatility()) + " (standard deviation per spin, x stake)");
+    line(out,
+         "  Volatility:             " + printf1("%.3f", odds.volatility()) + " (standard deviation per spin, x stake)");
     std::string totals = "  Total with the pool:    ";
     for (int w : kReportWagers) {
         if (w != kReportWagers[0]) totals += ", ";
@@ -120,11 +120,13 @@ std::string oddsJson(const std::vector<MachineOdds>& machines)
     for (std::size_t i = 0; i < machines.size(); ++i) {
         const MachineOdds& m = machines[i];
         out += i ? ",\n  {" : "\n  {";
-        out += "\"machine\": " + std::to_string(m.machine) + ", \"name\": " + jsonString(m.name) + ",\n   \"combinations\": [";
+        out += "\"machine\": " + std::to_string(m.machine) + ", \"name\": " + jsonString(m.name) +
+               ",\n   \"combinations\": [";
         for (const CombinationOdds& c : m.combinations) {
             if (c.combo) out += ", ";
             out += "{\"combo\": " + std::to_string(c.combo) + ", \"multiplier\": " + std::to_string(c.multiplier) +
-                   ", \"ways\": " + std::to_string(c.ways) + ", \"probability\": " + exact(c.probability.toDouble()) + "}";
+                   ", \"ways\": " + std::to_string(c.ways) + ", \"probability\": " + exact(c.probability.toDouble()) +
+                   "}";
         }
         out += "],\n   \"hit_frequency\": " + exact(m.hitFrequency.toDouble());
         out += ", \"base_return\": " + exact(m.baseReturn.toDouble());
@@ -154,20 +156,24 @@ std::string simulationReport(const MachineOdds& odds, int wager, std::uint64_t s
     const double r = t.observedReturn();
     const double half = 1.96 * t.standardError();
     const double exactTotal = odds.totalReturn(wager).toDouble();
-    line(out, odds.name + " (machine " + std::to_string(odds.machine) + "), wager " + std::to_string(wager) + ", seed " +
-                  std::to_string(seed) + ": " + grouped(t.paidSpins) + " paid spins, " + grouped(t.freeSpins) + " free spins");
+    line(out, odds.name + " (machine " + std::to_string(odds.machine) + "), wager " + std::to_string(wager) +
+                  ", seed " + std::to_string(seed) + ": " + grouped(t.paidSpins) + " paid spins, " +
+                  grouped(t.freeSpins) + " free spins");
     line(out, "  Return:         " + formatPercent(r, 3) + " +/- " + formatPercent(half, 3) + " (95 % interval " +
-                  formatPercent(r - half, 3) + " to " + formatPercent(r + half, 3) + "); exact " + formatPercent(exactTotal, 3) +
-                  ((std::fabs(r - exactTotal) <= half) ? "  [inside]" : "  [outside]"));
-    line(out, "  Base return:    " + formatPercent(t.observedBaseReturn(), 3) + "; exact " + formatPercent(odds.baseReturn.toDouble(), 3));
-    line(out, "  Hit frequency:  " + formatPercent(t.observedHitFrequency(), 3) + "; exact " + formatPercent(odds.hitFrequency.toDouble(), 3));
+                  formatPercent(r - half, 3) + " to " + formatPercent(r + half, 3) + "); exact " +
+                  formatPercent(exactTotal, 3) + ((std::fabs(r - exactTotal) <= half) ? "  [inside]" : "  [outside]"));
+    line(out, "  Base return:    " + formatPercent(t.observedBaseReturn(), 3) + "; exact " +
+                  formatPercent(odds.baseReturn.toDouble(), 3));
+    line(out, "  Hit frequency:  " + formatPercent(t.observedHitFrequency(), 3) + "; exact " +
+                  formatPercent(odds.hitFrequency.toDouble(), 3));
     const double n = t.paidSpins > 0 ? static_cast<double>(t.paidSpins) : 1.0;
-    line(out, "  Pools won:      " + grouped(t.jackpots) + " (" + formatOneIn(static_cast<double>(t.jackpots) / n) + "; exact " +
-                  formatOneIn(odds.jackpotProbability.toDouble()) + ")");
+    line(out, "  Pools won:      " + grouped(t.jackpots) + " (" + formatOneIn(static_cast<double>(t.jackpots) / n) +
+                  "; exact " + formatOneIn(odds.jackpotProbability.toDouble()) + ")");
     if (odds.hasFreeSpins && t.sequences > 0) {
         const double seqs = static_cast<double>(t.sequences);
-        line(out, "  Free spins:     " + grouped(t.sequences) + " sequences, " + printf1("%.3f", static_cast<double>(t.freeSpins) / seqs) +
-                      " spins and x" + printf1("%.3f", static_cast<double>(t.sequenceMultipliers) / seqs) + " each; exact " +
+        line(out, "  Free spins:     " + grouped(t.sequences) + " sequences, " +
+                      printf1("%.3f", static_cast<double>(t.freeSpins) / seqs) + " spins and x" +
+                      printf1("%.3f", static_cast<double>(t.sequenceMultipliers) / seqs) + " each; exact " +
                       printf1("%.3f", odds.freeSpins.expectedSpins.toDouble()) + " and x" +
                       printf1("%.3f", odds.freeSpins.expectedMultiplier.toDouble()));
     }

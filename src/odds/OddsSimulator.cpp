@@ -53,8 +53,7 @@ OddsSimulator::OddsSimulator(int machine, int wager, RandomSource& random)
     , wager_(std::clamp(wager, 1, kMaxWager))
     , random_(random)
     , pool_(kStartBonusPool)
-{
-}
+{}
 
 inline ReelStops OddsSimulator::drawStops()
 {

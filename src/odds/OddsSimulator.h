@@ -13,14 +13,14 @@ class RandomSource;
 struct SimulationTotals {
     std::int64_t paidSpins = 0;
     std::int64_t freeSpins = 0;
-    std::int64_t hits = 0;             // paid spins that paid something
-    std::int64_t baseMultipliers = 0;  // sum of the multipliers of paid spins
-    std::int64_t sequences = 0;        // free-spin sequences started
+    std::int64_t hits = 0;            // paid spins that paid something
+    std::int64_t baseMultipliers = 0; // sum of the multipliers of paid spins
+    std::int64_t sequences = 0;       // free-spin sequences started
     std::int64_t sequenceMultipliers = 0;
     std::int64_t jackpots = 0;
     Money staked;
-    Money paid;                        // payouts, free spins and pools won
-    double sumSquares = 0;             // of each paid spin's payout per credit staked, for the error
+    Money paid;            // payouts, free spins and pools won
+    double sumSquares = 0; // of each paid spin's payout per credit staked, for the error
 
     // Credits back per credit staked.
     double observedReturn() const;

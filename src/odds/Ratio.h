@@ -8,8 +8,15 @@
 class Ratio {
 public:
     constexpr Ratio() = default;
-    constexpr Ratio(std::int64_t whole) : num_(whole) {} // NOLINT: a whole number is a ratio
-    constexpr Ratio(std::int64_t num, std::int64_t den) : num_(num), den_(den) { normalize(); }
+    constexpr Ratio(std::int64_t whole)
+        : num_(whole)
+    {} // NOLINT: a whole number is a ratio
+    constexpr Ratio(std::int64_t num, std::int64_t den)
+        : num_(num)
+        , den_(den)
+    {
+        normalize();
+    }
 
     constexpr std::int64_t num() const { return num_; }
     constexpr std::int64_t den() const { return den_; }

@@ -14,12 +14,12 @@ class IniDocument;
 // One finished spin as the game recall shows it.
 struct HistoryEntry {
     int machine = 0;
-    int bet = 0;                    // credits staked (the stake of the paid spin for a free spin)
-    std::array<int, 3> stops{};     // 0..27
-    std::array<int, 3> symbols{};   // symbol under the pay line of each reel
-    int combo = -1;                 // winning combination 0..7, -1 for none
-    Money win;                      // credits paid for the combination
-    Money poolWon;                  // bonus pool won with it
+    int bet = 0;                  // credits staked (the stake of the paid spin for a free spin)
+    std::array<int, 3> stops{};   // 0..27
+    std::array<int, 3> symbols{}; // symbol under the pay line of each reel
+    int combo = -1;               // winning combination 0..7, -1 for none
+    Money win;                    // credits paid for the combination
+    Money poolWon;                // bonus pool won with it
     bool freeSpin = false;
     Money creditsBefore;
     Money creditsAfter;

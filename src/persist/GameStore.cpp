@@ -43,7 +43,9 @@ Money readMoney(const Stored& text, Money fallback)
 
 } // namespace
 
-GameStore::GameStore(ProfileFile& file) : file_(file) {}
+GameStore::GameStore(ProfileFile& file)
+    : file_(file)
+{}
 
 std::optional<std::string> GameStore::sectionName(int slot)
 {
@@ -96,15 +98,9 @@ bool GameStore::recordSpinStart(const SavedGame& charged, const SpinRecord& spin
     });
 }
 
-std::optional<SpinRecord> GameStore::pendingSpin() const
-{
-    return SpinJournal::read(file_.read());
-}
+std::optional<SpinRecord> GameStore::pendingSpin() const { return SpinJournal::read(file_.read()); }
 
-GameHistory GameStore::readHistory() const
-{
-    return GameHistory::readFrom(file_.read());
-}
+GameHistory GameStore::readHistory() const { return GameHistory::readFrom(file_.read()); }
 
 SavedGame GameStore::LoadGame(int slot, const SavedGame& current) const
 {

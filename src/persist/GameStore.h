@@ -37,8 +37,7 @@ public:
     // spin in progress: the game written is the one after that spin. Control characters in the
     // name and the banner become blanks; the name is cut or padded to 40 characters, the banner
     // cut to 254. False when the slot is not valid or the file could not be written.
-    bool SaveGame(int slot, const SavedGame& game, const std::string* bannerText,
-                  const GameHistory* history = nullptr);
+    bool SaveGame(int slot, const SavedGame& game, const std::string* bannerText, const GameHistory* history = nullptr);
 
     // Before the reels of a spin turn: the current game with the stake already charged, and the
     // spin, in one replacement. False when the file could not be written.

@@ -113,10 +113,7 @@ std::optional<std::string> IniDocument::value(std::string_view section, std::str
     return std::nullopt;
 }
 
-bool IniDocument::hasSection(std::string_view section) const
-{
-    return findSection(section) != npos;
-}
+bool IniDocument::hasSection(std::string_view section) const { return findSection(section) != npos; }
 
 IniDocument::Entries IniDocument::entries(std::string_view section) const
 {

@@ -62,10 +62,7 @@ std::optional<std::int64_t> LeadingDecimal::scaled(int decimals, std::int64_t ma
     return negative_ ? -value : value;
 }
 
-std::optional<std::int64_t> LeadingDecimal::toCents(std::int64_t maxCents) const
-{
-    return scaled(2, maxCents);
-}
+std::optional<std::int64_t> LeadingDecimal::toCents(std::int64_t maxCents) const { return scaled(2, maxCents); }
 
 std::optional<std::int64_t> LeadingDecimal::toRoundedInteger(std::int64_t maxValue) const
 {

@@ -96,7 +96,9 @@ fs::path profilePath(const EnvironmentLookup& env)
     return fs::path(".config") / tail;
 }
 
-ProfileFile::ProfileFile(fs::path path) : path_(std::move(path)) {}
+ProfileFile::ProfileFile(fs::path path)
+    : path_(std::move(path))
+{}
 
 fs::path ProfileFile::backupPath() const
 {

@@ -31,7 +31,9 @@ void applyLoadedGame(const SavedGame& game, GameState& state)
     state.machinePool() = game.bonusPool;
     state.lastBet = game.lastBet;
     const std::int64_t maxSpins = std::numeric_limits<std::int32_t>::max();
-    state.machineSpins() = static_cast<std::int32_t>(game.spins < 0 ? 0 : game.spins > maxSpins ? maxSpins : game.spins);
+    state.machineSpins() = static_cast<std::int32_t>(game.spins < 0          ? 0
+                                                     : game.spins > maxSpins ? maxSpins
+                                                                             : game.spins);
 }
 
 GameOptions savedOptions(const SavedGame& game, GameOptions current)

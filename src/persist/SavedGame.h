@@ -9,19 +9,19 @@
 // One game as a profile section holds it: the machine in play, the shared balances, the current
 // machine's totals, and the menu choices that travel with the game.
 struct SavedGame {
-    int gameNo = 0;          // machine 0..2
-    std::string gameName;    // up to 40 characters
+    int gameNo = 0;       // machine 0..2
+    std::string gameName; // up to 40 characters
     Money credits;
-    Money bonusPool;         // of machine gameNo
-    Money totalWagers;       // of machine gameNo
-    Money totalPaid;         // of machine gameNo
+    Money bonusPool;   // of machine gameNo
+    Money totalWagers; // of machine gameNo
+    Money totalPaid;   // of machine gameNo
     Money borrowed;
-    std::int64_t spins = 0;  // of machine gameNo
-    int coins = 0;           // checked Bet Amount entry: 0 "$10", 1 "$5", 2 "$1"
-    int speed = 1;           // checked Spin Speed entry 0..3
-    int bannerOn = 0;        // 0 when the banner is on, 1 when off
-    int digitColor = 2;      // checked Digit Colors entry 0..6
-    int lastBet = 0;         // read on load (never written); the Bet Amount command resets it
+    std::int64_t spins = 0; // of machine gameNo
+    int coins = 0;          // checked Bet Amount entry: 0 "$10", 1 "$5", 2 "$1"
+    int speed = 1;          // checked Spin Speed entry 0..3
+    int bannerOn = 0;       // 0 when the banner is on, 1 when off
+    int digitColor = 2;     // checked Digit Colors entry 0..6
+    int lastBet = 0;        // read on load (never written); the Bet Amount command resets it
 
     bool operator==(const SavedGame&) const = default;
 };

@@ -38,10 +38,7 @@ void SpinJournal::write(IniDocument& doc, const SpinRecord& spin)
     if (spin.number > 0) doc.set(kSection, "Number", std::to_string(spin.number));
 }
 
-void SpinJournal::clear(IniDocument& doc)
-{
-    doc.removeSection(kSection);
-}
+void SpinJournal::clear(IniDocument& doc) { doc.removeSection(kSection); }
 
 std::optional<SpinRecord> SpinJournal::read(const IniDocument& doc)
 {

@@ -2,10 +2,7 @@
 
 namespace {
 
-unsigned char byteAt(std::string_view text, std::size_t pos)
-{
-    return static_cast<unsigned char>(text[pos]);
-}
+unsigned char byteAt(std::string_view text, std::size_t pos) { return static_cast<unsigned char>(text[pos]); }
 
 bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
@@ -18,10 +15,7 @@ char32_t decodeAt(std::string_view text, std::size_t pos, std::size_t length)
     return cp;
 }
 
-bool isControl(char32_t cp)
-{
-    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029;
-}
+bool isControl(char32_t cp) { return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -32,10 +26,14 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t pos)
     const unsigned char lead = byteAt(text, pos);
     std::size_t length = 0;
     if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4;
+    else
+        return 0;
     if (pos + length > text.size()) return 0;
     for (std::size_t i = 1; i < length; ++i)
         if (!isContinuation(byteAt(text, pos + i))) return 0;
@@ -79,8 +77,10 @@ std::string sanitizeLine(std::string_view text)
             ++pos;
             continue;
         }
-        if (isControl(decodeAt(text, pos, length))) out += ' ';
-        else out.append(text.substr(pos, length));
+        if (isControl(decodeAt(text, pos, length)))
+            out += ' ';
+        else
+            out.append(text.substr(pos, length));
         pos += length;
     }
     return out;

@@ -10,10 +10,7 @@ constexpr const char* kSection = "Settings";
 constexpr const char* kKey = "Zoom";
 } // namespace
 
-bool ZoomSetting::isSize(int percent)
-{
-    return std::find(kSizes.begin(), kSizes.end(), percent) != kSizes.end();
-}
+bool ZoomSetting::isSize(int percent) { return std::find(kSizes.begin(), kSizes.end(), percent) != kSizes.end(); }
 
 std::optional<int> ZoomSetting::read(const ProfileFile& file)
 {

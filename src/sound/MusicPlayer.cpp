@@ -7,14 +7,11 @@
 #include "MachineTable.h"
 
 MusicPlayer::MusicPlayer(AudioBackend& backend, std::string programDir)
-    : backend_(backend), programDir_(std::move(programDir))
-{
-}
+    : backend_(backend)
+    , programDir_(std::move(programDir))
+{}
 
-MusicPlayer::~MusicPlayer()
-{
-    closeAll();
-}
+MusicPlayer::~MusicPlayer() { closeAll(); }
 
 std::string MusicPlayer::tunePath() const
 {

@@ -19,14 +19,21 @@ int voiceOf(SoundCue cue) { return static_cast<int>(cue); }
 int toggleOf(SoundCue cue)
 {
     switch (cue) {
-    case SoundCue::Spin: return 0;
-    case SoundCue::ReelStop: return 1;
-    case SoundCue::Win: return 2;
-    case SoundCue::Lose: return 3;
-    case SoundCue::Coin: return 4;
-    case SoundCue::Credit: return 5;
+    case SoundCue::Spin:
+        return 0;
+    case SoundCue::ReelStop:
+        return 1;
+    case SoundCue::Win:
+        return 2;
+    case SoundCue::Lose:
+        return 3;
+    case SoundCue::Coin:
+        return 4;
+    case SoundCue::Credit:
+        return 5;
     case SoundCue::FreeSpins:
-    case SoundCue::TopAward: return -1;
+    case SoundCue::TopAward:
+        return -1;
     }
     return -1;
 }
@@ -40,9 +47,13 @@ int drawBelow(RandomSource& random, int n)
 
 } // namespace
 
-SoundEffects::SoundEffects(AudioBackend& backend, std::string programDir, RandomSource& random,
-                           TickSource& clock, EventPump& pump)
-    : backend_(backend), programDir_(std::move(programDir)), random_(random), clock_(clock), pump_(pump)
+SoundEffects::SoundEffects(AudioBackend& backend, std::string programDir, RandomSource& random, TickSource& clock,
+                           EventPump& pump)
+    : backend_(backend)
+    , programDir_(std::move(programDir))
+    , random_(random)
+    , clock_(clock)
+    , pump_(pump)
 {
     fileWaves_.fill(AudioBackend::kNoWave);
     // The in-memory group, in the order the game has always read it. A missing file decodes to nothing
@@ -82,10 +93,7 @@ bool SoundEffects::toggle(int index) const
     return index >= 0 && index < kToggles && toggles_[static_cast<std::size_t>(index)];
 }
 
-void SoundEffects::silence()
-{
-    backend_.stopVoices();
-}
+void SoundEffects::silence() { backend_.stopVoices(); }
 
 void SoundEffects::play(SoundCue cue)
 {
@@ -97,12 +105,24 @@ void SoundEffects::play(SoundCue cue)
     if (t >= 0 && !toggles_[static_cast<std::size_t>(t)]) return;
 
     switch (cue) {
-    case SoundCue::Spin: playMemory(spinWave_, cue); break;
-    case SoundCue::ReelStop: playMemory(reelStopWave_, cue); break;
-    case SoundCue::Credit: playMemory(creditWave_, cue); break;
-    case SoundCue::TopAward: playMemory(topAwardWave_, cue); break;
-    case SoundCue::Coin: playFile("QUINTEL7.WAV", cue, false); break;
-    case SoundCue::FreeSpins: playFile("QUINTELH.WAV", cue, true); break;
+    case SoundCue::Spin:
+        playMemory(spinWave_, cue);
+        break;
+    case SoundCue::ReelStop:
+        playMemory(reelStopWave_, cue);
+        break;
+    case SoundCue::Credit:
+        playMemory(creditWave_, cue);
+        break;
+    case SoundCue::TopAward:
+        playMemory(topAwardWave_, cue);
+        break;
+    case SoundCue::Coin:
+        playFile("QUINTEL7.WAV", cue, false);
+        break;
+    case SoundCue::FreeSpins:
+        playFile("QUINTELH.WAV", cue, true);
+        break;
     case SoundCue::Win: {
         const char letter = "ABCDE"[drawBelow(random_, 5)];
         playFile(std::string("QUINTEL") + letter + ".WAV", cue, true);
@@ -116,10 +136,7 @@ void SoundEffects::play(SoundCue cue)
     }
 }
 
-void SoundEffects::playMemory(int wave, SoundCue cue)
-{
-    backend_.playWave(wave, voiceOf(cue));
-}
+void SoundEffects::playMemory(int wave, SoundCue cue) { backend_.playWave(wave, voiceOf(cue)); }
 
 void SoundEffects::playFile(const std::string& name, SoundCue cue, bool block)
 {

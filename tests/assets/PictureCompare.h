@@ -10,16 +10,16 @@
 // Processors differ in the last bit of floating-point work, which moves a few antialiased
 // edge pixels; everything a player could notice still fails.
 struct PictureDiff {
-  bool sameShape = true;       // same width, height and pixel format
-  std::string shape;           // when not: both sizes and formats
-  int offPixels = 0;           // pixels with a channel off by more than kShadeSlack
-  int largestDelta = 0;        // the biggest channel difference seen
-  bool solidPatch = false;     // some 2 x 2 square is off in all four pixels
-  QRect bounds;                // smallest rectangle holding every off pixel
-  std::vector<QPoint> first;   // the first few off pixels, in reading order
+    bool sameShape = true;     // same width, height and pixel format
+    std::string shape;         // when not: both sizes and formats
+    int offPixels = 0;         // pixels with a channel off by more than kShadeSlack
+    int largestDelta = 0;      // the biggest channel difference seen
+    bool solidPatch = false;   // some 2 x 2 square is off in all four pixels
+    QRect bounds;              // smallest rectangle holding every off pixel
+    std::vector<QPoint> first; // the first few off pixels, in reading order
 
-  bool acceptable() const;
-  std::string describe() const;
+    bool acceptable() const;
+    std::string describe() const;
 };
 
 // Tolerances, from measurements: regenerating every picture with each libm result one unit in the last

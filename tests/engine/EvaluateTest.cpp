@@ -42,11 +42,11 @@ TEST(EvaluateSpin, TabledStopsScoreTheirCombinations)
         int machine, s1, s2, s3, combo, multiplier;
     };
     const Case cases[] = {
-        {0, 1, 1, 13, 7, 1},  // 0, 4, 5: a top symbol on reel 1 counts as a cherry
-        {0, 1, 1, 20, 4, 7},  // 0, 4, 4
-        {1, 9, 9, 9, 5, 7},   // 4, 4, 4
-        {1, 0, 0, 0, 6, 5},   // 5, 5, 5
-        {2, 9, 0, 0, 6, 1},   // 0, 7, 7
+        {0, 1, 1, 13, 7, 1}, // 0, 4, 5: a top symbol on reel 1 counts as a cherry
+        {0, 1, 1, 20, 4, 7}, // 0, 4, 4
+        {1, 9, 9, 9, 5, 7},  // 4, 4, 4
+        {1, 0, 0, 0, 6, 5},  // 5, 5, 5
+        {2, 9, 0, 0, 6, 1},  // 0, 7, 7
     };
     for (const Case& c : cases) {
         EngineRig rig(c.machine);

@@ -31,7 +31,7 @@ TEST(FreeSpins, ATreasureStartsFreeSpinsThatRunUntilAWin)
     EXPECT_EQ(s.credits, Money::fromCredits(500 - 3 + 3));
     EXPECT_EQ(s.machineWagers(), Money::fromCredits(3));
     EXPECT_EQ(s.machinePaid(), Money::fromCredits(3));
-    EXPECT_EQ(s.machinePool().toString(), "150.30"); // free spins feed nothing
+    EXPECT_EQ(s.machinePool().toString(), "150.30");    // free spins feed nothing
     EXPECT_EQ(rig.sound.count(SoundCue::FreeSpins), 1); // only on the step from 1 to 2
     EXPECT_EQ(rig.sound.count(SoundCue::Lose), 0);
     EXPECT_EQ(rig.sound.count(SoundCue::Win), 1);

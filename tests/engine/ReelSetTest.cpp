@@ -12,7 +12,7 @@ std::array<int, 8> counts(const ReelStrip& strip)
     for (auto s : strip) ++c[s];
     return c;
 }
-}
+} // namespace
 
 TEST(ReelSet, StripsHoldTheTabledSymbolCounts)
 {

@@ -9,7 +9,7 @@ const std::string kNotAllowed = "Wager Not Allowed";
 
 // Stops that lose on machine 0 (6, 5, 6).
 void queueLoss(EngineRig& rig) { rig.random.forceStops(0, 0, 0); }
-}
+} // namespace
 
 TEST(Wagers, CoinsAreChargedUntilCreditsRunOut)
 {
@@ -85,8 +85,9 @@ TEST(Wagers, SpinRepeatsTheLastBetAndRefusesWhatItCannot)
     rig.machine.Spin();
     ASSERT_EQ(rig.messages.shown.size(), 2u);
     EXPECT_EQ(rig.messages.shown[1].title, kInvalid);
-    EXPECT_EQ(rig.messages.shown[1].text,
-              "Your last wager is more than your available credits!  You need to borrow more credits or place a new wager.");
+    EXPECT_EQ(
+        rig.messages.shown[1].text,
+        "Your last wager is more than your available credits!  You need to borrow more credits or place a new wager.");
     EXPECT_EQ(rig.state().credits, Money::fromCents(190));
     EXPECT_EQ(rig.state().machineSpins(), 2);
 }

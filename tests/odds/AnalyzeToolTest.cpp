@@ -58,7 +58,8 @@ TEST(AnalyzeToolTest, JsonCarriesEveryMachinesExactFigures)
             EXPECT_EQ(c.value("combo").toInt(-1), k);
             EXPECT_EQ(c.value("multiplier").toInt(-1), odds.combinations[static_cast<std::size_t>(k)].multiplier);
             // Printed to 17 digits, so the doubles read back exactly.
-            EXPECT_EQ(c.value("probability").toDouble(-1), odds.combinations[static_cast<std::size_t>(k)].probability.toDouble());
+            EXPECT_EQ(c.value("probability").toDouble(-1),
+                      odds.combinations[static_cast<std::size_t>(k)].probability.toDouble());
         }
         EXPECT_EQ(j.value("hit_frequency").toDouble(-1), odds.hitFrequency.toDouble());
         EXPECT_EQ(j.value("base_return").toDouble(-1), odds.baseReturn.toDouble());
@@ -76,7 +77,9 @@ TEST(AnalyzeToolTest, JsonCarriesEveryMachinesExactFigures)
     EXPECT_EQ(fs.value("win_probability").toDouble(-1), treasure.freeSpins.winProbability.toDouble());
     EXPECT_EQ(fs.value("expected_spins").toDouble(-1), treasure.freeSpins.expectedSpins.toDouble());
     EXPECT_EQ(fs.value("expected_multiplier").toDouble(-1), treasure.freeSpins.expectedMultiplier.toDouble());
-    EXPECT_DOUBLE_EQ(machines[1].toObject().value("combinations").toArray()[0].toObject().value("probability").toDouble(), 1.0 / 21952);
+    EXPECT_DOUBLE_EQ(
+        machines[1].toObject().value("combinations").toArray()[0].toObject().value("probability").toDouble(),
+        1.0 / 21952);
 }
 
 TEST(AnalyzeToolTest, MachineOptionPicksOneMachine)
@@ -107,7 +110,8 @@ TEST(AnalyzeToolTest, TableAndSimulationAreReadable)
 
 TEST(AnalyzeToolTest, BadArgumentsAreRefusedClearly)
 {
-    for (const char* args : {"--wager 31 --simulate 10", "--machine 3", "--simulate", "--simulate -4", "--seed x", "--frobnicate"}) {
+    for (const char* args :
+         {"--wager 31 --simulate 10", "--machine 3", "--simulate", "--simulate -4", "--seed x", "--frobnicate"}) {
         const ToolRun run = analyze(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;

@@ -19,7 +19,7 @@ TEST(MachineOddsTest, LuckySevensMatchesHandCounts)
     // Every reel: one 0, two each of 1, 2, 3, seven 4s, ten 5s, four 6s.
     const MachineOdds odds = computeMachineOdds(1);
     EXPECT_EQ(odds.combinations[0].probability, Ratio(1, 21952));
-    EXPECT_EQ(ways(odds, 1), 3 * 3 * 3 - 1);          // each in {1, 0}, not three 0s
+    EXPECT_EQ(ways(odds, 1), 3 * 3 * 3 - 1); // each in {1, 0}, not three 0s
     EXPECT_EQ(ways(odds, 2), 3 * 3 * 3 - 1);
     EXPECT_EQ(ways(odds, 3), 3 * 3 * 3 - 1);
     EXPECT_EQ(ways(odds, 4), 7 * 7 * 7 - 1 - 3 * 26); // each in {0..3}, minus combinations 0 to 3
@@ -55,7 +55,7 @@ TEST(MachineOddsTest, TreasureChestFreeSpinsMatchHandCounts)
     ASSERT_TRUE(odds.hasFreeSpins);
     EXPECT_EQ(ways(odds, 0), 4 * 4 * 4);
     EXPECT_EQ(ways(odds, 6), 11 * 11 * 11 - 64);
-    EXPECT_EQ(ways(odds, 7), kAll - 27 * 27 * 27);  // at least one treasure
+    EXPECT_EQ(ways(odds, 7), kAll - 27 * 27 * 27); // at least one treasure
     const FreeSpinOdds& fs = odds.freeSpins;
     EXPECT_EQ(fs.ways[7], 28 * (28 * 28 - 27 * 27)); // a treasure on reel 1 or 2 only
     EXPECT_EQ(fs.ways[6], 11 * 11 * 12 - 64);

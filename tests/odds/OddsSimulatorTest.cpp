@@ -14,10 +14,7 @@
 namespace {
 
 // The draw that leaves a reel at stop s: position (s + 5) mod 28, in the middle of its interval.
-double drawFor(int stop)
-{
-    return ((stop + 5) % 28 + 0.5) / 28.0;
-}
+double drawFor(int stop) { return ((stop + 5) % 28 + 0.5) / 28.0; }
 
 TEST(ReelStopForDrawTest, FollowsTheDecelerationOfFiveSymbols)
 {
@@ -79,11 +76,13 @@ TEST_P(SimulationAgreesTest, WithinFourStandardErrorsOfTheExactFigures)
     if (odds.hasFreeSpins) {
         const FreeSpinOdds& fs = odds.freeSpins;
         const double trigger = fs.triggerProbability.toDouble();
-        EXPECT_NEAR(static_cast<double>(t.sequences) / static_cast<double>(n), trigger, 4 * std::sqrt(trigger * (1 - trigger)) / root);
+        EXPECT_NEAR(static_cast<double>(t.sequences) / static_cast<double>(n), trigger,
+                    4 * std::sqrt(trigger * (1 - trigger)) / root);
         const double w = fs.winProbability.toDouble();
         const double sequences = static_cast<double>(t.sequences);
         // Sequence lengths are geometric: variance (1 - w) / w^2.
-        EXPECT_NEAR(static_cast<double>(t.freeSpins) / sequences, fs.expectedSpins.toDouble(), 4 * std::sqrt(1 - w) / w / std::sqrt(sequences));
+        EXPECT_NEAR(static_cast<double>(t.freeSpins) / sequences, fs.expectedSpins.toDouble(),
+                    4 * std::sqrt(1 - w) / w / std::sqrt(sequences));
     } else {
         EXPECT_EQ(t.freeSpins, 0);
         EXPECT_EQ(t.sequences, 0);
@@ -125,7 +124,8 @@ std::vector<std::array<int, 3>> triplesScoring(int machine, int combo)
     for (int a = 0; a < 28; ++a)
         for (int b = 0; b < 28; ++b)
             for (int c = 0; c < 28; ++c)
-                if (matchCombination(machine, reels.symbolAt(0, a), reels.symbolAt(1, b), reels.symbolAt(2, c)) == combo)
+                if (matchCombination(machine, reels.symbolAt(0, a), reels.symbolAt(1, b), reels.symbolAt(2, c)) ==
+                    combo)
                     found.push_back({a, b, c});
     return found;
 }
@@ -150,8 +150,10 @@ TEST_P(SimulatorMatchesGameTest, SameStopsSameMoney)
     for (int i = 0; i < streamLength; ++i) {
         std::array<int, 3> s{stop(pick), stop(pick), stop(pick)};
         const int r = roll(pick);
-        if (r < 4) s = jackpots[static_cast<std::size_t>(stop(pick)) % jackpots.size()];
-        else if (r < 20) s = triggers[static_cast<std::size_t>(stop(pick)) % triggers.size()];
+        if (r < 4)
+            s = jackpots[static_cast<std::size_t>(stop(pick)) % jackpots.size()];
+        else if (r < 20)
+            s = triggers[static_cast<std::size_t>(stop(pick)) % triggers.size()];
         rig.random.forceStops(s[0], s[1], s[2]);
         for (int v : s) simulatorDraws.push(drawFor(v));
     }
@@ -159,7 +161,7 @@ TEST_P(SimulatorMatchesGameTest, SameStopsSameMoney)
     OddsSimulator simulator(machine, 3, simulatorDraws);
     const int paidSpins = 1500;
     rig.state().credits = Money::fromCredits(1'000'000);
-    rig.machine.chooseBet(BetChoice::One); // $1 coins
+    rig.machine.chooseBet(BetChoice::One);                // $1 coins
     for (int i = 0; i < 3; ++i) rig.machine.InsertCoin(); // the third coin spins
     for (int i = 1; i < paidSpins; ++i) rig.machine.Spin();
     simulator.run(paidSpins);

@@ -114,9 +114,9 @@ TEST_F(CrashFixture, AJournalWithABadValueIsNotCompleted)
     ASSERT_TRUE(store.pendingSpin().has_value());
     EXPECT_TRUE(sameSpin(*store.pendingSpin(), spinOf(1, 15, false, 0, 0, 27, 13)));
     const std::pair<const char*, const char*> breakages[] = {
-        {"Machine=1", "Machine=3"},  {"Stake=15", "Stake=31"},   {"Stake=15", "Stake=-1"},
-        {"Stop2=27", "Stop2=28"},    {"Stop3=13", "Stop3=1x"},   {"FreeSpin=0", "FreeSpin=2"},
-        {"Stake=15", "Stake=1.5"},   {"Stop1=0\n", ""},          {"FreeSpinCount=0", "FreeSpinCount=1001"},
+        {"Machine=1", "Machine=3"}, {"Stake=15", "Stake=31"}, {"Stake=15", "Stake=-1"},
+        {"Stop2=27", "Stop2=28"},   {"Stop3=13", "Stop3=1x"}, {"FreeSpin=0", "FreeSpin=2"},
+        {"Stake=15", "Stake=1.5"},  {"Stop1=0\n", ""},        {"FreeSpinCount=0", "FreeSpinCount=1001"},
     };
     for (const auto& [from, to] : breakages) {
         std::string text = good;
@@ -168,15 +168,13 @@ TEST_F(CrashFixture, HistoryLineFormat)
 TEST_F(CrashFixture, HistoryLinesThatDoNotParseAreLeftOut)
 {
     const std::string good = GameHistory::format(entryFor(5));
-    for (const char* bad : {"", "1,2,3", "3,30,3,27,0,7,7,7,0,300.00,150.30,0,470.00,920.30",
-                            "2,31,3,27,0,7,7,7,0,300.00,150.30,0,470.00,920.30",
-                            "2,30,28,27,0,7,7,7,0,300.00,150.30,0,470.00,920.30",
-                            "2,30,3,27,0,7,7,7,8,300.00,150.30,0,470.00,920.30",
-                            "2,30,3,27,0,7,7,7,-2,300.00,150.30,0,470.00,920.30",
-                            "2,30,3,27,0,7,7,7,0,-1.00,150.30,0,470.00,920.30",
-                            "2,30,3,27,0,7,7,7,0,300.00,150.30,2,470.00,920.30",
-                            "2,30,3,27,0,7,7,7,0,300.00,150.30,0,470.00,920.30,extra",
-                            "2,30,3,27,0,7,7,7,0,3x0.00,150.30,0,470.00,920.30"})
+    for (const char* bad :
+         {"", "1,2,3", "3,30,3,27,0,7,7,7,0,300.00,150.30,0,470.00,920.30",
+          "2,31,3,27,0,7,7,7,0,300.00,150.30,0,470.00,920.30", "2,30,28,27,0,7,7,7,0,300.00,150.30,0,470.00,920.30",
+          "2,30,3,27,0,7,7,7,8,300.00,150.30,0,470.00,920.30", "2,30,3,27,0,7,7,7,-2,300.00,150.30,0,470.00,920.30",
+          "2,30,3,27,0,7,7,7,0,-1.00,150.30,0,470.00,920.30", "2,30,3,27,0,7,7,7,0,300.00,150.30,2,470.00,920.30",
+          "2,30,3,27,0,7,7,7,0,300.00,150.30,0,470.00,920.30,extra",
+          "2,30,3,27,0,7,7,7,0,3x0.00,150.30,0,470.00,920.30"})
         EXPECT_EQ(GameHistory::parse(bad), std::nullopt) << bad;
     writeBytes(path, "[Game History]\nSpin1=junk\nSpin2=" + good + "\nSpin12=" + good + "\n");
     const GameHistory read = store.readHistory();

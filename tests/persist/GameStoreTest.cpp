@@ -40,17 +40,19 @@ TEST_F(StoreFixture, WritesEveryKeyInOrderInItsTextForm)
     ASSERT_TRUE(store.SaveGame(4, game, nullptr));
     EXPECT_EQ(readBytes(path), "[Saved Game #5]\n"
                                "GameNo=2\n"
-                               "GameName=Nine char" + std::string(31, ' ') + "\n"
-                               "Credits=1234.50\n"
-                               "BonusPool=150.30\n"
-                               "TotalWagers=4321.00\n"
-                               "TotalPaid=3987.65\n"
-                               "Borrowed=500\n"
-                               "Spins=0\n"
-                               "Coins=2 \n"
-                               "Speed=3\n"
-                               "BannerOn=1\n"
-                               "DigitColor=6\n");
+                               "GameName=Nine char" +
+                                   std::string(31, ' ') +
+                                   "\n"
+                                   "Credits=1234.50\n"
+                                   "BonusPool=150.30\n"
+                                   "TotalWagers=4321.00\n"
+                                   "TotalPaid=3987.65\n"
+                                   "Borrowed=500\n"
+                                   "Spins=0\n"
+                                   "Coins=2 \n"
+                                   "Speed=3\n"
+                                   "BannerOn=1\n"
+                                   "DigitColor=6\n");
 }
 
 TEST_F(StoreFixture, RoundTripsEveryValue)
@@ -110,7 +112,8 @@ TEST_F(StoreFixture, NamesAreCutOrPaddedToFortyCharacters)
     game.gameName = std::string(39, 'a') + "\xE2\x82\xAC" + "tail";
     ASSERT_TRUE(store.SaveGame(1, game, nullptr));
     const std::string raw = readBytes(path);
-    const std::string stored = raw.substr(raw.find("GameName=") + 9, raw.find('\n', raw.find("GameName=")) - raw.find("GameName=") - 9);
+    const std::string stored =
+        raw.substr(raw.find("GameName=") + 9, raw.find('\n', raw.find("GameName=")) - raw.find("GameName=") - 9);
     EXPECT_EQ(stored, std::string(39, 'a') + "\xE2\x82\xAC");
     EXPECT_EQ(store.listSlots()[1], std::string(39, 'a') + "\xE2\x82\xAC");
     EXPECT_EQ(store.LoadGame(1, other()).gameName, std::string(39, 'a') + "\xE2\x82\xAC");
@@ -191,7 +194,7 @@ TEST_F(StoreFixture, HandWrittenValuesReadAsTheirLeadingNumber)
     EXPECT_EQ(loaded.credits, Money::fromCents(123457));
     EXPECT_EQ(loaded.bonusPool, Money::fromCents(0)); // not a number: 0
     EXPECT_EQ(loaded.spins, 1'000'000);               // read whole, not its first six digits
-    EXPECT_EQ(loaded.lastBet, 12); // whole parts, as one-digit and three-character reads take them
+    EXPECT_EQ(loaded.lastBet, 12);                    // whole parts, as one-digit and three-character reads take them
     EXPECT_EQ(loaded.coins, 1);
     EXPECT_EQ(loaded.speed, 2);
 }
@@ -199,8 +202,10 @@ TEST_F(StoreFixture, HandWrittenValuesReadAsTheirLeadingNumber)
 TEST_F(StoreFixture, OutOfRangeValuesLoadAsTheirDefaults)
 {
     writeBytes(path, "[Current Game]\nGameNo=3\nCoins=-1\nSpeed=4\nDigitColor=7\nBannerOn=2\n"
-                     "Credits=-5.00\nBonusPool=10000000000000.01\nTotalPaid=" + std::string(300, '9') + "\n"
-                     "Spins=2147483648\nLastBet=31\nBorrowed=-0.01\nTotalWagers=1e999\n");
+                     "Credits=-5.00\nBonusPool=10000000000000.01\nTotalPaid=" +
+                         std::string(300, '9') +
+                         "\n"
+                         "Spins=2147483648\nLastBet=31\nBorrowed=-0.01\nTotalWagers=1e999\n");
     const SavedGame current = other();
     const SavedGame loaded = store.LoadGame(99, current);
     EXPECT_EQ(loaded.gameNo, 0);
@@ -253,7 +258,7 @@ TEST_F(StoreFixture, SlotListingTellsAbsentFromPresent)
     const auto slots = store.listSlots();
     EXPECT_EQ(slots[0], "I SipMoreTea daily");
     EXPECT_EQ(slots[9], "padded");
-    EXPECT_EQ(slots[4], "");       // present, though empty
+    EXPECT_EQ(slots[4], ""); // present, though empty
     EXPECT_EQ(slots[1], std::nullopt);
     for (int slot : {1, 2, 3, 5, 6, 7, 8}) EXPECT_EQ(slots[static_cast<std::size_t>(slot)], std::nullopt) << slot;
 }

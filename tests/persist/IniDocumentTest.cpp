@@ -108,7 +108,8 @@ TEST(IniDocument, LineBreaksInNamesAndValuesCannotInjectLines)
 
 TEST(IniDocument, RemoveSectionTakesEveryCopyAndNothingElse)
 {
-    IniDocument doc = IniDocument::parse("[A]\nK=1\n\n[Spin In Progress]\nStake=3\n; c\n[B]\nJ=2\n[spin in progress]\nX=1\n");
+    IniDocument doc =
+        IniDocument::parse("[A]\nK=1\n\n[Spin In Progress]\nStake=3\n; c\n[B]\nJ=2\n[spin in progress]\nX=1\n");
     doc.removeSection("Spin In Progress");
     EXPECT_EQ(doc.serialise(), "[A]\nK=1\n\n[B]\nJ=2\n");
     // Adding and removing again does not let blank lines pile up.

@@ -38,11 +38,19 @@ TEST(Utf8Text, PrefixNeverCutsASequence)
 
 TEST(Utf8Text, SanitiseTurnsControlsIntoBlanksAndJunkIntoReplacementCharacters)
 {
-    EXPECT_EQ(sanitizeLine("a\nb\r\nc\td\x7F" "e"), "a b  c d e");
+    EXPECT_EQ(sanitizeLine("a\nb\r\nc\td\x7F"
+                           "e"),
+              "a b  c d e");
     EXPECT_EQ(sanitizeLine(std::string("x\0y", 3)), "x y");
     // C1 controls (U+0085 next line) and the Unicode line separator are line breaks too.
-    EXPECT_EQ(sanitizeLine("a\xC2\x85" "b\xE2\x80\xA8" "c"), "a b c");
-    EXPECT_EQ(sanitizeLine("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(sanitizeLine("a\xC2\x85"
+                           "b\xE2\x80\xA8"
+                           "c"),
+              "a b c");
+    EXPECT_EQ(sanitizeLine("a\xFF"
+                           "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(sanitizeLine(kE + kClef), kE + kClef);
 }
 

@@ -58,7 +58,9 @@ private:
 // Passes each cue on and remembers it.
 class TeeSound : public SoundSink {
 public:
-    explicit TeeSound(SoundSink& next) : next_(next) {}
+    explicit TeeSound(SoundSink& next)
+        : next_(next)
+    {}
     void play(SoundCue cue) override
     {
         cues.push_back(cue);
@@ -270,8 +272,8 @@ TEST_F(SdlDiskAudioTest, TunePlaysAndTheNextOneFollowsWhenItEnds)
     auto [first, last] = since(from).sounding();
     ASSERT_GT(last, first) << "the tune left only silence";
     std::cout << "music: open and play took " << openMs << " ms, first sound " << ms(first)
-              << " ms after the tick; resident memory " << rssBeforeBackendKb << " kB before SDL, "
-              << rssBefore << " kB before the first tune, " << residentKb() << " kB while it plays\n";
+              << " ms after the tick; resident memory " << rssBeforeBackendKb << " kB before SDL, " << rssBefore
+              << " kB before the first tune, " << residentKb() << " kB while it plays\n";
 
     // The mixer goes on reporting the tune for seconds after its last note; the backend reports its end
     // once the notes have played, so the next tune follows within one poll.
@@ -300,9 +302,9 @@ TEST_F(SdlDiskAudioTest, TheGamesOwnSoundsAndTunesLoad)
     if (assets == nullptr || !std::filesystem::exists(std::filesystem::path(assets) / "QUINTEL7.WAV")) {
         GTEST_SKIP() << "no game sounds in the asset directory yet";
     }
-    for (const char* name : {"QUINTEL0", "QUINTEL1", "QUINTEL2", "QUINTEL3", "QUINTEL4", "QUINTEL5", "QUINTEL6",
-                             "QUINTEL7", "QUINTEL8", "QUINTEL9", "QUINTELA", "QUINTELB", "QUINTELC", "QUINTELD",
-                             "QUINTELE", "QUINTELH", "QUINTELI"}) {
+    for (const char* name :
+         {"QUINTEL0", "QUINTEL1", "QUINTEL2", "QUINTEL3", "QUINTEL4", "QUINTEL5", "QUINTEL6", "QUINTEL7", "QUINTEL8",
+          "QUINTEL9", "QUINTELA", "QUINTELB", "QUINTELC", "QUINTELD", "QUINTELE", "QUINTELH", "QUINTELI"}) {
         const int wave = backend->loadWaveFile((std::filesystem::path(assets) / (std::string(name) + ".WAV")).string());
         EXPECT_NE(wave, AudioBackend::kNoWave) << name << ": " << backend->lastError();
         EXPECT_GT(backend->waveLengthMs(wave), 0u) << name;
@@ -413,8 +415,8 @@ protected:
     }
 
     const std::map<SoundCue, double> pitch = {
-        {SoundCue::Coin, 500},  {SoundCue::Spin, 700}, {SoundCue::ReelStop, 900},   {SoundCue::Lose, 1100},
-        {SoundCue::Win, 1300},  {SoundCue::Credit, 1500}, {SoundCue::FreeSpins, 1700}, {SoundCue::TopAward, 1900}};
+        {SoundCue::Coin, 500}, {SoundCue::Spin, 700},    {SoundCue::ReelStop, 900},   {SoundCue::Lose, 1100},
+        {SoundCue::Win, 1300}, {SoundCue::Credit, 1500}, {SoundCue::FreeSpins, 1700}, {SoundCue::TopAward, 1900}};
 };
 
 TEST_F(SdlDiskSpinTest, LosingSpinRecordsCoinSpinStopAndLoseSounds)

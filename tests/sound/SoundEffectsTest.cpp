@@ -17,8 +17,8 @@ namespace {
 
 using fake_audio::TempDir;
 
-constexpr std::array<SoundCue, 8> kAllCues = {SoundCue::Spin, SoundCue::ReelStop, SoundCue::Win,
-                                              SoundCue::Lose, SoundCue::Coin, SoundCue::Credit,
+constexpr std::array<SoundCue, 8> kAllCues = {SoundCue::Spin,      SoundCue::ReelStop, SoundCue::Win,
+                                              SoundCue::Lose,      SoundCue::Coin,     SoundCue::Credit,
                                               SoundCue::FreeSpins, SoundCue::TopAward};
 
 const std::array<std::string, 17> kWaveNames = {
@@ -123,14 +123,13 @@ TEST_F(SoundEffectsTest, WinAndLoseFilesFollowTheDraw)
     // Draw r in [0, 1): win letter index floor(r * 5), lose digit floor(r * 6).
     for (double r : {0.0, 0.19999, 0.2, 0.5, 0.79999, 0.99999}) random.push(r);
     for (int i = 0; i < 6; ++i) effects().play(SoundCue::Win);
-    EXPECT_EQ(takeFileLoads(), (std::vector<std::string>{"QUINTELA.WAV", "QUINTELA.WAV", "QUINTELB.WAV",
-                                                         "QUINTELC.WAV", "QUINTELD.WAV", "QUINTELE.WAV"}));
+    EXPECT_EQ(takeFileLoads(), (std::vector<std::string>{"QUINTELA.WAV", "QUINTELA.WAV", "QUINTELB.WAV", "QUINTELC.WAV",
+                                                         "QUINTELD.WAV", "QUINTELE.WAV"}));
 
     for (double r : {0.0, 0.16666, 0.16667, 0.5, 0.83333, 0.83334, 0.99999}) random.push(r);
     for (int i = 0; i < 7; ++i) effects().play(SoundCue::Lose);
-    EXPECT_EQ(takeFileLoads(), (std::vector<std::string>{"QUINTEL0.WAV", "QUINTEL0.WAV", "QUINTEL1.WAV",
-                                                         "QUINTEL3.WAV", "QUINTEL4.WAV", "QUINTEL5.WAV",
-                                                         "QUINTEL5.WAV"}));
+    EXPECT_EQ(takeFileLoads(), (std::vector<std::string>{"QUINTEL0.WAV", "QUINTEL0.WAV", "QUINTEL1.WAV", "QUINTEL3.WAV",
+                                                         "QUINTEL4.WAV", "QUINTEL5.WAV", "QUINTEL5.WAV"}));
     // A source that returns exactly 1 must still name an existing file.
     random.push(1.0);
     random.push(1.0);
@@ -214,7 +213,7 @@ TEST_F(SoundEffectsTest, MasterSwitchAndMinimisedWindowSilenceEverySound)
 TEST_F(SoundEffectsTest, EachToggleSilencesOnlyItsOwnSound)
 {
     const std::array<SoundCue, 6> toggled = {SoundCue::Spin, SoundCue::ReelStop, SoundCue::Win,
-                                             SoundCue::Lose, SoundCue::Coin, SoundCue::Credit};
+                                             SoundCue::Lose, SoundCue::Coin,     SoundCue::Credit};
     for (int t = 0; t < 6; ++t) {
         effects().setToggle(t, false);
         for (SoundCue cue : kAllCues) {
@@ -231,7 +230,7 @@ TEST_F(SoundEffectsTest, EachToggleSilencesOnlyItsOwnSound)
 TEST_F(SoundEffectsTest, FreeSpinsAndTopAwardIgnoreTheToggles)
 {
     for (int t = 0; t < 6; ++t) effects().setToggle(t, false);
-    effects().setToggle(6, true);  // out of range: no toggle there
+    effects().setToggle(6, true); // out of range: no toggle there
     effects().setToggle(-1, true);
     for (int t = 0; t < 6; ++t) EXPECT_FALSE(effects().toggle(t));
 

@@ -28,7 +28,10 @@ public:
         std::uint32_t at;
     };
 
-    explicit FakeAudioBackend(TickSource& clock, bool open = true) : clock_(clock), open_(open) {}
+    explicit FakeAudioBackend(TickSource& clock, bool open = true)
+        : clock_(clock)
+        , open_(open)
+    {}
 
     // Length given to waves whose file name (or memory image size) has no entry in lengths.
     std::uint32_t defaultLengthMs = 400;
@@ -152,7 +155,8 @@ private:
     }
     bool valid(int wave) const
     {
-        return wave >= 0 && static_cast<std::size_t>(wave) < waves.size() && !waves[static_cast<std::size_t>(wave)].freed;
+        return wave >= 0 && static_cast<std::size_t>(wave) < waves.size() &&
+               !waves[static_cast<std::size_t>(wave)].freed;
     }
     int add(Wave w)
     {

@@ -13,7 +13,9 @@
 // their tick, as a real event loop would deliver a key press.
 class VirtualClock : public TickSource, public EventPump {
 public:
-    explicit VirtualClock(std::uint32_t start = 1000) : now_(start) {}
+    explicit VirtualClock(std::uint32_t start = 1000)
+        : now_(start)
+    {}
 
     std::uint32_t now() override { return now_; }
     void advance(std::uint32_t ms) { now_ += ms; }

@@ -18,17 +18,16 @@
 
 namespace {
 
-const char* const kUsage =
-    "usage: quintel-analyze [--json] [--machine M]\n"
-    "       quintel-analyze --simulate N [--machine M] [--wager W] [--seed S]\n"
-    "       quintel-analyze --help | --version\n"
-    "  --json        print the exact odds as one JSON object\n"
-    "  --machine M   only machine M (0 Quintel Slots, 1 Lucky 7 Slots, 2 Treasure Chest Slots)\n"
-    "  --simulate N  play N paid spins and compare the observed return with the exact one\n"
-    "  --wager W     credits staked on every paid spin, 1..30 (default 3)\n"
-    "  --seed S      seed of the random draws (default 1995)\n"
-    "  --help        print this text\n"
-    "  --version     print the version\n";
+const char* const kUsage = "usage: quintel-analyze [--json] [--machine M]\n"
+                           "       quintel-analyze --simulate N [--machine M] [--wager W] [--seed S]\n"
+                           "       quintel-analyze --help | --version\n"
+                           "  --json        print the exact odds as one JSON object\n"
+                           "  --machine M   only machine M (0 Quintel Slots, 1 Lucky 7 Slots, 2 Treasure Chest Slots)\n"
+                           "  --simulate N  play N paid spins and compare the observed return with the exact one\n"
+                           "  --wager W     credits staked on every paid spin, 1..30 (default 3)\n"
+                           "  --seed S      seed of the random draws (default 1995)\n"
+                           "  --help        print this text\n"
+                           "  --version     print the version\n";
 
 struct Options {
     bool json = false;
@@ -87,7 +86,8 @@ int main(int argc, char** argv)
             opt.wager = static_cast<int>(n);
             ++i;
         } else if (arg == "--seed") {
-            if (!parseNumber(value, 0, 0x7fffffffffffffffLL, n)) return fail("--seed needs a non-negative whole number");
+            if (!parseNumber(value, 0, 0x7fffffffffffffffLL, n))
+                return fail("--seed needs a non-negative whole number");
             opt.seed = static_cast<std::uint64_t>(n);
             ++i;
         } else {

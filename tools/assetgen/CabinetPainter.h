@@ -9,11 +9,11 @@ class QPainter;
 // this picture leaves the right areas white, black, plain or dark.
 class CabinetPainter {
 public:
-  static constexpr int kWidth = 353;
-  static constexpr int kHeight = 522;
+    static constexpr int kWidth = 353;
+    static constexpr int kHeight = 522;
 
-  // scale: device pixels per logical pixel (1, 2 or 3).
-  static QImage paint(int scale = 1);
-  // The chrome side rail, 8 px wide and the same in every row; the lever pictures repeat it.
-  static void paintRail(QPainter& p, int x0, int y0, int height);
+    // scale: device pixels per logical pixel (1, 2 or 3).
+    static QImage paint(int scale = 1);
+    // The chrome side rail, 8 px wide and the same in every row; the lever pictures repeat it.
+    static void paintRail(QPainter& p, int x0, int y0, int height);
 };

@@ -8,6 +8,6 @@ class QPainterPath;
 // same font outline the bitmaps use.
 class IconSvg {
 public:
-  static std::string svg();
-  static std::string pathData(const QPainterPath& path);
+    static std::string svg();
+    static std::string pathData(const QPainterPath& path);
 };

@@ -10,15 +10,15 @@
 // 6 lemon (pays nothing); legend cell 6 is "any seven", cell 7 "any bar".
 class LuckySymbols : public SymbolSet {
 public:
-  int machine() const override { return 1; }
-  void drawSymbol(QPainter& p, int symbol) const override;
-  void drawLegendCell(QPainter& p, int cell) const override;
+    int machine() const override { return 1; }
+    void drawSymbol(QPainter& p, int symbol) const override;
+    void drawLegendCell(QPainter& p, int cell) const override;
 
-  static QPainterPath sevenShape();
-  static void drawSeven(QPainter& p, const QColor& light, const QColor& dark, const QColor& rim);
+    static QPainterPath sevenShape();
+    static void drawSeven(QPainter& p, const QColor& light, const QColor& dark, const QColor& rim);
 
 private:
-  static void drawBarPlate(QPainter& p, const QRectF& r, const QColor& trim, const QString& text);
-  static void drawAnySeven(QPainter& p);
-  static void drawAnyBar(QPainter& p);
+    static void drawBarPlate(QPainter& p, const QRectF& r, const QColor& trim, const QString& text);
+    static void drawAnySeven(QPainter& p);
+    static void drawAnyBar(QPainter& p);
 };

@@ -10,7 +10,7 @@ class SymbolSet;
 // Plain HTML 4 with a little CSS, as the help window's QTextBrowser shows it.
 class ManualWriter {
 public:
-  static void write(OutputDir& out, const std::vector<const SymbolSet*>& machines);
-  static std::string html(const std::vector<const SymbolSet*>& machines);
-  static std::string slug(const SymbolSet& machine);
+    static void write(OutputDir& out, const std::vector<const SymbolSet*>& machines);
+    static std::string html(const std::vector<const SymbolSet*>& machines);
+    static std::string slug(const SymbolSet& machine);
 };

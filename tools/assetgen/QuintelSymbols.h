@@ -7,18 +7,18 @@
 // legend cell 7 is the "any symbol" tile.
 class QuintelSymbols : public SymbolSet {
 public:
-  int machine() const override { return 0; }
-  void drawSymbol(QPainter& p, int symbol) const override;
-  void drawLegendCell(QPainter& p, int cell) const override;
+    int machine() const override { return 0; }
+    void drawSymbol(QPainter& p, int symbol) const override;
+    void drawLegendCell(QPainter& p, int cell) const override;
 
-  static void drawMedallion(QPainter& p);
-  static void drawLemon(QPainter& p);
-  static void drawCherries(QPainter& p);
-  static void drawAnyTile(QPainter& p);
+    static void drawMedallion(QPainter& p);
+    static void drawLemon(QPainter& p);
+    static void drawCherries(QPainter& p);
+    static void drawAnyTile(QPainter& p);
 
 private:
-  static void drawBell(QPainter& p);
-  static void drawPlum(QPainter& p);
-  static void drawOrange(QPainter& p);
-  static void drawMelon(QPainter& p);
+    static void drawBell(QPainter& p);
+    static void drawPlum(QPainter& p);
+    static void drawOrange(QPainter& p);
+    static void drawMelon(QPainter& p);
 };

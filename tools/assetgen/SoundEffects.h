@@ -9,5 +9,5 @@
 //   A-E win jingles, H free spins start, I credit tick.
 class SoundEffects {
 public:
-  static std::vector<std::pair<std::string, std::string>> all();
+    static std::vector<std::pair<std::string, std::string>> all();
 };

@@ -5,7 +5,7 @@
 // Small text files shipped with the assets: credits and the desktop entry and AppStream data.
 class TextFiles {
 public:
-  static std::string credits();
-  static std::string desktopEntry();
-  static std::string metainfo();
+    static std::string credits();
+    static std::string desktopEntry();
+    static std::string metainfo();
 };

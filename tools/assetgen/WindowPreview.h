@@ -8,7 +8,7 @@ class SymbolSet;
 // game's coordinates, so the contact sheet shows how the pieces read together.
 class WindowPreview {
 public:
-  static QImage render(const SymbolSet& machine, const QImage& cabinet, const QImage& symbols, const QImage& legend,
-                       const QImage& smallDigits, const QImage& largeDigits, const QImage& lamp, const QImage& handle,
-                       const QImage& logo);
+    static QImage render(const SymbolSet& machine, const QImage& cabinet, const QImage& symbols, const QImage& legend,
+                         const QImage& smallDigits, const QImage& largeDigits, const QImage& lamp, const QImage& handle,
+                         const QImage& logo);
 };

@@ -11,28 +11,29 @@ using dialoglook::twips;
 
 const QString AboutDialog::kTitle = QStringLiteral("Quintel Slots 95");
 const QString AboutDialog::kVersion = QStringLiteral("v2.0");
-const QString AboutDialog::kDescription = QStringLiteral(
-    "QUINTEL SLOTS is a collection of 3 slot machine games: QUINTEL, LUCKY 7 and TREASURE CHEST slots.  "
-    "Each of the games are fun and exciting and will keep you entertained for hours.  "
-    "All 3 games are played from a standard 3 wheel slot machine but have different graphics and "
-    "payoff combinations. ");
+const QString AboutDialog::kDescription =
+    QStringLiteral("QUINTEL SLOTS is a collection of 3 slot machine games: QUINTEL, LUCKY 7 and TREASURE CHEST slots.  "
+                   "Each of the games are fun and exciting and will keep you entertained for hours.  "
+                   "All 3 games are played from a standard 3 wheel slot machine but have different graphics and "
+                   "payoff combinations. ");
 
 namespace {
 
-QFrame* captionlessFrame(QWidget* parent, const char* name) {
+QFrame* captionlessFrame(QWidget* parent, const char* name)
+{
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(name));
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);  // the etched line of a frame without caption
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken); // the etched line of a frame without caption
     frame->setLineWidth(1);
     frame->setMidLineWidth(0);
     return frame;
 }
 
-}  // namespace
+} // namespace
 
 AboutDialog::AboutDialog(const QString& machineName, const QIcon& icon, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+{
     setObjectName(QStringLiteral("About"));
     setModal(true);
     setFont(dialoglook::windowFont());
@@ -98,14 +99,16 @@ AboutDialog::AboutDialog(const QString& machineName, const QIcon& icon, QWidget*
     dialoglook::centreOnScreen(this);
 }
 
-void AboutDialog::setMachineName(const QString& machineName) {
+void AboutDialog::setMachineName(const QString& machineName)
+{
     // Only trailing blanks go: the name comes from a fixed-width, space-padded field.
     QString name = machineName;
     while (!name.isEmpty() && name.back() == QLatin1Char(' ')) name.chop(1);
     if (!name.isEmpty()) setWindowTitle(QStringLiteral("About ") + name);
 }
 
-void AboutDialog::setProgramIcon(const QIcon& icon) {
+void AboutDialog::setProgramIcon(const QIcon& icon)
+{
     setWindowIcon(icon);
     for (QLabel* picture : icons_) {
         if (icon.isNull()) {
@@ -116,8 +119,6 @@ void AboutDialog::setProgramIcon(const QIcon& icon) {
     }
 }
 
-double AboutDialog::titlePointSize(const QString& label) {
-    return label.trimmed().size() > 20 ? 8.0 : 12.0;
-}
+double AboutDialog::titlePointSize(const QString& label) { return label.trimmed().size() > 20 ? 8.0 : 12.0; }
 
 void AboutDialog::restoreDescription() { text_->setPlainText(kDescription); }

@@ -14,9 +14,9 @@ class QPushButton;
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    static const QString kTitle;        // "Quintel Slots 95"
-    static const QString kVersion;      // "v2.0"
-    static const QString kDescription;  // the description text, with its spacing kept exactly
+    static const QString kTitle;       // "Quintel Slots 95"
+    static const QString kVersion;     // "v2.0"
+    static const QString kDescription; // the description text, with its spacing kept exactly
 
     // machineName may carry trailing blanks; an empty name keeps the caption
     // "About Quintel Slots 95 for Windows 95".

@@ -8,8 +8,8 @@
 using dialoglook::twips;
 
 CustomBannerDialog::CustomBannerDialog(const std::string& currentText, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+{
     setObjectName(QStringLiteral("CustomBanner"));
     setModal(true);
     setFont(dialoglook::windowFont());
@@ -38,13 +38,12 @@ CustomBannerDialog::CustomBannerDialog(const std::string& currentText, QWidget* 
     dialoglook::centreOnScreen(this);
 }
 
-QString CustomBannerDialog::normalise(const QString& text) {
+QString CustomBannerDialog::normalise(const QString& text)
+{
     QString line;
     line.reserve(text.size() + kTrailingBlanks);
     for (QChar c : text) line.append(c.category() == QChar::Other_Control ? QChar(u' ') : c);
     return line.trimmed() + QString(kTrailingBlanks, QChar(u' '));
 }
 
-std::string CustomBannerDialog::bannerText() const {
-    return normalise(text_->toPlainText()).toStdString();
-}
+std::string CustomBannerDialog::bannerText() const { return normalise(text_->toPlainText()).toStdString(); }

@@ -9,7 +9,8 @@
 
 namespace dialoglook {
 
-QFont font(double pointSize, bool bold) {
+QFont font(double pointSize, bool bold)
+{
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPointSizeF(pointSize);
     f.setBold(bold);
@@ -21,7 +22,8 @@ QFont windowFont() { return font(8.25, true); }
 
 namespace {
 
-QPalette classicPalette() {
+QPalette classicPalette()
+{
     const QColor face(192, 192, 192);
     QPalette p;
     p.setColor(QPalette::Window, face);
@@ -44,9 +46,10 @@ QPalette classicPalette() {
     return p;
 }
 
-}  // namespace
+} // namespace
 
-void applyClassic(QWidget* widget) {
+void applyClassic(QWidget* widget)
+{
     // The style belongs to the dialog, so it goes away with it.
     QStyle* style = QStyleFactory::create(QStringLiteral("Windows"));
     if (style == nullptr) return;
@@ -58,7 +61,8 @@ void applyClassic(QWidget* widget) {
     widget->setPalette(classicPalette());
 }
 
-void centreOnScreen(QWidget* widget) {
+void centreOnScreen(QWidget* widget)
+{
     const QScreen* screen = widget->screen();
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
@@ -67,4 +71,4 @@ void centreOnScreen(QWidget* widget) {
                  area.top() + (area.height() - widget->height()) / 2);
 }
 
-}  // namespace dialoglook
+} // namespace dialoglook

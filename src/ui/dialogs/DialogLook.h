@@ -23,4 +23,4 @@ void applyClassic(QWidget* widget);
 // Left = (screen width - width) / 2, top = (screen height - height) / 2.
 void centreOnScreen(QWidget* widget);
 
-}  // namespace dialoglook
+} // namespace dialoglook

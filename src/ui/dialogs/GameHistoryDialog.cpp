@@ -14,7 +14,8 @@
 
 namespace {
 
-QTableWidgetItem* textItem(const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+QTableWidgetItem* textItem(const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(align);
     item->setFlags(Qt::ItemIsEnabled);
@@ -23,16 +24,18 @@ QTableWidgetItem* textItem(const QString& text, Qt::Alignment align = Qt::AlignL
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text).trimmed(); }
 
-void drawPlaceholder(QPainter& painter, const QRect& cell, int symbol) {
+void drawPlaceholder(QPainter& painter, const QRect& cell, int symbol)
+{
     painter.fillRect(cell, QColor(128, 128, 128));
     painter.setPen(Qt::white);
     painter.setFont(dialoglook::font(10, true));
     painter.drawText(cell, Qt::AlignCenter, QString::number(symbol));
 }
 
-}  // namespace
+} // namespace
 
-QImage GameHistoryDialog::reelPicture(const QImage& sheet, const std::array<int, 3>& symbols) {
+QImage GameHistoryDialog::reelPicture(const QImage& sheet, const std::array<int, 3>& symbols)
+{
     QImage picture(3 * kCell, kCell, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
@@ -55,10 +58,9 @@ QImage GameHistoryDialog::reelPicture(const QImage& sheet, const std::array<int,
     return picture;
 }
 
-GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryRow>& entries, SymbolSheetSource sheets,
-                                     QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryRow>& entries, SymbolSheetSource sheets, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
     setObjectName(QStringLiteral("GameHistory"));
     setModal(true);
     setFont(dialoglook::windowFont());
@@ -72,9 +74,8 @@ GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryRow>& entries, Sym
     table_ = new QTableWidget(0, ColumnCount, this);
     table_->setObjectName(QStringLiteral("HistoryTable"));
     table_->setHorizontalHeaderLabels({QStringLiteral("Reels"), QStringLiteral("Machine"), QStringLiteral("Bet"),
-                                       QStringLiteral("Combination"), QStringLiteral("Win"),
-                                       QStringLiteral("Pool Won"), QStringLiteral("Spin"),
-                                       QStringLiteral("Credits")});
+                                       QStringLiteral("Combination"), QStringLiteral("Win"), QStringLiteral("Pool Won"),
+                                       QStringLiteral("Spin"), QStringLiteral("Credits")});
     table_->verticalHeader()->hide();
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -112,8 +113,9 @@ GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryRow>& entries, Sym
         table_->setItem(row, Win, textItem(fromUtf8(e.win), right));
         table_->setItem(row, Pool, textItem(fromUtf8(e.poolWon), right));
         table_->setItem(row, Kind, textItem(e.freeSpin ? QStringLiteral("Free") : QStringLiteral("Paid")));
-        table_->setItem(row, Credits, textItem(fromUtf8(e.creditsBefore) + QStringLiteral(" \u2192 ") +
-                                                   fromUtf8(e.creditsAfter), right));
+        table_->setItem(
+            row, Credits,
+            textItem(fromUtf8(e.creditsBefore) + QStringLiteral(" \u2192 ") + fromUtf8(e.creditsAfter), right));
     }
 
     auto* close = new QPushButton(QStringLiteral("&OK"), this);

@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 
 HelpWindow::HelpWindow(const QString& manualPath, QWidget* parent)
-    : QWidget(parent, Qt::Window), path_(manualPath) {
+    : QWidget(parent, Qt::Window)
+    , path_(manualPath)
+{
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Quintel Slots 95 Manual"));
     setFont(dialoglook::windowFont());
@@ -57,6 +59,7 @@ HelpWindow::HelpWindow(const QString& manualPath, QWidget* parent)
     resize(640, 560);
 }
 
-QString HelpWindow::missingText(const QString& manualPath) {
+QString HelpWindow::missingText(const QString& manualPath)
+{
     return QStringLiteral("The manual could not be found at ") + manualPath + QStringLiteral(".");
 }

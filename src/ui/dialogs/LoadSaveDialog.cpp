@@ -10,9 +10,9 @@
 using dialoglook::twips;
 
 LoadSaveDialog::LoadSaveDialog(Mode mode, const SlotNames& names, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
-      mode_(mode) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    , mode_(mode)
+{
     setObjectName(QStringLiteral("LoadSave"));
     setModal(true);
     setFont(dialoglook::windowFont());
@@ -76,17 +76,20 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, const SlotNames& names, QWidget* paren
     dialoglook::centreOnScreen(this);
 }
 
-QString LoadSaveDialog::slotCaption(int slot, const std::optional<std::string>& name) {
+QString LoadSaveDialog::slotCaption(int slot, const std::optional<std::string>& name)
+{
     const QString stored = name ? QString::fromStdString(*name).trimmed() : QString();
     if (stored.isEmpty()) return QStringLiteral("Game #") + QString::number(slot + 1);
     return stored;
 }
 
-std::string LoadSaveDialog::savedName() const {
+std::string LoadSaveDialog::savedName() const
+{
     return SlotNameEdit::leftCharacters(nameBox_->text().trimmed(), kNameLimit).trimmed().toStdString();
 }
 
-void LoadSaveDialog::slotClicked(int slot) {
+void LoadSaveDialog::slotClicked(int slot)
+{
     if (mode_ == Mode::Load) {
         selectedLoadSlot_ = slot;
         accept();
@@ -99,18 +102,20 @@ void LoadSaveDialog::slotClicked(int slot) {
     okButton_->show();
     okButton_->setDefault(true);
     if (nameBox_->hasFocus()) {
-        nameBox_->selectName();  // no focus-in event comes when it already has the focus
+        nameBox_->selectName(); // no focus-in event comes when it already has the focus
     } else {
         nameBox_->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void LoadSaveDialog::okClicked() {
+void LoadSaveDialog::okClicked()
+{
     if (nameBox_->text().trimmed().isEmpty()) selectedSaveSlot_ = -1;
     accept();
 }
 
-void LoadSaveDialog::reject() {
+void LoadSaveDialog::reject()
+{
     // Cancel, Escape or the close box: nothing is loaded or saved.
     selectedLoadSlot_ = -1;
     selectedSaveSlot_ = -1;

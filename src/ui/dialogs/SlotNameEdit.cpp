@@ -2,36 +2,43 @@
 
 namespace {
 
-bool pairAt(const QString& text, qsizetype i) {
+bool pairAt(const QString& text, qsizetype i)
+{
     return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
 }
 
-}  // namespace
+} // namespace
 
-SlotNameEdit::SlotNameEdit(QWidget* parent) : QLineEdit(parent) {
+SlotNameEdit::SlotNameEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
     connect(this, &QLineEdit::textChanged, this, &SlotNameEdit::keepWithinLimit);
 }
 
 void SlotNameEdit::selectName() { setSelection(0, text().trimmed().size()); }
 
-void SlotNameEdit::setCharacterLimit(int limit) {
+void SlotNameEdit::setCharacterLimit(int limit)
+{
     limit_ = limit;
     keepWithinLimit(text());
 }
 
-qsizetype SlotNameEdit::characterCount(const QString& text) {
+qsizetype SlotNameEdit::characterCount(const QString& text)
+{
     qsizetype count = 0;
     for (qsizetype i = 0; i < text.size(); i += pairAt(text, i) ? 2 : 1) ++count;
     return count;
 }
 
-QString SlotNameEdit::leftCharacters(const QString& text, qsizetype count) {
+QString SlotNameEdit::leftCharacters(const QString& text, qsizetype count)
+{
     qsizetype i = 0;
     for (qsizetype n = 0; i < text.size() && n < count; ++n) i += pairAt(text, i) ? 2 : 1;
     return text.left(i);
 }
 
-void SlotNameEdit::keepWithinLimit(const QString& text) {
+void SlotNameEdit::keepWithinLimit(const QString& text)
+{
     if (characterCount(text) <= limit_) {
         previous_ = text;
         return;
@@ -62,7 +69,8 @@ void SlotNameEdit::keepWithinLimit(const QString& text) {
     setCursorPosition(static_cast<int>(cursor));
 }
 
-void SlotNameEdit::focusInEvent(QFocusEvent* event) {
+void SlotNameEdit::focusInEvent(QFocusEvent* event)
+{
     // The base class sets its own selection or cursor first; ours comes after it.
     QLineEdit::focusInEvent(event);
     selectName();

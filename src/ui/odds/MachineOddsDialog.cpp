@@ -61,14 +61,12 @@ QLabel* makeLabel(const QString& text, const QString& name, QWidget* parent)
     return label;
 }
 
-QString percent(double fraction, int decimals)
-{
-    return QString::fromStdString(formatPercent(fraction, decimals));
-}
+QString percent(double fraction, int decimals) { return QString::fromStdString(formatPercent(fraction, decimals)); }
 
 } // namespace
 
-MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPercentage, const QString& assetDir, QWidget* parent)
+MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPercentage, const QString& assetDir,
+                                     QWidget* parent)
     : QDialog(parent)
 {
     if (!isValidMachine(machine)) machine = 0;
@@ -117,8 +115,8 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
         const bool freeSpins = odds.hasFreeSpins && c.combo == odds.freeSpinCombination;
         const QString pays = freeSpins ? QString("Free spins") : QString::fromUtf8("\u00d7 %1").arg(c.multiplier);
         table->addWidget(makeLabel(pays, "pays" + n, this), row, 1, Qt::AlignRight | Qt::AlignVCenter);
-        table->addWidget(makeLabel(QString::fromStdString(formatOneIn(c.probability.toDouble())), "chance" + n, this), row, 2,
-                         Qt::AlignRight | Qt::AlignVCenter);
+        table->addWidget(makeLabel(QString::fromStdString(formatOneIn(c.probability.toDouble())), "chance" + n, this),
+                         row, 2, Qt::AlignRight | Qt::AlignVCenter);
     }
     layout->addLayout(table);
 
@@ -128,24 +126,28 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
     layout->addWidget(rule);
 
     const double hit = odds.hitFrequency.toDouble();
-    layout->addWidget(makeLabel(QString("Hit frequency: %1 spins (%2)")
-                                    .arg(QString::fromStdString(formatOneIn(hit)), percent(hit, 1)),
-                                "hitFrequency", this));
+    layout->addWidget(makeLabel(
+        QString("Hit frequency: %1 spins (%2)").arg(QString::fromStdString(formatOneIn(hit)), percent(hit, 1)),
+        "hitFrequency", this));
     if (odds.hasFreeSpins) {
-        layout->addWidget(makeLabel(QString("Spin 'til You Win!: %1 spins, %2 free spins on average, paying \u00d7 %3")
-                                        .arg(QString::fromStdString(formatOneIn(odds.freeSpins.triggerProbability.toDouble())))
-                                        .arg(odds.freeSpins.expectedSpins.toDouble(), 0, 'f', 1)
-                                        .arg(odds.freeSpins.expectedMultiplier.toDouble(), 0, 'f', 2),
-                                    "freeSpins", this));
+        layout->addWidget(
+            makeLabel(QString("Spin 'til You Win!: %1 spins, %2 free spins on average, paying \u00d7 %3")
+                          .arg(QString::fromStdString(formatOneIn(odds.freeSpins.triggerProbability.toDouble())))
+                          .arg(odds.freeSpins.expectedSpins.toDouble(), 0, 'f', 1)
+                          .arg(odds.freeSpins.expectedMultiplier.toDouble(), 0, 'f', 2),
+                      "freeSpins", this));
     }
 
     const QString betText = QString::fromUtf8("%1 \u00d7 3 coins").arg(bet.label);
     const double theoretical = odds.totalReturn(bet.maxWager).toDouble();
-    layout->addWidget(makeLabel(QString("Theoretical return at %1: %2").arg(betText, percent(theoretical, 1)), "theoreticalReturn", this));
-    layout->addWidget(makeLabel(QString("Your payoff on this machine: %1").arg(percent(payoffPercentage / 100.0, 2)), "actualPayoff", this));
+    layout->addWidget(makeLabel(QString("Theoretical return at %1: %2").arg(betText, percent(theoretical, 1)),
+                                "theoreticalReturn", this));
+    layout->addWidget(makeLabel(QString("Your payoff on this machine: %1").arg(percent(payoffPercentage / 100.0, 2)),
+                                "actualPayoff", this));
 
-    auto* summary = makeLabel(QString("On average this machine pays back %1 of what you bet at %2").arg(percent(theoretical, 1), betText),
-                              "summary", this);
+    auto* summary = makeLabel(
+        QString("On average this machine pays back %1 of what you bet at %2").arg(percent(theoretical, 1), betText),
+        "summary", this);
     summary->setFont(headerFont);
     layout->addWidget(summary);
 

@@ -15,7 +15,8 @@ public:
     // machine 0..2; betEntry as in betAmount() (0 "$10", 1 "$5", 2 "$1"); payoffPercentage the player's
     // 100 x paid / wagered on this machine; assetDir holds the legend bitmaps (QUINTELB.BMP, ...).
     // A missing or unreadable bitmap leaves the pictures out.
-    MachineOddsDialog(int machine, int betEntry, double payoffPercentage, const QString& assetDir, QWidget* parent = nullptr);
+    MachineOddsDialog(int machine, int betEntry, double payoffPercentage, const QString& assetDir,
+                      QWidget* parent = nullptr);
 
     bool hasLegendPictures() const { return hasPictures_; }
 

@@ -25,7 +25,7 @@
 namespace {
 constexpr const char* kTitle = "Quintel Slots 95";
 constexpr const char* kReduceFlashingKey = "ReduceFlashing";
-}
+} // namespace
 
 GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages)
     : window_(window)
@@ -126,10 +126,7 @@ void GameSession::start()
 
 // ---- saving and loading --------------------------------------------------------------------
 
-SavedGame GameSession::snapshot(const std::string& name) const
-{
-    return snapshotGame(window_.machine().state(), name);
-}
+SavedGame GameSession::snapshot(const std::string& name) const { return snapshotGame(window_.machine().state(), name); }
 
 void GameSession::applyLoaded(const SavedGame& game)
 {
@@ -183,8 +180,8 @@ void GameSession::saveReduceFlashing(bool on)
         reportFileTrouble();
         return;
     }
-    tell(kTitle, "The setting could not be saved to \"" + file_.path().string() +
-                     "\"; it applies until the game closes.");
+    tell(kTitle,
+         "The setting could not be saved to \"" + file_.path().string() + "\"; it applies until the game closes.");
 }
 
 void GameSession::changeBannerText(const std::string& text)
@@ -213,8 +210,10 @@ void GameSession::tell(const std::string& title, const std::string& text, Icon i
     SlotsWindow* window = &window_;
     QTimer::singleShot(0, window, [window, title, text, icon] {
         const QString t = QString::fromStdString(title), body = QString::fromStdString(text);
-        if (icon == Icon::Warning) QMessageBox::warning(window, t, body, QMessageBox::Ok);
-        else QMessageBox::information(window, t, body, QMessageBox::Ok);
+        if (icon == Icon::Warning)
+            QMessageBox::warning(window, t, body, QMessageBox::Ok);
+        else
+            QMessageBox::information(window, t, body, QMessageBox::Ok);
     });
 }
 
@@ -354,11 +353,14 @@ void GameSession::openHistory()
         rows.push_back(row);
     }
     const QString dir = assetDir_;
-    GameHistoryDialog dialog(rows, [dir](int machine) {
-        MachineInfo info;
-        SelectMachine(machine, info);
-        return QImage(dir + QStringLiteral("/") + QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP"));
-    }, &window_);
+    GameHistoryDialog dialog(
+        rows,
+        [dir](int machine) {
+            MachineInfo info;
+            SelectMachine(machine, info);
+            return QImage(dir + QStringLiteral("/") + QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP"));
+        },
+        &window_);
     dialog.exec();
 }
 
@@ -384,8 +386,9 @@ void GameSession::openAutoPlaySettings()
 void GameSession::openVolume()
 {
     PlaySettings settings = window_.playSettings();
-    VolumeDialog dialog(settings.effectsVolume, settings.musicVolume,
-                        [this](int effects, int music) { window_.previewVolume(effects, music); }, &window_);
+    VolumeDialog dialog(
+        settings.effectsVolume, settings.musicVolume,
+        [this](int effects, int music) { window_.previewVolume(effects, music); }, &window_);
     if (dialog.exec() != QDialog::Accepted) return;
     settings.effectsVolume = dialog.effects();
     settings.musicVolume = dialog.music();

@@ -23,8 +23,8 @@ void BannerStrip::render(const QImage& patch, qreal pixelRatio)
     rendered_ = true;
     // The face's own ratio, fractional ones too, so that the text is drawn at device resolution.
     const qreal scale = std::max(1.0, pixelRatio);
-    surface_ = QImage(static_cast<int>(std::ceil(width_ * scale - 0.01)), static_cast<int>(std::ceil(kHeight * scale - 0.01)),
-                      QImage::Format_RGB32);
+    surface_ = QImage(static_cast<int>(std::ceil(width_ * scale - 0.01)),
+                      static_cast<int>(std::ceil(kHeight * scale - 0.01)), QImage::Format_RGB32);
     surface_.setDevicePixelRatio(scale);
     surface_.fill(Palette::rgb(7));
     QPainter p(&surface_);
@@ -38,10 +38,7 @@ void BannerStrip::render(const QImage& patch, qreal pixelRatio)
     p.drawText(QPoint(12, 2 + metrics.ascent()), text_);
 }
 
-void BannerStrip::advance()
-{
-    offset_ = (offset_ % width_ + kStep) % width_;
-}
+void BannerStrip::advance() { offset_ = (offset_ % width_ + kStep) % width_; }
 
 void BannerStrip::draw(QPainter& painter, int x, int y)
 {
@@ -51,7 +48,8 @@ void BannerStrip::draw(QPainter& painter, int x, int y)
     int source = offset_;
     for (int done = 0; done < kWidth;) {
         const int n = std::min(kWidth - done, width_ - source);
-        painter.drawImage(QRectF(x + done, y, n, kHeight), surface_, QRectF(source * scale, 0, n * scale, kHeight * scale));
+        painter.drawImage(QRectF(x + done, y, n, kHeight), surface_,
+                          QRectF(source * scale, 0, n * scale, kHeight * scale));
         done += n;
         source = 0;
     }

@@ -54,20 +54,21 @@ QImage dashCell(const QImage& strip, int cellWidth, int cellHeight)
 
 int textWidth(const QPainter& p, const QString& text) { return QFontMetrics(p.font()).horizontalAdvance(text); }
 
-QRect payoffRowRect(int row) { return QRect(125 + 154 * (row / 4), 290 + 32 * (row % 4), 4 * kSmallCell, kSmallHeight); }
+QRect payoffRowRect(int row)
+{
+    return QRect(125 + 154 * (row / 4), 290 + 32 * (row % 4), 4 * kSmallCell, kSmallHeight);
+}
 
 } // namespace
 
 Face::Face(Graphics& graphics, const SlotMachine& machine)
-    : graphics_(graphics), machine_(machine)
+    : graphics_(graphics)
+    , machine_(machine)
 {
     setPixelRatio(1.0);
 }
 
-qreal Face::surfaceRatio(qreal ratio)
-{
-    return std::clamp(ratio, 1.0, kMaxRatio);
-}
+qreal Face::surfaceRatio(qreal ratio) { return std::clamp(ratio, 1.0, kMaxRatio); }
 
 void Face::setPixelRatio(qreal ratio)
 {
@@ -80,8 +81,10 @@ void Face::setPixelRatio(qreal ratio)
 
 void Face::printRaised(QPainter& p, int x, int y, const QString& text, int back, int mid, int front)
 {
-    if (back == -1) print(p, x + 4, y + 4, text, 8);
-    else print(p, x, y, text, back);
+    if (back == -1)
+        print(p, x + 4, y + 4, text, 8);
+    else
+        print(p, x, y, text, back);
     print(p, x + 2, y + 2, text, mid);
     print(p, x + 1, y + 1, text, front);
 }
@@ -335,7 +338,8 @@ void Face::paintAll(BannerStrip* banner)
         QPainter p(&surface_);
         p.fillRect(QRect(0, 0, kWidth, kHeight), Palette::color(14));
         const QSizeF cabinet = graphics_.cabinet().deviceIndependentSize();
-        copyBlock(p, 0, 0, graphics_.cabinet(), 0, 0, static_cast<int>(cabinet.width()), static_cast<int>(cabinet.height()));
+        copyBlock(p, 0, 0, graphics_.cabinet(), 0, 0, static_cast<int>(cabinet.width()),
+                  static_cast<int>(cabinet.height()));
         copyBlock(p, 356, 392, graphics_.logo(), 0, 0, 200, 128);
     }
     drawRestingReels();

@@ -11,7 +11,8 @@ const QRect FaceWidget::kCoinZone(72, 0, 265, 49);
 const QRect FaceWidget::kCoinPlate(274, 436, 58, 48);
 
 FaceWidget::FaceWidget(Face& face, QWidget* parent)
-    : QWidget(parent), face_(face)
+    : QWidget(parent)
+    , face_(face)
 {
     setFixedSize(Face::kWidth, Face::kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -37,7 +38,8 @@ void FaceWidget::updateFace(const QRect& faceRect)
 
 void FaceWidget::paintEvent(QPaintEvent* event)
 {
-    if (std::abs(Face::surfaceRatio(faceRatio()) - face_.pixelRatio()) > 0.001 && pixelRatioChanged) pixelRatioChanged();
+    if (std::abs(Face::surfaceRatio(faceRatio()) - face_.pixelRatio()) > 0.001 && pixelRatioChanged)
+        pixelRatioChanged();
     QPainter p(this);
     const qreal z = zoom_ / 100.0;
     const QRect e = event->rect();

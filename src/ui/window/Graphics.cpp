@@ -91,14 +91,15 @@ QImage drawHandle(int w, int h, bool withLever)
 QImage handleFallback(int w, int h) { return drawHandle(w, h, true); }
 QImage handleBackFallback(int w, int h) { return drawHandle(w, h, false); }
 
-constexpr std::array<const char*, Graphics::kSmallStripCount> kStripNames = {
-    "blue", "cyan", "green", "magenta", "red", "white", "yellow"};
+constexpr std::array<const char*, Graphics::kSmallStripCount> kStripNames = {"blue", "cyan",  "green", "magenta",
+                                                                             "red",  "white", "yellow"};
 constexpr std::array<int, Graphics::kSmallStripCount> kStripColors = {9, 11, 10, 13, 12, 15, 14};
 
 } // namespace
 
 Graphics::Graphics(const QString& assetDir, int scale)
-    : assetDir_(assetDir), scale_(std::clamp(scale, 1, kMaxScale))
+    : assetDir_(assetDir)
+    , scale_(std::clamp(scale, 1, kMaxScale))
 {
     loadWindowPictures();
     legend_ = blank(96, 96, Palette::rgb(3));
@@ -106,10 +107,7 @@ Graphics::Graphics(const QString& assetDir, int scale)
     sheetMissing_ = true;
 }
 
-int Graphics::scaleFor(qreal ratio)
-{
-    return std::clamp(static_cast<int>(std::ceil(ratio - 0.01)), 1, kMaxScale);
-}
+int Graphics::scaleFor(qreal ratio) { return std::clamp(static_cast<int>(std::ceil(ratio - 0.01)), 1, kMaxScale); }
 
 QString Graphics::scaledName(const QString& name, int scale)
 {
@@ -137,7 +135,8 @@ void Graphics::loadWindowPictures()
     if (largeDigits_.isNull()) largeDigits_ = drawDigits(362, 42, Palette::rgb(12));
     for (int i = 0; i < kSmallStripCount; ++i) {
         const auto idx = static_cast<std::size_t>(i);
-        smallDigits_[idx] = loadPicture(QStringLiteral("digits-%1.png").arg(QLatin1String(kStripNames[idx])), 181, 21, nullptr);
+        smallDigits_[idx] =
+            loadPicture(QStringLiteral("digits-%1.png").arg(QLatin1String(kStripNames[idx])), 181, 21, nullptr);
         if (smallDigits_[idx].isNull()) smallDigits_[idx] = drawDigits(181, 21, Palette::rgb(kStripColors[idx]));
     }
     for (int i = 0; i < 3; ++i) {
@@ -187,10 +186,7 @@ const QImage& Graphics::lamp(int picture) const
     return lamps_[static_cast<std::size_t>(picture >= 0 && picture < 3 ? picture : 0)];
 }
 
-const QImage& Graphics::handle(int picture) const
-{
-    return handles_[static_cast<std::size_t>(picture == 1 ? 1 : 0)];
-}
+const QImage& Graphics::handle(int picture) const { return handles_[static_cast<std::size_t>(picture == 1 ? 1 : 0)]; }
 
 const QImage& Graphics::reelSurface(int reel) const
 {
@@ -244,7 +240,8 @@ void Graphics::renderReelSurfaces(const ReelSet& reels)
         auto cell = [&](int symbol) { return QPoint(64 * (symbol % 3), 64 * (symbol / 3)); };
         auto copy = [&](int y, int symbol, int fromRow, int rows) {
             const QPoint at = cell(symbol);
-            p.drawImage(QRectF(0, y, 64, rows), symbolSheet_, QRectF(at.x() * s, (at.y() + fromRow) * s, 64 * s, rows * s));
+            p.drawImage(QRectF(0, y, 64, rows), symbolSheet_,
+                        QRectF(at.x() * s, (at.y() + fromRow) * s, 64 * s, rows * s));
         };
         const auto& strip = reels.strips[static_cast<std::size_t>(r)];
         copy(0, strip[27], 32, 32);

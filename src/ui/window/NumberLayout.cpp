@@ -34,8 +34,10 @@ std::vector<int> NumberLayout::counterCells(std::int64_t cents, int integerCells
     std::int64_t place = power10(integerCells - 1);
     for (int i = 0; i < integerCells; ++i, place /= 10) {
         const bool ones = place == 1;
-        if (whole >= place || ones) cells.push_back(static_cast<int>((whole / place) % 10));
-        else cells.push_back(kBlank);
+        if (whole >= place || ones)
+            cells.push_back(static_cast<int>((whole / place) % 10));
+        else
+            cells.push_back(kBlank);
     }
     if (decimals) {
         cells.push_back(kPoint);
@@ -51,8 +53,10 @@ std::vector<int> NumberLayout::amountCells(std::int64_t amount, int cells)
     std::int64_t place = 1;
     for (int i = 1; i < cells; ++i) place *= 10;
     for (int i = 0; i < cells; ++i, place /= 10) {
-        if (amount > 0 && amount >= place) out.push_back(static_cast<int>((amount / place) % 10));
-        else out.push_back(kBlank);
+        if (amount > 0 && amount >= place)
+            out.push_back(static_cast<int>((amount / place) % 10));
+        else
+            out.push_back(kBlank);
     }
     return out;
 }
@@ -66,9 +70,12 @@ std::string NumberLayout::format(double value, std::string_view pattern)
     int decimals = 0;
     int minDecimals = 0;
     for (char c : pattern) {
-        if (c == '%') percent = true;
-        else if (c == '.') seenPoint = true;
-        else if (c == ',' && !seenPoint) grouping = true;
+        if (c == '%')
+            percent = true;
+        else if (c == '.')
+            seenPoint = true;
+        else if (c == ',' && !seenPoint)
+            grouping = true;
         else if (c == '0' || c == '#') {
             if (seenPoint) {
                 ++decimals;
@@ -88,7 +95,8 @@ std::string NumberLayout::format(double value, std::string_view pattern)
     if (integer == "0" && minInteger == 0) integer.clear();
     while (static_cast<int>(integer.size()) < minInteger) integer.insert(integer.begin(), '0');
     if (grouping) {
-        for (int i = static_cast<int>(integer.size()) - 3; i > 0; i -= 3) integer.insert(static_cast<std::size_t>(i), 1, ',');
+        for (int i = static_cast<int>(integer.size()) - 3; i > 0; i -= 3)
+            integer.insert(static_cast<std::size_t>(i), 1, ',');
     }
     std::string fraction;
     if (decimals > 0) {

@@ -31,13 +31,13 @@ constexpr std::array<int, Graphics::kSmallStripCount> kCaptionColors = {12, 9, 1
 } // namespace
 
 SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
-    : QMainWindow(parent),
-      ports_(ports),
-      graphics_(ports.assetDir),
-      machine_(SlotMachinePorts{ports.clock, ports.pump, ports.random, *this, ports.sound,
-                                ports.messages ? *ports.messages : static_cast<MessageSink&>(*this), *this}),
-      face_(graphics_, machine_),
-      reminder_(ports.clock.now())
+    : QMainWindow(parent)
+    , ports_(ports)
+    , graphics_(ports.assetDir)
+    , machine_(SlotMachinePorts{ports.clock, ports.pump, ports.random, *this, ports.sound,
+                                ports.messages ? *ports.messages : static_cast<MessageSink&>(*this), *this})
+    , face_(graphics_, machine_)
+    , reminder_(ports.clock.now())
 {
     setWindowTitle(QStringLiteral("3 Slots"));
     // A fixed-size window: no maximise button.
@@ -69,23 +69,23 @@ SlotsWindow::SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent)
     reminderTimer_.setInterval(1000);
     connect(&reminderTimer_, &QTimer::timeout, this, &SlotsWindow::reminderTick);
 
-    for (int i = 0; i < kSoundToggleCount; ++i) ports_.sound.setToggle(i, options().toggle(static_cast<SoundToggle>(i)));
+    for (int i = 0; i < kSoundToggleCount; ++i)
+        ports_.sound.setToggle(i, options().toggle(static_cast<SoundToggle>(i)));
     ports_.sound.setSoundOn(options().soundOn);
 
     // Load-time set-up: a new game on machine 0, bet and colour defaults, then the banner.
     machine_.NewGame(MachineId::Quintel);
     face_.setCaptionColor(kCaptionColors[static_cast<std::size_t>(choiceIndex(options().digitColor))]);
-    if (options().bannerOn) bannerTimer_.start();
-    else bannerTimer_.setInterval(80);
+    if (options().bannerOn)
+        bannerTimer_.start();
+    else
+        bannerTimer_.setInterval(80);
     face_.drawLamp(0);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     faceWidget_->setFocus();
 }
 
-SlotsWindow::~SlotsWindow()
-{
-    faceWidget_->setReadout(nullptr);
-}
+SlotsWindow::~SlotsWindow() { faceWidget_->setReadout(nullptr); }
 
 // ---- menus ---------------------------------------------------------------------------------
 
@@ -168,7 +168,8 @@ void SlotsWindow::buildFileMenu()
     addCommand(file, QStringLiteral("Load "), QStringLiteral("mnuLoadSave0"), commands_.load);
     addCommand(file, QStringLiteral("Save"), QStringLiteral("mnuLoadSave1"), commands_.save);
     file->addSeparator();
-    connect(addItem(file, QStringLiteral("Quit"), QStringLiteral("mnuQuit")), &QAction::triggered, this, &QWidget::close);
+    connect(addItem(file, QStringLiteral("Quit"), QStringLiteral("mnuQuit")), &QAction::triggered, this,
+            &QWidget::close);
 }
 
 void SlotsWindow::buildOptionsMenu()
@@ -180,13 +181,15 @@ void SlotsWindow::buildOptionsMenu()
     addRadioGroup(addSubMenu(menu, QStringLiteral("Digit Colors"), QStringLiteral("mnuDig")),
                   {QStringLiteral("Blue"), QStringLiteral("Cyan"), QStringLiteral("Green"), QStringLiteral("Purple"),
                    QStringLiteral("Red"), QStringLiteral("White"), QStringLiteral("Yellow")},
-                  QStringLiteral("mnuDigits"), digitActions_, [this](int i) { chooseDigitColor(static_cast<DigitColor>(i)); });
+                  QStringLiteral("mnuDigits"), digitActions_,
+                  [this](int i) { chooseDigitColor(static_cast<DigitColor>(i)); });
     addRadioGroup(addSubMenu(menu, QStringLiteral("Banner"), QStringLiteral("mnuBannerMenu")),
                   {QStringLiteral("On"), QStringLiteral("Off")}, QStringLiteral("mnuBanner"), bannerActions_,
                   [this](int i) { chooseBanner(i == 0); });
-    addRadioGroup(addSubMenu(menu, QStringLiteral("Spin Speed"), QStringLiteral("mnuSpeedMenu")),
-                  {QStringLiteral("Very Fast"), QStringLiteral("Fast"), QStringLiteral("Medium"), QStringLiteral("Slow")},
-                  QStringLiteral("mnuSpeed"), speedActions_, [this](int i) { chooseSpinSpeed(static_cast<SpinSpeed>(i)); });
+    addRadioGroup(
+        addSubMenu(menu, QStringLiteral("Spin Speed"), QStringLiteral("mnuSpeedMenu")),
+        {QStringLiteral("Very Fast"), QStringLiteral("Fast"), QStringLiteral("Medium"), QStringLiteral("Slow")},
+        QStringLiteral("mnuSpeed"), speedActions_, [this](int i) { chooseSpinSpeed(static_cast<SpinSpeed>(i)); });
     buildSoundMenu(menu);
     addCommand(menu, QStringLiteral("Banner Text"), QStringLiteral("mnuBannerText"), commands_.bannerText);
     reduceFlashingAction_ = addItem(menu, QStringLiteral("Reduce Flashing"), QStringLiteral("mnuReduceFlashing"), true);
@@ -211,8 +214,9 @@ void SlotsWindow::buildSoundMenu(QMenu* optionsMenu)
     addRadioGroup(sound, {QStringLiteral("On"), QStringLiteral("Off")}, QStringLiteral("mnuSound"), soundActions_,
                   [this](int i) { chooseSound(i == 0); });
     sound->addSeparator();
-    const QStringList toggles = {QStringLiteral("Spin Sound"), QStringLiteral("Stop Sound"), QStringLiteral("Win Sounds"),
-                                 QStringLiteral("Lose Sounds"), QStringLiteral("Coin Sound"), QStringLiteral("Credit Sound")};
+    const QStringList toggles = {QStringLiteral("Spin Sound"), QStringLiteral("Stop Sound"),
+                                 QStringLiteral("Win Sounds"), QStringLiteral("Lose Sounds"),
+                                 QStringLiteral("Coin Sound"), QStringLiteral("Credit Sound")};
     for (int i = 0; i < toggles.size(); ++i) {
         QAction* a = addItem(sound, toggles[i], QStringLiteral("mnuSounds%1").arg(i), true);
         a->setChecked(options().toggle(static_cast<SoundToggle>(i)));
@@ -238,8 +242,8 @@ void SlotsWindow::buildWindowSizeMenu(QMenu* optionsMenu)
         addAction(a);
         connect(a, &QAction::triggered, this, handler);
     };
-    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, QStringLiteral("keyLarger"),
-            [this] { stepWindowSize(1); });
+    sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+            QStringLiteral("keyLarger"), [this] { stepWindowSize(1); });
     sizeKey({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, QStringLiteral("keySmaller"), [this] { stepWindowSize(-1); });
     sizeKey({QKeySequence(Qt::CTRL | Qt::Key_0)}, QStringLiteral("keyActualSize"), [this] { chooseWindowSize(0); });
     checkOnly(sizeActions_, 0);
@@ -300,9 +304,11 @@ void SlotsWindow::addPlayMenuItems()
 
     QMenu* autoPlay = menus_[3];
     autoPlay->addSeparator();
-    autoSettingsAction_ = addItem(autoPlay, QStringLiteral("Auto Play Settings\u2026"), QStringLiteral("mnuAutoSettings"));
-    connect(autoSettingsAction_, &QAction::triggered, this,
-            [this] { if (commands_.autoPlaySettings) commands_.autoPlaySettings(); });
+    autoSettingsAction_ =
+        addItem(autoPlay, QStringLiteral("Auto Play Settings\u2026"), QStringLiteral("mnuAutoSettings"));
+    connect(autoSettingsAction_, &QAction::triggered, this, [this] {
+        if (commands_.autoPlaySettings) commands_.autoPlaySettings();
+    });
 }
 
 int SlotsWindow::checkedIndex(const std::vector<QAction*>& group)
@@ -423,8 +429,10 @@ void SlotsWindow::musicTick()
     const std::string name = ports_.music.musicName();
     // Music goes off before the box opens: the poll must not fire again inside the box's event loop.
     setMusicOn(false);
-    if (ports_.messages) ports_.messages->showExclamation(kMidiErrorTitle, midiErrorText(name));
-    else showExclamation(kMidiErrorTitle, midiErrorText(name));
+    if (ports_.messages)
+        ports_.messages->showExclamation(kMidiErrorTitle, midiErrorText(name));
+    else
+        showExclamation(kMidiErrorTitle, midiErrorText(name));
 }
 
 void SlotsWindow::chooseWindowSize(int entry)
@@ -468,7 +476,8 @@ int SlotsWindow::largestFittingZoom() const
 {
     const QScreen* s = screen();
     if (!s) return ZoomSetting::kSizes.front();
-    return ZoomSetting::largestFitting(Face::kHeight, menuBar()->sizeHint().height(), 0.8 * s->availableGeometry().height());
+    return ZoomSetting::largestFitting(Face::kHeight, menuBar()->sizeHint().height(),
+                                       0.8 * s->availableGeometry().height());
 }
 
 void SlotsWindow::showLoadedMachine(int machine)
@@ -495,8 +504,10 @@ void SlotsWindow::insertCoinAction() { runPlay(false); }
 void SlotsWindow::runPlay(bool spin)
 {
     ++playDepth_;
-    if (spin) machine_.Spin();
-    else machine_.InsertCoin();
+    if (spin)
+        machine_.Spin();
+    else
+        machine_.InsertCoin();
     --playDepth_;
     // A close that came while the reels turned waited for the spin to be finished and paid.
     if (playDepth_ == 0 && closePending_ && !machine_.busy()) {
@@ -621,10 +632,7 @@ void SlotsWindow::resumeBanner()
 
 // ---- drawing ---------------------------------------------------------------------------------
 
-void SlotsWindow::showChanged(const QRect& changed)
-{
-    faceWidget_->updateFace(changed);
-}
+void SlotsWindow::showChanged(const QRect& changed) { faceWidget_->updateFace(changed); }
 
 void SlotsWindow::adoptPixelRatio()
 {
@@ -658,7 +666,10 @@ void SlotsWindow::drawSpinsCounter()
     showChanged(face_.drawSpinsCounter());
     readout_->announceChanges();
 }
-void SlotsWindow::drawPayoffTable(int firstRow, int lastRow, int wager) { showChanged(face_.drawPayoffTable(firstRow, lastRow, wager)); }
+void SlotsWindow::drawPayoffTable(int firstRow, int lastRow, int wager)
+{
+    showChanged(face_.drawPayoffTable(firstRow, lastRow, wager));
+}
 void SlotsWindow::drawPayoffRow(int row, int amount) { showChanged(face_.drawPayoffRow(row, amount)); }
 void SlotsWindow::drawStatistics()
 {
@@ -698,8 +709,8 @@ void SlotsWindow::checkGamesEntry(int machine) { checkOnly(gamesActions_, machin
 void SlotsWindow::readBannerText()
 {
     const std::string name = machine_.machineInfo().machineName;
-    const std::string text = commands_.readBannerText ? commands_.readBannerText(name)
-                                                      : "BannerText               Welcome to " + name + "!";
+    const std::string text =
+        commands_.readBannerText ? commands_.readBannerText(name) : "BannerText               Welcome to " + name + "!";
     banner_.setText(QString::fromStdString(text));
 }
 
@@ -738,8 +749,10 @@ void SlotsWindow::setPlaySettings(const PlaySettings& settings)
     quickStopAction_->setChecked(s.quickStop);
     previewVolume(s.effectsVolume, s.musicVolume);
     if (s.reminderMinutes != reminder_.minutes()) reminder_.setMinutes(s.reminderMinutes, ports_.clock.now());
-    if (s.reminderMinutes > 0) reminderTimer_.start();
-    else reminderTimer_.stop();
+    if (s.reminderMinutes > 0)
+        reminderTimer_.start();
+    else
+        reminderTimer_.stop();
     if (commands_.playSettingsChanged) commands_.playSettingsChanged();
 }
 

@@ -8,14 +8,14 @@ struct SpinRecord;
 // The window's commands that belong to other parts of the program. Each is empty until wired, and an
 // empty command does nothing (readBannerText falls back to the built-in welcome text).
 struct SlotsWindowCommands {
-    std::function<void()> load;        // File > Load
-    std::function<void()> save;        // File > Save
-    std::function<void()> about;       // Help > About
-    std::function<void()> bannerText;  // Options > Banner Text
-    std::function<void()> manual;      // Help > Manual, F1
-    std::function<void()> machineOdds; // Help > Machine Odds
-    std::function<void()> gameHistory; // Help > Game History
-    std::function<void()> statistics;  // Help > Statistics…
+    std::function<void()> load;             // File > Load
+    std::function<void()> save;             // File > Save
+    std::function<void()> about;            // Help > About
+    std::function<void()> bannerText;       // Options > Banner Text
+    std::function<void()> manual;           // Help > Manual, F1
+    std::function<void()> machineOdds;      // Help > Machine Odds
+    std::function<void()> gameHistory;      // Help > Game History
+    std::function<void()> statistics;       // Help > Statistics…
     std::function<void()> autoPlaySettings; // Auto Play > Auto Play Settings
     std::function<void()> volume;           // Options > Sound > Volume
     std::function<void()> reminders;        // Options > Reminders

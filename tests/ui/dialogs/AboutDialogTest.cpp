@@ -12,13 +12,15 @@
 
 namespace {
 
-QIcon redIcon() {
+QIcon redIcon()
+{
     QPixmap pixmap(32, 32);
     pixmap.fill(QColor(255, 0, 0));
     return QIcon(pixmap);
 }
 
-TEST(AboutDialogTest, ShowsTitleVersionAndDescriptionWithItsExactSpacing) {
+TEST(AboutDialogTest, ShowsTitleVersionAndDescriptionWithItsExactSpacing)
+{
     AboutDialog dialog;
     const auto* label = dialog.findChild<QLabel*>("label1");
     const auto* text = dialog.findChild<QPlainTextEdit*>("Text1");
@@ -33,7 +35,8 @@ TEST(AboutDialogTest, ShowsTitleVersionAndDescriptionWithItsExactSpacing) {
     EXPECT_FALSE(shown.endsWith("  "));
 }
 
-TEST(AboutDialogTest, CaptionNamesTheMachineWithoutItsPaddingOrKeepsTheProgramCaption) {
+TEST(AboutDialogTest, CaptionNamesTheMachineWithoutItsPaddingOrKeepsTheProgramCaption)
+{
     AboutDialog padded(QStringLiteral("Lucky 7 Slots                 "));
     EXPECT_EQ(padded.windowTitle(), "About Lucky 7 Slots");
 
@@ -44,7 +47,8 @@ TEST(AboutDialogTest, CaptionNamesTheMachineWithoutItsPaddingOrKeepsTheProgramCa
     EXPECT_EQ(unnamed.windowTitle(), "About Treasure Chest Slots");
 }
 
-TEST(AboutDialogTest, TitleShrinksToEightPointWhenLongerThanTwentyCharacters) {
+TEST(AboutDialogTest, TitleShrinksToEightPointWhenLongerThanTwentyCharacters)
+{
     EXPECT_EQ(AboutDialog::titlePointSize(QString(20, 'x')), 12.0);
     EXPECT_EQ(AboutDialog::titlePointSize(QString(21, 'x')), 8.0);
     EXPECT_EQ(AboutDialog::titlePointSize("  " + QString(20, 'x') + "   "), 12.0);
@@ -56,7 +60,8 @@ TEST(AboutDialogTest, TitleShrinksToEightPointWhenLongerThanTwentyCharacters) {
     EXPECT_TRUE(font.bold());
 }
 
-TEST(AboutDialogTest, DescriptionIsWhiteOnTeal) {
+TEST(AboutDialogTest, DescriptionIsWhiteOnTeal)
+{
     AboutDialog dialog;
     dialog.show();
     const auto* text = dialog.findChild<QPlainTextEdit*>("Text1");
@@ -69,7 +74,8 @@ TEST(AboutDialogTest, DescriptionIsWhiteOnTeal) {
     EXPECT_TRUE(white) << "no white text drawn in the first lines";
 }
 
-TEST(AboutDialogTest, ProgramButtonRestoresTheEditedDescription) {
+TEST(AboutDialogTest, ProgramButtonRestoresTheEditedDescription)
+{
     AboutDialog dialog;
     dialog.show();
     auto* text = dialog.findChild<QPlainTextEdit*>("Text1");
@@ -79,7 +85,8 @@ TEST(AboutDialogTest, ProgramButtonRestoresTheEditedDescription) {
     EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST(AboutDialogTest, OkHidesTheModalDialog) {
+TEST(AboutDialogTest, OkHidesTheModalDialog)
+{
     AboutDialog dialog;
     auto* ok = dialog.findChild<QPushButton*>("Command2_3");
     ASSERT_NE(ok, nullptr);
@@ -94,7 +101,8 @@ TEST(AboutDialogTest, OkHidesTheModalDialog) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST(AboutDialogTest, HasTheFixedSizeAndSitsInTheMiddleOfTheScreen) {
+TEST(AboutDialogTest, HasTheFixedSizeAndSitsInTheMiddleOfTheScreen)
+{
     AboutDialog dialog;
     EXPECT_EQ(dialog.size(), QSize(436, 313));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
@@ -102,11 +110,12 @@ TEST(AboutDialogTest, HasTheFixedSizeAndSitsInTheMiddleOfTheScreen) {
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
     const QRect screen = dialog.screen()->geometry();
-    EXPECT_EQ(dialog.pos(), QPoint(screen.left() + (screen.width() - 436) / 2,
-                                   screen.top() + (screen.height() - 313) / 2));
+    EXPECT_EQ(dialog.pos(),
+              QPoint(screen.left() + (screen.width() - 436) / 2, screen.top() + (screen.height() - 313) / 2));
 }
 
-TEST(AboutDialogTest, BothPicturesShowTheGivenIcon) {
+TEST(AboutDialogTest, BothPicturesShowTheGivenIcon)
+{
     AboutDialog dialog(QStringLiteral("Quintel Slots"), redIcon());
     EXPECT_FALSE(dialog.windowIcon().isNull());
     for (const char* name : {"AboutIcon0", "AboutIcon1"}) {
@@ -121,4 +130,4 @@ TEST(AboutDialogTest, BothPicturesShowTheGivenIcon) {
     EXPECT_TRUE(plain.findChild<QLabel*>("AboutIcon0")->pixmap().isNull());
 }
 
-}  // namespace
+} // namespace

@@ -12,7 +12,8 @@ namespace {
 QRgb colourOf(int n) { return QColor::fromHsv(n * 40, 255, 200).rgb(); }
 const QRgb kGrey = qRgb(128, 128, 128);
 
-QImage testSheet() {
+QImage testSheet()
+{
     QImage sheet(3 * 64, 3 * 64, QImage::Format_RGB32);
     sheet.fill(Qt::black);
     QPainter painter(&sheet);
@@ -20,7 +21,8 @@ QImage testSheet() {
     return sheet;
 }
 
-HistoryRow entry(int number) {
+HistoryRow entry(int number)
+{
     HistoryRow e;
     e.machine = number % 3;
     e.machineName = "Machine " + std::to_string(number);
@@ -33,7 +35,8 @@ HistoryRow entry(int number) {
 
 QString cell(QTableWidget* table, int row, int column) { return table->item(row, column)->text(); }
 
-TEST(GameHistoryDialogTest, EmptyHistorySaysSo) {
+TEST(GameHistoryDialogTest, EmptyHistorySaysSo)
+{
     GameHistoryDialog dialog({}, nullptr);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Game History");
@@ -45,7 +48,8 @@ TEST(GameHistoryDialogTest, EmptyHistorySaysSo) {
     EXPECT_FALSE(dialog.findChild<QTableWidget*>("HistoryTable")->isVisible());
 }
 
-TEST(GameHistoryDialogTest, RowsShowEveryFieldNewestFirst) {
+TEST(GameHistoryDialogTest, RowsShowEveryFieldNewestFirst)
+{
     HistoryRow win = entry(2);
     win.machineName = "Treasure Chest Slots";
     win.bet = 30;
@@ -80,7 +84,8 @@ TEST(GameHistoryDialogTest, RowsShowEveryFieldNewestFirst) {
     EXPECT_EQ(cell(table, 1, C::Kind), "Paid");
 }
 
-TEST(GameHistoryDialogTest, KeepsOnlyTheNewestTen) {
+TEST(GameHistoryDialogTest, KeepsOnlyTheNewestTen)
+{
     std::vector<HistoryRow> entries;
     for (int i = 0; i < 13; ++i) entries.push_back(entry(i));
     GameHistoryDialog dialog(entries, nullptr);
@@ -90,15 +95,17 @@ TEST(GameHistoryDialogTest, KeepsOnlyTheNewestTen) {
     EXPECT_EQ(cell(table, 9, GameHistoryDialog::Machine), "Machine 3");
 }
 
-TEST(GameHistoryDialogTest, ReelPictureCutsTheSymbolCellsFromTheSheet) {
+TEST(GameHistoryDialogTest, ReelPictureCutsTheSymbolCellsFromTheSheet)
+{
     const QImage picture = GameHistoryDialog::reelPicture(testSheet(), {7, 0, 4});
     ASSERT_EQ(picture.size(), QSize(96, 32));
-    EXPECT_EQ(picture.pixel(16, 16), colourOf(7));  // column 1, row 2 of the sheet
+    EXPECT_EQ(picture.pixel(16, 16), colourOf(7)); // column 1, row 2 of the sheet
     EXPECT_EQ(picture.pixel(48, 16), colourOf(0));
-    EXPECT_EQ(picture.pixel(80, 16), colourOf(4));  // column 1, row 1
+    EXPECT_EQ(picture.pixel(80, 16), colourOf(4)); // column 1, row 1
 }
 
-TEST(GameHistoryDialogTest, MissingSheetOrSymbolOutsideItDrawsAPlaceholder) {
+TEST(GameHistoryDialogTest, MissingSheetOrSymbolOutsideItDrawsAPlaceholder)
+{
     const QImage noSheet = GameHistoryDialog::reelPicture(QImage(), {0, 1, 2});
     EXPECT_EQ(noSheet.pixel(2, 2), kGrey);
 
@@ -109,14 +116,15 @@ TEST(GameHistoryDialogTest, MissingSheetOrSymbolOutsideItDrawsAPlaceholder) {
     EXPECT_EQ(outside.pixel(66, 2), kGrey);
 }
 
-TEST(GameHistoryDialogTest, RowsUseTheSheetOfTheirMachineAndAskOncePerMachine) {
+TEST(GameHistoryDialogTest, RowsUseTheSheetOfTheirMachineAndAskOncePerMachine)
+{
     std::vector<int> asked;
     const QImage sheet = testSheet();
     auto source = [&](int machine) {
         asked.push_back(machine);
         return machine == 1 ? sheet : QImage();
     };
-    HistoryRow a = entry(0), b = entry(1), c = entry(4);  // machines 0, 1, 1
+    HistoryRow a = entry(0), b = entry(1), c = entry(4); // machines 0, 1, 1
     b.symbols = {5, 5, 5};
     GameHistoryDialog dialog({a, b, c}, source);
     EXPECT_EQ(asked.size(), 2u);
@@ -129,4 +137,4 @@ TEST(GameHistoryDialogTest, RowsUseTheSheetOfTheirMachineAndAskOncePerMachine) {
     EXPECT_EQ(shownA.pixel(2, 2), kGrey);
 }
 
-}  // namespace
+} // namespace

@@ -12,7 +12,8 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& text) {
+void writeFile(const QString& path, const QByteArray& text)
+{
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text);
@@ -21,7 +22,8 @@ void writeFile(const QString& path, const QByteArray& text) {
 QTextBrowser* browser(HelpWindow& window) { return window.findChild<QTextBrowser*>("Browser"); }
 QPushButton* button(HelpWindow& window, const char* name) { return window.findChild<QPushButton*>(name); }
 
-TEST(HelpWindowTest, MissingManualShowsWhereItWasLookedFor) {
+TEST(HelpWindowTest, MissingManualShowsWhereItWasLookedFor)
+{
     TempDir dir;
     const QString path = dir.filePath("manual.html");
     HelpWindow window(path);
@@ -30,11 +32,12 @@ TEST(HelpWindowTest, MissingManualShowsWhereItWasLookedFor) {
     EXPECT_FALSE(window.manualFound());
     EXPECT_EQ(browser(window)->toPlainText(), "The manual could not be found at " + path + ".");
     EXPECT_FALSE(button(window, "Back")->isEnabled());
-    button(window, "Home")->click();  // nothing to go home to: harmless
+    button(window, "Home")->click(); // nothing to go home to: harmless
     EXPECT_TRUE(browser(window)->toPlainText().startsWith("The manual could not be found"));
 }
 
-TEST(HelpWindowTest, DirectoryOrEmptyPathCountsAsMissing) {
+TEST(HelpWindowTest, DirectoryOrEmptyPathCountsAsMissing)
+{
     TempDir dir;
     HelpWindow onDirectory(dir.qPath());
     EXPECT_FALSE(onDirectory.manualFound());
@@ -45,7 +48,8 @@ TEST(HelpWindowTest, DirectoryOrEmptyPathCountsAsMissing) {
     EXPECT_EQ(browser(noPath)->toPlainText(), "The manual could not be found at .");
 }
 
-TEST(HelpWindowTest, ShowsTheManualAndFollowsLinksBackAndHome) {
+TEST(HelpWindowTest, ShowsTheManualAndFollowsLinksBackAndHome)
+{
     TempDir dir;
     writeFile(dir.filePath("manual.html"),
               "<html><head><title>Manual</title></head><body><h1>How to play</h1>"
@@ -59,7 +63,7 @@ TEST(HelpWindowTest, ShowsTheManualAndFollowsLinksBackAndHome) {
     EXPECT_TRUE(view->toPlainText().contains("How to play"));
     EXPECT_FALSE(button(window, "Back")->isEnabled());
 
-    view->setSource(QUrl("odds.html"));  // a relative link, as a click on it would follow
+    view->setSource(QUrl("odds.html")); // a relative link, as a click on it would follow
     EXPECT_TRUE(view->toPlainText().contains("Odds page"));
     EXPECT_TRUE(button(window, "Back")->isEnabled());
 
@@ -72,7 +76,8 @@ TEST(HelpWindowTest, ShowsTheManualAndFollowsLinksBackAndHome) {
     EXPECT_TRUE(view->toPlainText().contains("How to play"));
 }
 
-TEST(HelpWindowTest, IsAWindowOfItsOwnThatCloseHides) {
+TEST(HelpWindowTest, IsAWindowOfItsOwnThatCloseHides)
+{
     QWidget owner;
     HelpWindow window(QStringLiteral("/nonexistent/manual.html"), &owner);
     EXPECT_TRUE(window.isWindow());
@@ -83,4 +88,4 @@ TEST(HelpWindowTest, IsAWindowOfItsOwnThatCloseHides) {
     EXPECT_FALSE(window.isVisible());
 }
 
-}  // namespace
+} // namespace

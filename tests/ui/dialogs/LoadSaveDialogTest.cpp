@@ -16,32 +16,36 @@ using Mode = LoadSaveDialog::Mode;
 
 // Built in one aggregate initialisation: g++ 12 at -O2 was seen to test an element's engaged flag
 // before zeroing the array when the slots were assigned one by one after a default construction.
-LoadSaveDialog::SlotNames someNames() {
+LoadSaveDialog::SlotNames someNames()
+{
     return {std::optional<std::string>("Friday night"),
             std::nullopt,
             std::nullopt,
-            std::optional<std::string>("Big Win   "),  // padded as a fixed-width field would be
+            std::optional<std::string>("Big Win   "), // padded as a fixed-width field would be
             std::nullopt,
             std::optional<std::string>("Tom & Jerry"),
             std::nullopt,
             std::nullopt,
             std::nullopt,
-            std::optional<std::string>("   ")};  // blank counts as unused
+            std::optional<std::string>("   ")}; // blank counts as unused
 }
 
-QPushButton* slotButton(LoadSaveDialog& dialog, int k) {
+QPushButton* slotButton(LoadSaveDialog& dialog, int k)
+{
     return dialog.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(k));
 }
 
 QLineEdit* nameBox(LoadSaveDialog& dialog) { return dialog.findChild<QLineEdit*>("Text1"); }
 
-void showActive(QWidget& widget) {
+void showActive(QWidget& widget)
+{
     widget.show();
     QApplication::setActiveWindow(&widget);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
 }
 
-TEST(LoadSaveDialogTest, CaptionFollowsTheMode) {
+TEST(LoadSaveDialogTest, CaptionFollowsTheMode)
+{
     LoadSaveDialog load(Mode::Load, {});
     LoadSaveDialog save(Mode::Save, {});
     EXPECT_EQ(load.windowTitle(), "Load a Game");
@@ -49,19 +53,21 @@ TEST(LoadSaveDialogTest, CaptionFollowsTheMode) {
     EXPECT_EQ(load.size(), QSize(312, 269));
 }
 
-TEST(LoadSaveDialogTest, SlotButtonsShowStoredNamesOrGameNumbers) {
+TEST(LoadSaveDialogTest, SlotButtonsShowStoredNamesOrGameNumbers)
+{
     for (Mode mode : {Mode::Load, Mode::Save}) {
         LoadSaveDialog dialog(mode, someNames());
         EXPECT_EQ(slotButton(dialog, 0)->text(), "Friday night");
         EXPECT_EQ(slotButton(dialog, 1)->text(), "Game #2");
         EXPECT_EQ(slotButton(dialog, 3)->text(), "Big Win");
-        EXPECT_EQ(slotButton(dialog, 5)->text(), "Tom && Jerry");  // shown as a plain ampersand
+        EXPECT_EQ(slotButton(dialog, 5)->text(), "Tom && Jerry"); // shown as a plain ampersand
         EXPECT_EQ(slotButton(dialog, 8)->text(), "Game #9");
         EXPECT_EQ(slotButton(dialog, 9)->text(), "Game #10");
     }
 }
 
-TEST(LoadSaveDialogTest, SlotButtonsStandInTwoColumnsOfFive) {
+TEST(LoadSaveDialogTest, SlotButtonsStandInTwoColumnsOfFive)
+{
     LoadSaveDialog dialog(Mode::Load, {});
     const int y[5] = {48, 80, 112, 144, 176};
     for (int k = 0; k < 10; ++k) {
@@ -69,7 +75,8 @@ TEST(LoadSaveDialogTest, SlotButtonsStandInTwoColumnsOfFive) {
     }
 }
 
-TEST(LoadSaveDialogTest, OpensWithNameLabelBoxAndOkHiddenAndNoSlotChosen) {
+TEST(LoadSaveDialogTest, OpensWithNameLabelBoxAndOkHiddenAndNoSlotChosen)
+{
     for (Mode mode : {Mode::Load, Mode::Save}) {
         LoadSaveDialog dialog(mode, someNames());
         dialog.show();
@@ -82,16 +89,18 @@ TEST(LoadSaveDialogTest, OpensWithNameLabelBoxAndOkHiddenAndNoSlotChosen) {
     }
 }
 
-TEST(LoadSaveDialogTest, LoadClickChoosesTheSlotAndCloses) {
+TEST(LoadSaveDialogTest, LoadClickChoosesTheSlotAndCloses)
+{
     LoadSaveDialog dialog(Mode::Load, someNames());
     QTimer::singleShot(0, &dialog, [&] { slotButton(dialog, 2)->click(); });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.selectedLoadSlot(), 2);  // an unused slot can be loaded too
+    EXPECT_EQ(dialog.selectedLoadSlot(), 2); // an unused slot can be loaded too
     EXPECT_EQ(dialog.selectedSaveSlot(), -1);
 }
 
-TEST(LoadSaveDialogTest, CancelLeavesBothResultsUnset) {
+TEST(LoadSaveDialogTest, CancelLeavesBothResultsUnset)
+{
     LoadSaveDialog load(Mode::Load, someNames());
     QTimer::singleShot(0, &load, [&] { load.findChild<QPushButton*>("Command2")->click(); });
     EXPECT_EQ(load.exec(), QDialog::Rejected);
@@ -109,7 +118,8 @@ TEST(LoadSaveDialogTest, CancelLeavesBothResultsUnset) {
     EXPECT_EQ(save.selectedLoadSlot(), -1);
 }
 
-TEST(LoadSaveDialogTest, SaveClickShowsTheNameBoxWithTheCaptionSelectedAndOkAsDefault) {
+TEST(LoadSaveDialogTest, SaveClickShowsTheNameBoxWithTheCaptionSelectedAndOkAsDefault)
+{
     LoadSaveDialog dialog(Mode::Save, someNames());
     showActive(dialog);
     slotButton(dialog, 3)->click();
@@ -132,17 +142,19 @@ TEST(LoadSaveDialogTest, SaveClickShowsTheNameBoxWithTheCaptionSelectedAndOkAsDe
     EXPECT_EQ(box->text(), "Monday");
 }
 
-TEST(LoadSaveDialogTest, SecondSlotClickReplacesTheNameAndSelectsItAgain) {
+TEST(LoadSaveDialogTest, SecondSlotClickReplacesTheNameAndSelectsItAgain)
+{
     LoadSaveDialog dialog(Mode::Save, someNames());
     showActive(dialog);
     slotButton(dialog, 3)->click();
-    slotButton(dialog, 1)->click();  // the box keeps the focus: no new focus-in event
+    slotButton(dialog, 1)->click(); // the box keeps the focus: no new focus-in event
     EXPECT_EQ(nameBox(dialog)->text(), "Game #2");
     EXPECT_EQ(nameBox(dialog)->selectedText(), "Game #2");
     EXPECT_EQ(dialog.selectedSaveSlot(), 1);
 }
 
-TEST(LoadSaveDialogTest, FocusInSelectsTheTrimmedLengthFromTheStart) {
+TEST(LoadSaveDialogTest, FocusInSelectsTheTrimmedLengthFromTheStart)
+{
     LoadSaveDialog dialog(Mode::Save, someNames());
     showActive(dialog);
     slotButton(dialog, 0)->click();
@@ -155,7 +167,8 @@ TEST(LoadSaveDialogTest, FocusInSelectsTheTrimmedLengthFromTheStart) {
     EXPECT_EQ(box->selectionStart(), 0);
 }
 
-TEST(LoadSaveDialogTest, OkSavesTheTrimmedNameIntoTheChosenSlot) {
+TEST(LoadSaveDialogTest, OkSavesTheTrimmedNameIntoTheChosenSlot)
+{
     LoadSaveDialog dialog(Mode::Save, someNames());
     QTimer::singleShot(0, &dialog, [&] {
         slotButton(dialog, 7)->click();
@@ -168,7 +181,8 @@ TEST(LoadSaveDialogTest, OkSavesTheTrimmedNameIntoTheChosenSlot) {
     EXPECT_EQ(dialog.savedName(), "Lucky streak");
 }
 
-TEST(LoadSaveDialogTest, EnterInTheNameBoxPressesOk) {
+TEST(LoadSaveDialogTest, EnterInTheNameBoxPressesOk)
+{
     LoadSaveDialog dialog(Mode::Save, someNames());
     QTimer::singleShot(0, &dialog, [&] {
         QApplication::setActiveWindow(&dialog);
@@ -180,7 +194,8 @@ TEST(LoadSaveDialogTest, EnterInTheNameBoxPressesOk) {
     EXPECT_EQ(dialog.savedName(), "Friday night");
 }
 
-TEST(LoadSaveDialogTest, OkWithABlankNameSavesNothingButCloses) {
+TEST(LoadSaveDialogTest, OkWithABlankNameSavesNothingButCloses)
+{
     LoadSaveDialog dialog(Mode::Save, someNames());
     QTimer::singleShot(0, &dialog, [&] {
         slotButton(dialog, 3)->click();
@@ -193,7 +208,8 @@ TEST(LoadSaveDialogTest, OkWithABlankNameSavesNothingButCloses) {
     EXPECT_EQ(dialog.savedName(), "");
 }
 
-TEST(LoadSaveDialogTest, NameBoxTakesAtMostFortyCharacters) {
+TEST(LoadSaveDialogTest, NameBoxTakesAtMostFortyCharacters)
+{
     LoadSaveDialog dialog(Mode::Save, someNames());
     showActive(dialog);
     slotButton(dialog, 2)->click();
@@ -208,14 +224,15 @@ TEST(LoadSaveDialogTest, NameBoxTakesAtMostFortyCharacters) {
     EXPECT_EQ(dialog.savedName().size(), 40u);
 }
 
-TEST(LoadSaveDialogTest, NameBoxCountsCharactersNotCodeUnitsAndNeverSplitsOne) {
+TEST(LoadSaveDialogTest, NameBoxCountsCharactersNotCodeUnitsAndNeverSplitsOne)
+{
     LoadSaveDialog dialog(Mode::Save, someNames());
     showActive(dialog);
     slotButton(dialog, 2)->click();
     auto* box = nameBox(dialog);
     box->clear();
-    const QString grin = QString::fromUtf8("\U0001F600");  // two UTF-16 units, one character
-    for (int i = 0; i < 45; ++i) {  // typed as a keyboard with an emoji key would
+    const QString grin = QString::fromUtf8("\U0001F600"); // two UTF-16 units, one character
+    for (int i = 0; i < 45; ++i) {                        // typed as a keyboard with an emoji key would
         QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, grin);
         QApplication::sendEvent(box, &key);
     }
@@ -236,10 +253,11 @@ TEST(LoadSaveDialogTest, NameBoxCountsCharactersNotCodeUnitsAndNeverSplitsOne) {
     EXPECT_EQ(box->text(), QStringLiteral("c") + grin + QString(37, 'c') + QStringLiteral("z"));
 }
 
-TEST(LoadSaveDialogTest, TabRunsThroughTheSlotsThenNameBoxCancelAndOk) {
+TEST(LoadSaveDialogTest, TabRunsThroughTheSlotsThenNameBoxCancelAndOk)
+{
     LoadSaveDialog dialog(Mode::Save, someNames());
     showActive(dialog);
-    slotButton(dialog, 0)->click();  // makes the name box and OK visible, so they take part
+    slotButton(dialog, 0)->click(); // makes the name box and OK visible, so they take part
     slotButton(dialog, 0)->setFocus();
 
     std::vector<QString> visited;
@@ -251,20 +269,22 @@ TEST(LoadSaveDialogTest, TabRunsThroughTheSlotsThenNameBoxCancelAndOk) {
                                            "Command1_5", "Command1_6", "Command1_7", "Command1_8", "Command1_9",
                                            "Text1",      "Command2",   "Command3"};
     EXPECT_EQ(visited, expected);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1_0");  // and round again
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1_0"); // and round again
 }
 
-TEST(LoadSaveDialogTest, StoredNamesKeepTheirAmpersandInTheNameBox) {
+TEST(LoadSaveDialogTest, StoredNamesKeepTheirAmpersandInTheNameBox)
+{
     LoadSaveDialog dialog(Mode::Save, someNames());
     showActive(dialog);
     slotButton(dialog, 5)->click();
     EXPECT_EQ(nameBox(dialog)->text(), "Tom & Jerry");
 }
 
-TEST(LoadSaveDialogTest, SlotCaptionRule) {
+TEST(LoadSaveDialogTest, SlotCaptionRule)
+{
     EXPECT_EQ(LoadSaveDialog::slotCaption(0, std::nullopt), "Game #1");
     EXPECT_EQ(LoadSaveDialog::slotCaption(9, std::string()), "Game #10");
     EXPECT_EQ(LoadSaveDialog::slotCaption(4, std::string("  Ärger  ")), QString::fromUtf8("Ärger"));
 }
 
-}  // namespace
+} // namespace

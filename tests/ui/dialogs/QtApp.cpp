@@ -9,7 +9,8 @@ namespace {
 
 class QtAppEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override {
+    void SetUp() override
+    {
         static int argc = 1;
         static char name[] = "quintel_dialog_tests";
         static char* argv[] = {name, nullptr};
@@ -23,4 +24,4 @@ private:
 
 const ::testing::Environment* const kQtApp = ::testing::AddGlobalTestEnvironment(new QtAppEnvironment);
 
-}  // namespace
+} // namespace

@@ -39,10 +39,7 @@ QString text(const QDialog& dialog, const char* name)
     return label ? label->text() : QString();
 }
 
-std::string pct(double fraction, int decimals)
-{
-    return formatPercent(fraction, decimals);
-}
+std::string pct(double fraction, int decimals) { return formatPercent(fraction, decimals); }
 
 // A legend sheet of 3 x 3 cells of 32 pixels, cell n filled with a grey of 20 x (n + 1).
 QString writeLegend(const TempDir& dir, const QString& name)
@@ -50,7 +47,9 @@ QString writeLegend(const TempDir& dir, const QString& name)
     QImage sheet(96, 96, QImage::Format_RGB32);
     for (int n = 0; n < 9; ++n)
         for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) sheet.setPixelColor(32 * (n % 3) + x, 32 * (n / 3) + y, QColor(20 * (n + 1), 20 * (n + 1), 20 * (n + 1)));
+            for (int x = 0; x < 32; ++x)
+                sheet.setPixelColor(32 * (n % 3) + x, 32 * (n / 3) + y,
+                                    QColor(20 * (n + 1), 20 * (n + 1), 20 * (n + 1)));
     const QString path = dir.filePath(name);
     EXPECT_TRUE(sheet.save(path, "BMP"));
     return path;
@@ -72,7 +71,8 @@ TEST_F(MachineOddsDialogTest, ShowsTheCurrentMachinesFigures)
         for (int k = 0; k < 8; ++k) {
             const auto& c = odds.combinations[static_cast<std::size_t>(k)];
             const std::string n = std::to_string(k);
-            EXPECT_EQ(text(dialog, ("chance" + n).c_str()).toStdString(), formatOneIn(c.probability.toDouble())) << machine << " " << k;
+            EXPECT_EQ(text(dialog, ("chance" + n).c_str()).toStdString(), formatOneIn(c.probability.toDouble()))
+                << machine << " " << k;
             const QString pays = text(dialog, ("pays" + n).c_str());
             if (machine == 2 && k == 7)
                 EXPECT_EQ(pays, "Free spins");
@@ -83,7 +83,8 @@ TEST_F(MachineOddsDialogTest, ShowsTheCurrentMachinesFigures)
         EXPECT_EQ(text(dialog, "summary").toStdString(),
                   "On average this machine pays back " + total + " of what you bet at $1 \u00d7 3 coins");
         EXPECT_TRUE(text(dialog, "theoreticalReturn").endsWith(QString::fromStdString(total)));
-        EXPECT_TRUE(text(dialog, "hitFrequency").contains(QString::fromStdString(formatOneIn(odds.hitFrequency.toDouble()))));
+        EXPECT_TRUE(
+            text(dialog, "hitFrequency").contains(QString::fromStdString(formatOneIn(odds.hitFrequency.toDouble()))));
         EXPECT_EQ(text(dialog, "actualPayoff"), "Your payoff on this machine: 87.25 %");
         EXPECT_EQ(dialog.findChild<QLabel*>("freeSpins") != nullptr, machine == 2);
     }
@@ -103,7 +104,8 @@ TEST_F(MachineOddsDialogTest, FiguresKeepTheDecimalPointUnderADecimalCommaLocale
     MachineOddsDialog dialog(2, 2, 87.25, QString(), nullptr);
     const QString payoff = text(dialog, "actualPayoff");
     std::vector<std::string> shown;
-    for (std::size_t k = 0; k < chances.size(); ++k) shown.push_back(text(dialog, ("chance" + std::to_string(k)).c_str()).toStdString());
+    for (std::size_t k = 0; k < chances.size(); ++k)
+        shown.push_back(text(dialog, ("chance" + std::to_string(k)).c_str()).toStdString());
     std::setlocale(LC_ALL, before.c_str());
     EXPECT_EQ(payoff, "Your payoff on this machine: 87.25 %");
     EXPECT_EQ(shown, chances);
@@ -114,7 +116,8 @@ TEST_F(MachineOddsDialogTest, ReturnFollowsTheBetAmount)
     const MachineOdds odds = computeMachineOdds(2);
     MachineOddsDialog tens(2, 0, 0.0, QString());
     const std::string at30 = pct(odds.totalReturn(30).toDouble(), 1);
-    EXPECT_EQ(text(tens, "summary").toStdString(), "On average this machine pays back " + at30 + " of what you bet at $10 \u00d7 3 coins");
+    EXPECT_EQ(text(tens, "summary").toStdString(),
+              "On average this machine pays back " + at30 + " of what you bet at $10 \u00d7 3 coins");
     MachineOddsDialog fives(2, 1, 0.0, QString());
     EXPECT_TRUE(text(fives, "summary").endsWith(QString::fromUtf8("at $5 \u00d7 3 coins")));
     EXPECT_TRUE(text(fives, "summary").contains(QString::fromStdString(pct(odds.totalReturn(15).toDouble(), 1))));

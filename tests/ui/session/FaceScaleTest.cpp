@@ -63,7 +63,10 @@ protected:
     }
 
     // The face as the screen shows it, in device pixels.
-    QImage screenshot() const { return window->centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage screenshot() const
+    {
+        return window->centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
 
     int scale = 0;
     QTemporaryDir dir;
@@ -94,7 +97,8 @@ TEST_F(ScaledFace, ReelWindowsShowTheGeneratorsPicturesOfThatScale)
             const int y = plan.at(SpinPlan::kRestFrame, 1, reel + 3);
             const int offset = plan.at(SpinPlan::kRestFrame, 2, reel + 3);
             ASSERT_EQ(offset % 66, 0) << "the resting reel shows a whole symbol in the middle";
-            const int symbol = window->machine().reels().strips[static_cast<std::size_t>(reel)][static_cast<std::size_t>(offset / 66)];
+            const int symbol =
+                window->machine().reels().strips[static_cast<std::size_t>(reel)][static_cast<std::size_t>(offset / 66)];
             // The middle symbol, 64 x 64 face pixels at y + 34, drawn by the generator at this scale.
             const QImage expected = SymbolSheets::symbol(*set, symbol, 64 * scale);
             const int left = x * scale, top = (y + 34) * scale, line = (kPayLineY - y - 34) * scale;
@@ -136,11 +140,13 @@ TEST_F(ScaledFace, ThePayLineIsOneFacePixelThick)
     const QImage shot = screenshot();
     ASSERT_EQ(shot.size(), QSize(Face::kWidth, Face::kHeight) * scale);
     // Left of the reels, across each reel window and between the reels.
-    for (int faceX : {SpinPlan::kReelLeft - 10, SpinPlan::kReelLeft + 30, SpinPlan::kReelLeft + 79, SpinPlan::kReelLeft + 220}) {
+    for (int faceX :
+         {SpinPlan::kReelLeft - 10, SpinPlan::kReelLeft + 30, SpinPlan::kReelLeft + 79, SpinPlan::kReelLeft + 220}) {
         for (int dx = 0; dx < scale; ++dx) {
             const int x = faceX * scale + dx;
             int red = 0;
-            for (int y = (kPayLineY - 5) * scale; y < (kPayLineY + 6) * scale; ++y) red += shot.pixel(x, y) == Palette::rgb(12);
+            for (int y = (kPayLineY - 5) * scale; y < (kPayLineY + 6) * scale; ++y)
+                red += shot.pixel(x, y) == Palette::rgb(12);
             EXPECT_EQ(red, scale) << "face x " << faceX;
             for (int y = kPayLineY * scale; y < (kPayLineY + 1) * scale; ++y)
                 EXPECT_EQ(shot.pixel(x, y), Palette::rgb(12)) << "face x " << faceX << ", device row " << y;

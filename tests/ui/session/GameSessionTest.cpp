@@ -39,7 +39,8 @@ struct ProgramRun {
     std::unique_ptr<GameSession> session;
 
     // boxes: the player is told things in real message boxes rather than through the recorder.
-    explicit ProgramRun(const fs::path& ini, bool boxes = false) : file(ini)
+    explicit ProgramRun(const fs::path& ini, bool boxes = false)
+        : file(ini)
     {
         const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
         MessageSink* sink = boxes ? nullptr : &messages;
@@ -162,7 +163,7 @@ TEST_F(SessionTest, TheLastTenSpinsAreRecalledNewestFirstAfterARestart)
         ProgramRun run(ini());
         run.window->chooseBetAmount(BetChoice::One);
         for (int i = 0; i < 11; ++i) run.random.forceStops(0, 0, 0); // losing lines: 6, 5, 6
-        run.random.forceStops(1, 2, 9);                             // the top award
+        run.random.forceStops(1, 2, 9);                              // the top award
         run.coins(3);
         for (int i = 0; i < 11; ++i) run.window->spinAction();
         EXPECT_EQ(run.state().machineSpins(), 12);
@@ -318,7 +319,8 @@ TEST_F(SessionTest, ReduceFlashingIsKeptInSettingsAndAFileWithoutItLeavesItOff)
     EXPECT_NE(slurp(ini()).find("ReduceFlashing=1"), std::string::npos);
     EXPECT_TRUE(ProgramRun(ini()).window->reduceFlashing());
     // A file from before the setting, and one with a text that is not a switch: off, nothing lost.
-    for (const char* settings : {"[Settings]\nBannerText=Hello\n", "[Settings]\nBannerText=Hello\nReduceFlashing=yes\n"}) {
+    for (const char* settings :
+         {"[Settings]\nBannerText=Hello\n", "[Settings]\nBannerText=Hello\nReduceFlashing=yes\n"}) {
         std::ofstream(ini(), std::ios::trunc) << "[Current Game]\nCredits=812.40\n" << settings;
         ProgramRun old(ini());
         EXPECT_FALSE(old.window->reduceFlashing()) << settings;

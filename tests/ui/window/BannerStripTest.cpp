@@ -73,7 +73,8 @@ TEST(BannerStrip, OneLetterTextFillsTheStripAtEveryTick)
 TEST(BannerStrip, LongTextReplacedByAShortOneWrapsTheKeptOffset)
 {
     BannerStrip banner;
-    banner.setText(QStringLiteral("Welcome to Treasure Chest Slots! Spin the reels, line up three symbols and win the whole bonus pool of the machine."));
+    banner.setText(QStringLiteral("Welcome to Treasure Chest Slots! Spin the reels, line up three symbols and win the "
+                                  "whole bonus pool of the machine."));
     banner.render(tilePatch(), 1.0);
     const int longWidth = banner.surfaceWidth();
     ASSERT_GT(longWidth, 2 * BannerStrip::kWidth);

@@ -32,7 +32,8 @@ TEST(ReelSurface, HoldsHalfSymbolsAroundTheWholeStripInOrder)
         EXPECT_TRUE(sameBlock(surface, 0, 0, sheet, cellX(strip[27]), cellY(strip[27]) + 32, 64, 32, &where)) << where;
         for (int p = 0; p < kStripLength; ++p) {
             const int s = strip[static_cast<std::size_t>(p)];
-            ASSERT_TRUE(sameBlock(surface, 0, 66 * p + 34, sheet, cellX(s), cellY(s), 64, 64, &where)) << "reel " << r << " position " << p << " " << where;
+            ASSERT_TRUE(sameBlock(surface, 0, 66 * p + 34, sheet, cellX(s), cellY(s), 64, 64, &where))
+                << "reel " << r << " position " << p << " " << where;
         }
         EXPECT_TRUE(sameBlock(surface, 0, 1882, sheet, cellX(strip[0]), cellY(strip[0]), 64, 64, &where)) << where;
         EXPECT_TRUE(sameBlock(surface, 0, 1948, sheet, cellX(strip[1]), cellY(strip[1]), 64, 32, &where)) << where;

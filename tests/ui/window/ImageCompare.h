@@ -4,7 +4,8 @@
 #include <string>
 
 // True when the w x h block of a at (ax, ay) equals the block of b at (bx, by), pixel for pixel.
-inline bool sameBlock(const QImage& a, int ax, int ay, const QImage& b, int bx, int by, int w, int h, std::string* where = nullptr)
+inline bool sameBlock(const QImage& a, int ax, int ay, const QImage& b, int bx, int by, int w, int h,
+                      std::string* where = nullptr)
 {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {

@@ -80,7 +80,8 @@ protected:
             const int w = narrow ? 4 : 16;
             const int glyph = c == NumberLayout::kNarrowBlank ? NumberLayout::kBlank : c;
             std::string where;
-            EXPECT_TRUE(sameBlock(face(), x, y, digits, 16 * glyph, 0, w, 21, &where)) << "cell " << c << " at x " << x << " " << where;
+            EXPECT_TRUE(sameBlock(face(), x, y, digits, 16 * glyph, 0, w, 21, &where))
+                << "cell " << c << " at x " << x << " " << where;
             x += w;
         }
     }
@@ -92,16 +93,19 @@ protected:
         for (int c : cells) {
             const int w = c == NumberLayout::kPoint ? 8 : 32;
             std::string where;
-            EXPECT_TRUE(sameBlock(face(), x, 3, digits, 32 * c, 0, w, 42, &where)) << "pool cell " << c << " at x " << x << " " << where;
+            EXPECT_TRUE(sameBlock(face(), x, 3, digits, 32 * c, 0, w, 42, &where))
+                << "pool cell " << c << " at x " << x << " " << where;
             x += w;
         }
     }
     void click(const QPoint& at)
     {
         QWidget* w = window->centralWidget();
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(w, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(w, &release);
     }
     // Stops that win the top combination on the current machine.
@@ -111,7 +115,9 @@ protected:
         for (int a = 0; a < 28; ++a)
             for (int b = 0; b < 28; ++b)
                 for (int c = 0; c < 28; ++c)
-                    if (matchCombination(reels.machine, reels.symbolAt(0, a), reels.symbolAt(1, b), reels.symbolAt(2, c)) == 0) return {a, b, c};
+                    if (matchCombination(reels.machine, reels.symbolAt(0, a), reels.symbolAt(1, b),
+                                         reels.symbolAt(2, c)) == 0)
+                        return {a, b, c};
         return {-1, -1, -1};
     }
 
@@ -122,7 +128,8 @@ protected:
         for (int a = 0; a < 28; ++a)
             for (int b = 0; b < 28; ++b)
                 for (int c = 0; c < 28; ++c) {
-                    const int combo = matchCombination(reels.machine, reels.symbolAt(0, a), reels.symbolAt(1, b), reels.symbolAt(2, c));
+                    const int combo = matchCombination(reels.machine, reels.symbolAt(0, a), reels.symbolAt(1, b),
+                                                       reels.symbolAt(2, c));
                     if (combo > 0 && reels.payTable[static_cast<std::size_t>(combo)] > 0) return {a, b, c};
                 }
         return {-1, -1, -1};
@@ -144,21 +151,24 @@ TEST_F(WindowTest, MenuTreeHasTheCaptionsAndDefaultChecks)
     for (QAction* a : window->menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, (QStringList{"&File", "&Options", "&Bank", "Auto Play", "&Help"}));
 
-    EXPECT_EQ(captions(menu("menu0")), (QStringList{"Change Game", "-", "New Game", "-", "Load ", "Save", "-", "Quit"}));
+    EXPECT_EQ(captions(menu("menu0")),
+              (QStringList{"Change Game", "-", "New Game", "-", "Load ", "Save", "-", "Quit"}));
     EXPECT_EQ(captions(menu("mnuChangeGame")), (QStringList{"Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots"}));
     EXPECT_EQ(captions(menu("mnuNewGame")), (QStringList{"Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots"}));
-    EXPECT_EQ(captions(menu("menu1")), (QStringList{"Bet Amount", "Digit Colors", "Banner", "Spin Speed", "Sound", "Banner Text",
-                                                     "Reduce Flashing", "Window Size", "-", "Quick Stop", "Reminders\u2026"}));
+    EXPECT_EQ(captions(menu("menu1")),
+              (QStringList{"Bet Amount", "Digit Colors", "Banner", "Spin Speed", "Sound", "Banner Text",
+                           "Reduce Flashing", "Window Size", "-", "Quick Stop", "Reminders\u2026"}));
     EXPECT_EQ(captions(menu("mnuWindowSize")), (QStringList{"100%", "150%", "200%", "300%"}));
     EXPECT_EQ(captions(menu("mnuWager")), (QStringList{"$10", "$5", "$1"}));
     EXPECT_EQ(captions(menu("mnuDig")), (QStringList{"Blue", "Cyan", "Green", "Purple", "Red", "White", "Yellow"}));
     EXPECT_EQ(captions(menu("mnuSpeedMenu")), (QStringList{"Very Fast", "Fast", "Medium", "Slow"}));
-    EXPECT_EQ(captions(menu("mnuSoundMenu")), (QStringList{"On", "Off", "-", "Spin Sound", "Stop Sound", "Win Sounds",
-                                                           "Lose Sounds", "Coin Sound", "Credit Sound", "Music",
-                                                           "Volume\u2026"}));
+    EXPECT_EQ(captions(menu("mnuSoundMenu")),
+              (QStringList{"On", "Off", "-", "Spin Sound", "Stop Sound", "Win Sounds", "Lose Sounds", "Coin Sound",
+                           "Credit Sound", "Music", "Volume\u2026"}));
     EXPECT_EQ(captions(menu("mnuBorrowMain")), (QStringList{"$1000", "$500", "$250", "$100", "$50"}));
     EXPECT_EQ(captions(menu("menu3")), (QStringList{"Auto Spin", "-", "Auto Play Settings\u2026"}));
-    EXPECT_EQ(captions(menu("menu4")), (QStringList{"About", "Machine Odds", "Game History", "Statistics…", "-", "Manual"}));
+    EXPECT_EQ(captions(menu("menu4")),
+              (QStringList{"About", "Machine Odds", "Game History", "Statistics…", "-", "Manual"}));
 
     EXPECT_EQ(checkedNames(menu("mnuWager")), (QStringList{"mnuBet2"}));
     EXPECT_EQ(checkedNames(menu("mnuDig")), (QStringList{"mnuDigits2"}));
@@ -361,7 +371,8 @@ TEST_F(WindowTest, MenusAreLockedWhileTheReelsTurnExceptAutoPlay)
     std::vector<bool> during;
     int wagerDuring = -1;
     clock.at(clock.now() + 800, [&] {
-        for (const char* m : {"menu0", "menu1", "menu2", "menu3", "menu4"}) during.push_back(menu(m)->menuAction()->isEnabled());
+        for (const char* m : {"menu0", "menu1", "menu2", "menu3", "menu4"})
+            during.push_back(menu(m)->menuAction()->isEnabled());
         window->insertCoinAction(); // refused while the reels turn
         wagerDuring = state().wager;
         action("mnuAuto")->trigger(); // Auto Play still works
@@ -373,7 +384,8 @@ TEST_F(WindowTest, MenusAreLockedWhileTheReelsTurnExceptAutoPlay)
     EXPECT_EQ(wagerDuring, 3);
     EXPECT_TRUE(action("mnuAuto")->isChecked());
     EXPECT_TRUE(window->machine().autoSpin());
-    for (const char* m : {"menu0", "menu1", "menu2", "menu3", "menu4"}) EXPECT_TRUE(menu(m)->menuAction()->isEnabled()) << m;
+    for (const char* m : {"menu0", "menu1", "menu2", "menu3", "menu4"})
+        EXPECT_TRUE(menu(m)->menuAction()->isEnabled()) << m;
 }
 
 TEST_F(WindowTest, FaceShowsPayLineAndCounters)
@@ -393,7 +405,8 @@ TEST_F(WindowTest, FaceShowsPayLineAndCounters)
     expectCounter(265, 52, {B, 5, P, 0, 0});
     const PayTable& table = window->machine().reels().payTable;
     for (int row = 0; row < 8; ++row) {
-        expectCounter(125 + 154 * (row / 4), 290 + 32 * (row % 4), NumberLayout::amountCells(5 * table[static_cast<std::size_t>(row)], 4));
+        expectCounter(125 + 154 * (row / 4), 290 + 32 * (row % 4),
+                      NumberLayout::amountCells(5 * table[static_cast<std::size_t>(row)], 4));
     }
 }
 
@@ -425,7 +438,8 @@ TEST_F(WindowTest, BannerOffLeavesTheStripCabinetGrey)
     EXPECT_FALSE(window->bannerRunning());
     const QImage patch = face().copy(250, 430, 10, 10);
     for (int y = 222; y < 242; ++y)
-        for (int x = 30; x < 340; ++x) ASSERT_EQ(face().pixel(x, y), patch.pixel((x - 30) % 10, (y - 222) % 10)) << x << "," << y;
+        for (int x = 30; x < 340; ++x)
+            ASSERT_EQ(face().pixel(x, y), patch.pixel((x - 30) % 10, (y - 222) % 10)) << x << "," << y;
     window->refreshFace(); // a repaint does not bring the strip back
     EXPECT_EQ(face().pixel(100, 230), patch.pixel(0, 8));
     window->chooseBanner(true);
@@ -464,8 +478,12 @@ TEST_F(WindowTest, FullSpinRestsOnThePlannedStops)
         EXPECT_EQ(window->machine().plan().stopOfReel(r), stops[r]);
         std::string where;
         // The reel window shows rows 66p .. 66p + 131 of its surface, the pay line row aside.
-        EXPECT_TRUE(sameBlock(face(), 55 + 95 * r, 83, window->graphics().reelSurface(r), 0, 66 * stops[r], 64, 66, &where)) << where;
-        EXPECT_TRUE(sameBlock(face(), 55 + 95 * r, 150, window->graphics().reelSurface(r), 0, 66 * stops[r] + 67, 64, 65, &where)) << where;
+        EXPECT_TRUE(
+            sameBlock(face(), 55 + 95 * r, 83, window->graphics().reelSurface(r), 0, 66 * stops[r], 64, 66, &where))
+            << where;
+        EXPECT_TRUE(sameBlock(face(), 55 + 95 * r, 150, window->graphics().reelSurface(r), 0, 66 * stops[r] + 67, 64,
+                              65, &where))
+            << where;
     }
     EXPECT_GE(clock.now() - start, 102u * 25u); // the animation ran its steps on the clock
     expectCounter(455, 257, NumberLayout::counterCells(100, 6, false));
@@ -492,8 +510,9 @@ TEST_F(WindowTest, TheFreeSpinLabelLiesOverTheLeverWithoutErasingIt)
                 dark += c.red() < 50 && c.green() < 50 && c.blue() < 50;
             }
         // The surface itself still holds the lever at rest where the label lies.
-        surfaceUntouched = window->face().freeSpinLabelShown() &&
-                           sameBlock(face(), 356, 136, window->graphics().handle(0), 356 - 345, 136 - 128, 90, 89, nullptr);
+        surfaceUntouched =
+            window->face().freeSpinLabelShown() &&
+            sameBlock(face(), 356, 136, window->graphics().handle(0), 356 - 345, 136 - 128, 90, 89, nullptr);
     });
     for (int i = 0; i < 3; ++i) window->insertCoinAction();
     EXPECT_GT(blue, 50);  // the caption is shown
@@ -508,7 +527,8 @@ TEST_F(WindowTest, ClosingDuringASpinFinishesAndPaysItFirst)
     const auto stops = winningStops();
     ASSERT_GE(stops[0], 0);
     const ReelSet& reels = window->machine().reels();
-    const int combo = matchCombination(reels.machine, reels.symbolAt(0, stops[0]), reels.symbolAt(1, stops[1]), reels.symbolAt(2, stops[2]));
+    const int combo = matchCombination(reels.machine, reels.symbolAt(0, stops[0]), reels.symbolAt(1, stops[1]),
+                                       reels.symbolAt(2, stops[2]));
     const int multiplier = reels.payTable[static_cast<std::size_t>(combo)];
 
     int closings = 0;
@@ -573,8 +593,8 @@ TEST_F(WindowTest, CommandsReachTheirHooks)
     c.machineOdds = [&] { ran << "odds"; };
     c.gameHistory = [&] { ran << "history"; };
     c.statistics = [&] { ran << "statistics"; };
-    for (const char* name : {"mnuLoadSave0", "mnuLoadSave1", "mnuAbout", "mnuBannerText", "mnuHelp", "mnuOdds", "mnuHistory",
-                             "mnuStatistics"})
+    for (const char* name : {"mnuLoadSave0", "mnuLoadSave1", "mnuAbout", "mnuBannerText", "mnuHelp", "mnuOdds",
+                             "mnuHistory", "mnuStatistics"})
         action(name)->trigger();
     EXPECT_EQ(ran, (QStringList{"load", "save", "about", "banner", "manual", "odds", "history", "statistics"}));
 }
@@ -674,7 +694,7 @@ TEST_F(WindowTest, CountersKeepTheStakeAfterASpinAndThePoolShowsZeroAfterAJackpo
     random.forceStops(stops[0], stops[1], stops[2]);
     for (int i = 0; i < 3; ++i) window->insertCoinAction();
     ASSERT_EQ(state().machinePool(), Money::fromCredits(150)); // the pool starts again
-    expectPool({B, B, B, 0, P, 0, 0});                           // but shows what the jackpot left
+    expectPool({B, B, B, 0, P, 0, 0});                         // but shows what the jackpot left
     window->refreshFace();
     expectPool({B, 1, 5, 0, P, 0, 0});
 }
