@@ -1,6 +1,3 @@
-#include <QFile>
-#include <QLabel>
-#include <QTemporaryDir>
 #include <cmath>
 #include <ctime>
 #include <gtest/gtest.h>
@@ -9,7 +6,6 @@
 #include "MachineOdds.h"
 #include "SpinCsv.h"
 #include "SpinStatistics.h"
-#include "StatisticsWindow.h"
 
 namespace {
 
@@ -142,29 +138,4 @@ TEST(StatisticsTest, CsvQuotesWhatASpreadsheetWouldSplit)
               "id,time,game,machine,stop1,stop2,stop3,combination,stake_cents,free_spin,paid_cents,pool_cents,"
               "credits_after_cents\r\n"
               "3,2026-12-08T10:00:00Z,\"Ünïcode, too\",0,0,0,0,6,300,1,1234,0,50003\r\n");
-}
-
-TEST(StatisticsTest, TheWindowShowsAScopeAndExportsItsSpins)
-{
-    std::vector<LoggedSpin> rows;
-    for (std::int64_t i = 1; i <= 40; ++i) rows.push_back(row(i, i % 5 == 0 ? 600 : 0, false, i <= 30 ? 0 : 1));
-    StatisticsWindow window(rows, StatisticsContext{35, 1, 8, "Spins are not being recorded."},
-                            [](int, int c) { return "combo " + std::to_string(c); });
-    EXPECT_EQ(window.shownSpins().size(), 8u); // this game: the last 8 spins of machine 1
-    window.setScope(SpinScope::Session);
-    EXPECT_EQ(window.shownSpins().size(), 5u);
-    window.setScope(SpinScope::All);
-    EXPECT_EQ(window.shownSpins().size(), 40u);
-    EXPECT_EQ(window.statistics().summary.wonCents, 8 * 600);
-    EXPECT_FALSE(window.grab().isNull());
-    ASSERT_TRUE(window.findChild<QLabel*>(QStringLiteral("notice")));
-    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("notice"))->text(),
-              QStringLiteral("Spins are not being recorded."));
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("spins.csv"));
-    ASSERT_TRUE(window.exportTo(path));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().count("\r\n"), 41);
 }
