@@ -78,86 +78,106 @@ std::int64_t parseIsoTime(const std::string& text)
     return days * 86400 + hh * 3600 + mm * 60 + ss;
 }
 
-std::vector<LoggedSpin> selectSpins(std::vector<LoggedSpin> rows, SpinScope scope, std::int64_t sessionStart,
-                                    int machine, std::int64_t spins)
+SpinFilter spinFilter(SpinScope scope, std::int64_t sessionStart, std::int64_t game)
 {
-    if (scope == SpinScope::Session) {
-        std::erase_if(rows, [&](const LoggedSpin& s) { return s.id <= sessionStart; });
-    } else if (scope == SpinScope::Game) {
-        std::erase_if(rows, [&](const LoggedSpin& s) { return s.machine != machine; });
-        if (static_cast<std::int64_t>(rows.size()) > spins)
-            rows.erase(rows.begin(), rows.end() - std::max<std::int64_t>(spins, 0));
+    switch (scope) {
+    case SpinScope::Session:
+        return SpinFilter{sessionStart, -1};
+    case SpinScope::Game:
+        return SpinFilter{0, game};
+    case SpinScope::All:
+        break;
     }
-    return rows;
+    return SpinFilter{};
+}
+
+StatisticsCounter::StatisticsCounter(int hitsMachine, std::int64_t rows, std::size_t maxPoints)
+{
+    // Two points (a stretch's lowest and highest) for each stretch of step_ spins: at most maxPoints.
+    const std::int64_t stretches = std::max<std::int64_t>(static_cast<std::int64_t>(maxPoints) / 2, 1);
+    step_ = std::max<std::int64_t>(1, (rows + stretches - 1) / stretches);
+    st_.hits.machine = isValidMachine(hitsMachine) ? hitsMachine : 0;
+}
+
+void StatisticsCounter::add(const LoggedSpin& s)
+{
+    SpinSummary& sum = st_.summary;
+    ++sum.spins;
+    sum.wonCents += s.paidCents;
+    sum.biggestWinCents = std::max(sum.biggestWinCents, s.paidCents);
+    if (s.poolCents > 0) ++sum.poolsWon;
+    run_ = s.paidCents > 0 ? 0 : run_ + 1;
+    sum.longestRunWithoutWin = std::max(sum.longestRunWithoutWin, run_);
+    const std::int64_t t = parseIsoTime(s.time);
+    if (t >= 0 && lastTime_ >= 0 && t >= lastTime_ && t - lastTime_ <= kPauseSeconds)
+        sum.secondsPlayed += t - lastTime_;
+    if (t >= 0) lastTime_ = t;
+
+    if (s.freeSpin) {
+        ++sum.freeSpins;
+        if (!previousFree_) ++sum.freeSpinSequences;
+    } else {
+        sum.wageredCents += s.stakeCents;
+        ++paidSpins_;
+        const double stake = static_cast<double>(s.stakeCents) / 100.0;
+        stakeSum_ += stake;
+        expectedSum_ += stake * expectedReturn(s.machine, s.stakeCents / 100);
+        varianceSum_ += stake * stake * multiplierVariance(s.machine);
+        if (s.machine == st_.hits.machine) {
+            ++st_.hits.paidSpins;
+            if (s.combination >= 0 && s.combination < 8) ++st_.hits.hits[static_cast<std::size_t>(s.combination)];
+        }
+        if (stakeSum_ > 0 && paidSpins_ % step_ == 0) addReturnPoint();
+    }
+    previousFree_ = s.freeSpin;
+
+    // Credits: each stretch of step_ spins gives its lowest and its highest point, in order.
+    const CreditsPoint point{++index_, static_cast<double>(s.creditsAfterCents) / 100.0};
+    const bool first = (index_ - 1) % step_ == 0;
+    if (first || point.credits < low_.credits) low_ = point;
+    if (first || point.credits > high_.credits) high_ = point;
+    if (index_ % step_ == 0) {
+        for (const CreditsPoint& p : {low_.spin < high_.spin ? low_ : high_, low_.spin < high_.spin ? high_ : low_})
+            if (st_.credits.empty() || st_.credits.back().spin != p.spin) st_.credits.push_back(p);
+    }
+}
+
+void StatisticsCounter::addReturnPoint()
+{
+    const double won = static_cast<double>(st_.summary.wonCents) / 100.0;
+    st_.returns.push_back({paidSpins_, 100.0 * won / stakeSum_, 100.0 * expectedSum_ / stakeSum_,
+                           100.0 * std::sqrt(varianceSum_) / stakeSum_});
+}
+
+SpinStatistics StatisticsCounter::finish()
+{
+    // The stretch cut short by the end of the rows.
+    if (index_ % step_ != 0) {
+        for (const CreditsPoint& p : {low_.spin < high_.spin ? low_ : high_, low_.spin < high_.spin ? high_ : low_})
+            if (st_.credits.empty() || st_.credits.back().spin != p.spin) st_.credits.push_back(p);
+    }
+    if (stakeSum_ > 0 && (st_.returns.empty() || st_.returns.back().paidSpin != paidSpins_)) addReturnPoint();
+    const MachineOdds& odds = oddsOf(st_.hits.machine);
+    for (std::size_t c = 0; c < 8; ++c)
+        st_.hits.expected[c] = static_cast<double>(st_.hits.paidSpins) * odds.combinations[c].probability.toDouble();
+    SpinStatistics done = std::move(st_);
+    st_ = SpinStatistics();
+    return done;
 }
 
 SpinStatistics computeStatistics(const std::vector<LoggedSpin>& rows, int hitsMachine, std::size_t maxPoints)
 {
-    SpinStatistics st;
-    SpinSummary& sum = st.summary;
-    st.hits.machine = isValidMachine(hitsMachine) ? hitsMachine : 0;
-    const std::size_t step = std::max<std::size_t>(1, rows.size() / std::max<std::size_t>(maxPoints / 2, 1));
+    StatisticsCounter counter(hitsMachine, static_cast<std::int64_t>(rows.size()), maxPoints);
+    for (const LoggedSpin& s : rows) counter.add(s);
+    return counter.finish();
+}
 
-    std::int64_t run = 0;
-    std::int64_t lastTime = -1;
-    bool previousFree = false;
-    double stakeSum = 0, expectedSum = 0, varianceSum = 0;
-    std::int64_t paidSpins = 0;
-    std::size_t low = 0, high = 0; // the lowest and highest credits of the stretch being thinned
-
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const LoggedSpin& s = rows[i];
-        ++sum.spins;
-        sum.wonCents += s.paidCents;
-        sum.biggestWinCents = std::max(sum.biggestWinCents, s.paidCents);
-        if (s.poolCents > 0) ++sum.poolsWon;
-        run = s.paidCents > 0 ? 0 : run + 1;
-        sum.longestRunWithoutWin = std::max(sum.longestRunWithoutWin, run);
-        const std::int64_t t = parseIsoTime(s.time);
-        if (t >= 0 && lastTime >= 0 && t >= lastTime && t - lastTime <= kPauseSeconds)
-            sum.secondsPlayed += t - lastTime;
-        if (t >= 0) lastTime = t;
-
-        if (s.freeSpin) {
-            ++sum.freeSpins;
-            if (!previousFree) ++sum.freeSpinSequences;
-        } else {
-            sum.wageredCents += s.stakeCents;
-            ++paidSpins;
-            const double stake = static_cast<double>(s.stakeCents) / 100.0;
-            stakeSum += stake;
-            expectedSum += stake * expectedReturn(s.machine, s.stakeCents / 100);
-            varianceSum += stake * stake * multiplierVariance(s.machine);
-            if (s.machine == st.hits.machine) {
-                ++st.hits.paidSpins;
-                if (s.combination >= 0 && s.combination < 8) ++st.hits.hits[static_cast<std::size_t>(s.combination)];
-            }
-        }
-        previousFree = s.freeSpin;
-
-        if (stakeSum > 0 && (!s.freeSpin && (paidSpins % static_cast<std::int64_t>(step) == 0))) {
-            st.returns.push_back({paidSpins, 100.0 * static_cast<double>(sum.wonCents) / 100.0 / stakeSum,
-                                  100.0 * expectedSum / stakeSum, 100.0 * std::sqrt(varianceSum) / stakeSum});
-        }
-
-        // Credits: each stretch of `step` spins gives its lowest and its highest point, in order.
-        if (rows[i].creditsAfterCents < rows[low].creditsAfterCents) low = i;
-        if (rows[i].creditsAfterCents > rows[high].creditsAfterCents) high = i;
-        if ((i + 1) % step == 0 || i + 1 == rows.size()) {
-            for (std::size_t k : {std::min(low, high), std::max(low, high)}) {
-                if (!st.credits.empty() && st.credits.back().spin == static_cast<std::int64_t>(k + 1)) continue;
-                st.credits.push_back(
-                    {static_cast<std::int64_t>(k + 1), static_cast<double>(rows[k].creditsAfterCents) / 100.0});
-            }
-            low = high = i + 1;
-        }
-    }
-    if (stakeSum > 0 && (st.returns.empty() || st.returns.back().paidSpin != paidSpins)) {
-        st.returns.push_back({paidSpins, 100.0 * static_cast<double>(sum.wonCents) / 100.0 / stakeSum,
-                              100.0 * expectedSum / stakeSum, 100.0 * std::sqrt(varianceSum) / stakeSum});
-    }
-    const MachineOdds& odds = oddsOf(st.hits.machine);
-    for (std::size_t c = 0; c < 8; ++c)
-        st.hits.expected[c] = static_cast<double>(st.hits.paidSpins) * odds.combinations[c].probability.toDouble();
-    return st;
+SpinStatistics computeStatistics(SpinLog& log, const SpinFilter& filter, int hitsMachine, std::size_t maxPoints)
+{
+    StatisticsCounter counter(hitsMachine, log.count(filter), maxPoints);
+    log.forEach(filter, [&counter](const LoggedSpin& s) {
+        counter.add(s);
+        return true;
+    });
+    return counter.finish();
 }

@@ -62,6 +62,9 @@ void GameSession::wireCommands()
         if (!restoring_) savePlaySettings();
     };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
+    c.gameStarted = [this] {
+        if (spinLog_) spinLog_->gameStarted();
+    };
     c.windowSizeChosen = [this](int percent) {
         ZoomSetting::write(file_, percent);
         reportFileTrouble();
@@ -156,6 +159,7 @@ void GameSession::loadSlot(int slot)
 {
     if (slot < 0 || slot >= GameStore::kSlotCount) return;
     applyLoaded(store_->LoadGame(slot, snapshot(gameName_)));
+    if (spinLog_) spinLog_->gameStarted();
     history_ = GameHistory();
     saveCurrentGame();
 }
