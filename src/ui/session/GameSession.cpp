@@ -62,6 +62,9 @@ void GameSession::wireCommands()
         if (!restoring_) savePlaySettings();
     };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
+    c.gameStarted = [this] {
+        if (spinLog_) spinLog_->gameStarted();
+    };
     c.windowSizeChosen = [this](int percent) {
         ZoomSetting::write(file_, percent);
         reportFileTrouble();
@@ -119,7 +122,7 @@ void GameSession::start()
         const Money paid = machine.completeRecordedSpin(*pending);
         window_.showLoadedMachine(machine.state().currentMachine);
         std::string text = "The game ended while the reels were turning. That spin has been completed: ";
-        text += paid > Money() ? "it paid $" + paid.toString() + "." : "it did not win.";
+        text += paid > Money() ? "it paid $" + paid.toGroupedString() + "." : "it did not win.";
         tell(kTitle, text);
     }
 }
@@ -156,6 +159,7 @@ void GameSession::loadSlot(int slot)
 {
     if (slot < 0 || slot >= GameStore::kSlotCount) return;
     applyLoaded(store_->LoadGame(slot, snapshot(gameName_)));
+    if (spinLog_) spinLog_->gameStarted();
     history_ = GameHistory();
     saveCurrentGame();
 }
@@ -345,11 +349,11 @@ void GameSession::openHistory()
         row.bet = e.bet;
         if (e.combo >= 0 && e.combo < kComboCount && isValidMachine(e.machine))
             row.combination = machineDefinition(e.machine).combinations[static_cast<std::size_t>(e.combo)].name;
-        row.win = e.win.toString();
-        row.poolWon = e.poolWon > Money() ? e.poolWon.toString() : std::string();
+        row.win = e.win.toGroupedString();
+        row.poolWon = e.poolWon > Money() ? e.poolWon.toGroupedString() : std::string();
         row.freeSpin = e.freeSpin;
-        row.creditsBefore = e.creditsBefore.toString();
-        row.creditsAfter = e.creditsAfter.toString();
+        row.creditsBefore = e.creditsBefore.toGroupedString();
+        row.creditsAfter = e.creditsAfter.toGroupedString();
         rows.push_back(row);
     }
     const QString dir = assetDir_;

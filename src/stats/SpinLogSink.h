@@ -15,6 +15,8 @@ public:
     // A spin has been scored and paid, or completed after a crash. A number already logged is not
     // logged again.
     virtual void spinFinished(std::int64_t number, const HistoryEntry& spin, const std::string& gameName) = 0;
+    // A new game begins (New Game, Change Game, Load): the spins from now on are logged as its spins.
+    virtual void gameStarted() = 0;
     // Something the player should know about the log, once: nullopt when there is nothing new.
     virtual std::optional<std::string> takeNotice() = 0;
 };
