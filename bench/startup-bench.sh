@@ -6,7 +6,8 @@
 #   bench/startup-bench.sh [--build DIR] [--game PATH] [--other PATH] [--runs N] [--settle MS]
 # --other adds a second build of the game to the same interleaved runs (e.g. one from before a change).
 # --instructions runs each program once under valgrind's callgrind instead and reports the instructions it
-# executed from exec until it ended after settling: repeatable on a busy machine, where times are not.
+# executed from exec until its window was mapped (and it then ended): repeatable on a busy machine, where
+# times are not; the game's timers after the first frame would make a count over a settling time vary.
 set -u
 build=build; game=""; other=""; runs=5; settle=1000; instructions=""
 while [ $# -gt 0 ]; do
@@ -36,7 +37,7 @@ if [ -n "$instructions" ]; then
   export STARTUP_PROBE_LIMIT_S=300
   one "$game" >/dev/null # the game's saved file exists, as in the timed runs
   irs() { # irs NAME PROGRAM: millions of instructions
-    "$probe" $((settle * 5)) valgrind --tool=callgrind --callgrind-out-file="$work/$1.cg" "$2" \
+    "$probe" 0 valgrind --tool=callgrind --callgrind-out-file="$work/$1.cg" "$2" \
       >/dev/null 2>>"$work/probe.log"
     sed -n 's/^summary: //p' "$work/$1.cg" | awk '{ printf "%.1f", $1 / 1e6 }'
   }
@@ -48,10 +49,13 @@ fi
 one "$game" >/dev/null; one "$bare" >/dev/null # warm-up: file caches, and the game's saved file exists
 [ -z "$other" ] || one "$other" >/dev/null
 : >"$work/game"; : >"$work/bare"; : >"$work/other"
-for _ in $(seq "$runs"); do
-  one "$game" >>"$work/game"
-  one "$bare" >>"$work/bare"
-  [ -z "$other" ] || one "$other" >>"$work/other"
+# Every other round in the opposite order: the first program of a round tends to map later.
+for round in $(seq "$runs"); do
+  if [ $((round % 2)) -eq 1 ]; then
+    one "$game" >>"$work/game"; one "$bare" >>"$work/bare"; [ -z "$other" ] || one "$other" >>"$work/other"
+  else
+    [ -z "$other" ] || one "$other" >>"$work/other"; one "$bare" >>"$work/bare"; one "$game" >>"$work/game"
+  fi
 done
 
 median() { # median KEY FILE
