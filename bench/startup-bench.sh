@@ -3,7 +3,7 @@
 # RUNS interleaved runs of each (after one warm-up run each), medians of the time until the window is
 # mapped, of the processor time used once settled, and of resident memory, and the game's ratios.
 #
-#   bench/startup-bench.sh [--build DIR] [--game PATH] [--other PATH] [--runs N] [--settle MS]
+#   bench/startup-bench.sh [--build DIR] [--game PATH] [--other PATH] [--runs N] [--settle MS] [--instructions]
 # --other adds a second build of the game to the same interleaved runs (e.g. one from before a change).
 # --instructions runs each program once under valgrind's callgrind instead and reports the instructions it
 # executed from exec until its window was mapped (and it then ended): repeatable on a busy machine, where
