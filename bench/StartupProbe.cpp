@@ -3,6 +3,8 @@
 // resident memory then. Prints "map_ms=… cpu_ms=… rss_kb=…" and ends the program with SIGTERM.
 //
 //   startup-probe SETTLE_MS PROGRAM [ARGS…]
+// STARTUP_PROBE_LIMIT_S is how long it waits for the window, and then for the program to end, before it
+// gives up (20 s by default; more for a program under valgrind).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -69,6 +71,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     const int settleMs = std::atoi(argv[1]);
+    const char* limitText = std::getenv("STARTUP_PROBE_LIMIT_S");
+    const int limitS = limitText != nullptr && std::atoi(limitText) > 0 ? std::atoi(limitText) : 20;
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         std::fprintf(stderr, "startup-probe: no X display\n");
@@ -101,9 +105,9 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "startup-probe: %s ended before it showed a window\n", argv[2]);
             return 1;
         }
-        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(20)) {
+        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(limitS)) {
             kill(child, SIGKILL);
-            std::fprintf(stderr, "startup-probe: no window within 20 s\n");
+            std::fprintf(stderr, "startup-probe: no window within %d s\n", limitS);
             return 1;
         }
         poll(&fd, 1, 50);
@@ -112,7 +116,7 @@ int main(int argc, char* argv[])
     std::printf("map_ms=%.1f cpu_ms=%.1f rss_kb=%ld\n", mapMs, cpuMs(child), rssKb(child));
     std::fflush(stdout);
     kill(child, SIGTERM);
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < limitS * 20; ++i) {
         int status = 0;
         if (waitpid(child, &status, WNOHANG) == child) return 0;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev libx11-dev
   libsqlite3-dev sqlite3 qt6-charts-dev libqt6opengl6-dev
   timgm6mb-soundfont fonts-liberation fonts-dejavu-core fonts-liberation2 fonts-lobster
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev valgrind
   xvfb xauth xdotool x11-utils imagemagick
   clang-format
   desktop-file-utils appstream man-db gzip

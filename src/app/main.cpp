@@ -23,7 +23,7 @@
 #include "SlotsWindow.h"
 #include "SoundEffects.h"
 #include "SpinRecorder.h"
-#include "StatisticsWindow.h"
+#include "StatisticsLoader.h"
 
 int main(int argc, char* argv[])
 {
@@ -78,8 +78,9 @@ int main(int argc, char* argv[])
     GameSession session(window, profile, assetDir);
     SpinRecorder spinLog(SpinLog::defaultPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     session.setSpinLog(&spinLog);
-    window.commands().statistics = [&window, &machine, &spinLog] {
-        openStatistics(&window, spinLog, machine.state(), [](int machine, int combo) {
+    StatisticsLoader statistics(StatisticsLoader::defaultDirs(QCoreApplication::applicationDirPath()));
+    window.commands().statistics = [&window, &machine, &spinLog, &statistics] {
+        statistics.open(&window, spinLog, machine.state(), [](int machine, int combo) {
             return std::string(machineDefinition(machine).combinations[static_cast<std::size_t>(combo)].name);
         });
     };

@@ -23,6 +23,9 @@ for f in games/quintel-slots bin/quintel-analyze share/games/quintel-slots/QUINT
   [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 
+# The Statistics window's module, which the game loads on first use, in the game's private library folder.
+find "$prefix/lib" -path '*/quintel-slots/quintel-statistics.so' | grep -q . || fail "not installed: lib/.../quintel-slots/quintel-statistics.so"
+
 desktop-file-validate "$prefix/share/applications/quintel-slots.desktop" || fail "desktop-file-validate"
 # The component id is the desktop id, icon name and Wayland app id "quintel-slots"; the game owns no
 # domain to build a reverse-DNS id from, so that recommendation is shown as information only.
