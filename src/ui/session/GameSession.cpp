@@ -136,6 +136,8 @@ void GameSession::applyLoaded(const SavedGame& game)
     gameName_ = game.gameName.empty() ? gameName_ : game.gameName;
     applyLoadedGame(game, machine.state());
     window_.applyOptions(savedOptions(game, window_.options()));
+    // The coins the game had in the slot (the bet amount chosen just above forfeits them, as it does in play).
+    machine.state().wager = game.wager;
     const int loaded = machine.state().currentMachine;
     machine.setupLoadedMachine(loaded);
     window_.showLoadedMachine(loaded);
