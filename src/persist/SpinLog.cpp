@@ -123,9 +123,10 @@ bool SpinLog::prepareSchema()
         return false;
     }
 
-    // WAL: a spin's commit appends to the log file and need not wait for the disk.
+    // WAL, and every commit on the disk before it returns: the profile, flushed at every save, counts
+    // each spin, so its row must survive a power cut too. Spins are seconds apart; a flush is far less.
     code = exec(db_, "PRAGMA journal_mode=WAL");
-    if (code == SQLITE_OK) code = exec(db_, "PRAGMA synchronous=NORMAL");
+    if (code == SQLITE_OK) code = exec(db_, "PRAGMA synchronous=FULL");
     if (code == SQLITE_OK && version < kSchemaVersion) {
         code = exec(db_, "BEGIN IMMEDIATE");
         for (int v = version; code == SQLITE_OK && v < kSchemaVersion; ++v)

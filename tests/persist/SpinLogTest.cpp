@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "FaultyVfs.h"
 #include "IniDocument.h"
 #include "SpinJournal.h"
 #include "SpinLog.h"
@@ -123,6 +124,18 @@ TEST(SpinLogTest, ALogThatCannotBeWrittenLetsPlayGoOn)
     EXPECT_EQ(log.reserveId(), 0);
     EXPECT_FALSE(log.append(spin(1)));
     EXPECT_TRUE(log.read().empty());
+}
+
+TEST(SpinLogTest, EveryRowIsOnTheDiskWhenItsWriteReturns)
+{
+    TempDir dir;
+    FaultyVfs vfs;
+    SpinLog log(dir / "spins.sqlite");
+    ASSERT_TRUE(log.writable());
+    const int before = vfs.walSyncs;
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(log.append(spin(log.reserveId())));
+    // Two commits a spin (its number, its row), each flushed before it returns.
+    EXPECT_GE(vfs.walSyncs - before, 10);
 }
 
 TEST(SpinLogTest, ALogOfALaterVersionIsWrittenWithoutTouchingItsSchema)
