@@ -138,6 +138,42 @@ TEST(SpinLogTest, EveryRowIsOnTheDiskWhenItsWriteReturns)
     EXPECT_GE(vfs.walSyncs - before, 10);
 }
 
+TEST(SpinLogTest, RowsTheDiskRefusesWaitAndAreWrittenInOrderWhenThereIsRoom)
+{
+    TempDir dir;
+    FaultyVfs vfs;
+    SpinLog log(dir / "spins.sqlite");
+    const std::int64_t first = log.reserveId();
+    ASSERT_TRUE(log.append(spin(first)));
+
+    vfs.full = true;
+    const std::int64_t second = log.reserveId(); // given from memory: the file takes no number
+    EXPECT_GT(second, first);
+    EXPECT_EQ(log.lastError(), ENOSPC);
+    EXPECT_FALSE(log.append(spin(second, 500)));
+    const std::int64_t third = log.reserveId();
+    EXPECT_GT(third, second);
+    EXPECT_FALSE(log.append(spin(third)));
+    EXPECT_EQ(log.pendingCount(), 2u);
+    EXPECT_FALSE(log.writePending());
+    EXPECT_TRUE(log.writable());
+    EXPECT_EQ(log.read().size(), 1u);
+
+    vfs.full = false;
+    const std::int64_t fourth = log.reserveId(); // the rows kept back go in first
+    EXPECT_GT(fourth, third);
+    EXPECT_EQ(log.pendingCount(), 0u);
+    EXPECT_EQ(log.lastError(), 0);
+    ASSERT_TRUE(log.append(spin(fourth)));
+    const std::vector<LoggedSpin> rows = log.read();
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[1], spin(second, 500));
+    EXPECT_EQ(rows[3].id, fourth);
+    // Numbers given from memory stay taken for the next program on the log too.
+    SpinLog next(dir / "spins.sqlite");
+    EXPECT_GT(next.reserveId(), fourth);
+}
+
 TEST(SpinLogTest, ALogOfALaterVersionIsWrittenWithoutTouchingItsSchema)
 {
     TempDir dir;

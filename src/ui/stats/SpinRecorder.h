@@ -18,6 +18,8 @@ public:
     std::int64_t nextSpinNumber() override;
     void spinFinished(std::int64_t number, const HistoryEntry& spin, const std::string& gameName) override;
     std::optional<std::string> takeNotice() override;
+    std::optional<WriteFailure> takeWriteFailure() override;
+    std::optional<WriteFailure> writePending() override;
 
     SpinLog& log() { return log_; }
     // The highest spin number logged before this run: the rows after it are this session's.
@@ -33,6 +35,8 @@ private:
     WallClock clock_;
     std::int64_t sessionStart_ = 0;
     std::optional<std::string> notice_;
+    std::optional<WriteFailure> failure_;
+    bool refusalTold_ = false;
     bool replacedTold_ = false;
     bool unavailableTold_ = false;
 };

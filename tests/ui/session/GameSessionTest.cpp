@@ -286,6 +286,7 @@ TEST_F(SessionTest, SaveFailedComesWithTheWarningIcon)
     while (title.isEmpty() && waited.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(title, QStringLiteral("Save Failed"));
     EXPECT_EQ(icon, QMessageBox::Warning);
+    run.session->setRetryQuestion([](const std::string&, const std::string&) { return false; }); // at close
 }
 
 TEST_F(SessionTest, AQuitDuringTheSaveDialogSavesOnlyTheCurrentGame)
