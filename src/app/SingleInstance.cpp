@@ -6,6 +6,8 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr int kConnectMs = 1000;
@@ -16,7 +18,7 @@ const QByteArray kReply = "ok\n";
 
 SingleInstance::SingleInstance(const QString& profilePath, QObject* parent)
     : QObject(parent)
-    , name_(serverName(profilePath))
+    , name_(QDir(lockDirectory(profilePath)).absoluteFilePath(serverName(profilePath)))
 {}
 
 SingleInstance::~SingleInstance() = default;
@@ -28,11 +30,22 @@ QString SingleInstance::serverName(const QString& profilePath)
     return QStringLiteral("quintel-slots-") + QString::fromLatin1(hash);
 }
 
+QString SingleInstance::lockDirectory(const QString& profilePath)
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    struct stat info {};
+    if (!runtime.isEmpty() && runtime.startsWith('/') && ::lstat(runtime.constData(), &info) == 0 &&
+        S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0)
+        return QString::fromLocal8Bit(runtime);
+    return QFileInfo(profilePath).absolutePath();
+}
+
 SingleInstance::Claim SingleInstance::claim()
 {
     // Two games started at the same moment must not both take the name: the check and the listen
     // happen under a lock file, which Qt takes over when the process that held it is gone.
-    QLockFile lock(QDir::temp().absoluteFilePath(name_ + QStringLiteral(".lock")));
+    QDir().mkpath(QFileInfo(name_).absolutePath()); // the profile's folder, on a first start
+    QLockFile lock(name_ + QStringLiteral(".lock"));
     lock.setStaleLockTime(0);
     if (!lock.tryLock(10000)) {
         error_ = QStringLiteral("could not lock %1").arg(lock.fileName());

@@ -8,7 +8,8 @@ class QLocalServer;
 
 // One game per saved-game file: the first start listens on a local socket named after the profile path;
 // a later start on the same file asks that game to come to the front and ends. A socket left behind by
-// a killed game answers no one and is replaced.
+// a killed game answers no one and is replaced. The socket and its lock file live where only the player
+// can write (see lockDirectory), so that no other user can keep the game from starting.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -17,6 +18,9 @@ public:
 
     // The socket name for a profile: a hash of its absolute path, so that it is short and safe.
     static QString serverName(const QString& profilePath);
+    // Where the socket and the lock file go: $XDG_RUNTIME_DIR when it is a directory of this user's
+    // that no one else may enter (mode 0700), else the profile's own folder.
+    static QString lockDirectory(const QString& profilePath);
 
     enum class Claim {
         Owned,     // this process now owns the profile and listens for later starts
@@ -32,7 +36,7 @@ private:
     Claim askRunningGame();
     void answer();
 
-    QString name_;
+    QString name_; // the socket's full path
     QString error_;
     QLocalServer* server_ = nullptr;
     std::function<void()> activate_;

@@ -85,7 +85,10 @@ int main(int argc, char* argv[])
         });
     };
     session.start();
-    SignalBridge signalBridge([&window] { window.close(); });
+    SignalBridge signalBridge([&window, &session] {
+        session.setClosingOnSignal();
+        window.close();
+    });
     // Closing the game window ends the program, also when the manual or a dialog is still open.
     QObject::connect(&window, &SlotsWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 

@@ -74,6 +74,7 @@ void GameStore::writeGame(IniDocument& doc, const std::string& section, const Sa
     doc.set(section, "Speed", std::to_string(game.speed));
     doc.set(section, "BannerOn", std::to_string(game.bannerOn));
     doc.set(section, "DigitColor", std::to_string(game.digitColor));
+    doc.set(section, "Wager", std::to_string(game.wager));
 }
 
 bool GameStore::SaveGame(int slot, const SavedGame& game, const std::string* bannerText, const GameHistory* history)
@@ -92,8 +93,11 @@ bool GameStore::SaveGame(int slot, const SavedGame& game, const std::string* ban
 
 bool GameStore::recordSpinStart(const SavedGame& charged, const SpinRecord& spin)
 {
+    // The coins in the slot are the spin's stake now: the journal holds them, the game none.
+    SavedGame game = charged;
+    game.wager = 0;
     return file_.update([&](IniDocument& doc) {
-        writeGame(doc, *sectionName(kCurrentGameSlot), charged);
+        writeGame(doc, *sectionName(kCurrentGameSlot), game);
         SpinJournal::write(doc, spin);
     });
 }
@@ -123,6 +127,10 @@ SavedGame GameStore::LoadGame(int slot, const SavedGame& current) const
     game.speed = readIndex(stored("Speed"), kSpeedEntryCount - 1, 1);
     game.digitColor = readIndex(stored("DigitColor"), 6, 2);
     game.bannerOn = readIndex(stored("BannerOn"), 1, 0);
+    // Whole coins of the saved bet amount, fewer than the three that spin by themselves; else none.
+    const BetAmount& bet = betAmount(game.coins);
+    const auto wager = static_cast<int>(readCount(stored("Wager"), bet.maxWager - 1, 0));
+    game.wager = wager % bet.coinValue == 0 ? wager : 0;
     return game;
 }
 

@@ -14,6 +14,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "SaveCalls.h"
 #include "Utf8Text.h"
 
 namespace fs = std::filesystem;
@@ -33,7 +34,7 @@ bool writeAll(int fd, const std::string& bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = SaveCalls::current().write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -45,22 +46,27 @@ bool writeAll(int fd, const std::string& bytes)
 
 void syncDirectory(const fs::path& dir)
 {
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    SaveCalls& calls = SaveCalls::current();
+    const int fd = calls.openDirectory(dir.c_str());
     if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+    calls.fsync(fd);
+    calls.close(fd);
 }
 
 // Writes bytes to a new file beside target (name + suffix + random), flushed to the disk.
-// Returns its path, or an empty path when that failed (nothing is left behind then).
+// Returns its path, or an empty path and errno when that failed (nothing is left behind then).
 fs::path writeTemporary(const fs::path& target, const std::string& suffix, const std::string& bytes, mode_t mode)
 {
+    SaveCalls& calls = SaveCalls::current();
     std::string pattern = (directoryOf(target) / (target.filename().string() + suffix + "XXXXXX")).string();
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    const int fd = calls.createTemporary(pattern.data(), O_CLOEXEC);
     if (fd < 0) return {};
-    const bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok) {
+    const bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && calls.fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (calls.close(fd) != 0 && ok) error = errno; // a delayed write error shows here
+    if (error != 0) {
         ::unlink(pattern.c_str());
+        errno = error;
         return {};
     }
     return fs::path(pattern);
@@ -110,6 +116,7 @@ fs::path ProfileFile::backupPath() const
 ProfileFile::State ProfileFile::load(std::string& bytes) const
 {
     bytes.clear();
+    errno = 0;
     std::error_code error;
     const fs::file_status status = fs::status(path_, error);
     if (status.type() == fs::file_type::not_found) return State::Missing;
@@ -184,17 +191,27 @@ bool ProfileFile::update(const std::function<void(IniDocument&)>& edit)
 {
     std::string bytes;
     State state = load(bytes);
-    if (state == State::Unreadable) return false;
+    lastError_ = 0;
+    if (state == State::Unreadable) {
+        lastError_ = errno != 0 ? errno : EACCES;
+        return false;
+    }
     if (state == State::Damaged) {
         FileCheck check;
         bytes = setAside(check);
-        if (check.setAsidePath.empty()) return false; // could not move it: never overwrite it
+        if (check.setAsidePath.empty()) { // could not move it: never overwrite it
+            lastError_ = errno != 0 ? errno : EIO;
+            return false;
+        }
         lastCheck_ = check;
         state = State::Missing;
     }
     IniDocument doc = IniDocument::parse(bytes);
     edit(doc);
-    return replaceWith(doc.serialise(), state == State::Good);
+    errno = 0;
+    if (replaceWith(doc.serialise(), state == State::Good)) return true;
+    lastError_ = errno != 0 ? errno : EIO;
+    return false;
 }
 
 bool ProfileFile::replaceWith(const std::string& bytes, bool keepBackup)
@@ -202,7 +219,10 @@ bool ProfileFile::replaceWith(const std::string& bytes, bool keepBackup)
     std::error_code error;
     const fs::path dir = directoryOf(path_);
     fs::create_directories(dir, error);
-    if (error) return false;
+    if (error) {
+        errno = error.value();
+        return false;
+    }
 
     mode_t mode = 0644;
     struct stat old {};
@@ -228,8 +248,10 @@ bool ProfileFile::replaceWith(const std::string& bytes, bool keepBackup)
         }
     }
 
-    if (::rename(temporary.c_str(), path_.c_str()) != 0) {
+    if (SaveCalls::current().rename(temporary.c_str(), path_.c_str()) != 0) {
+        const int error = errno;
         ::unlink(temporary.c_str());
+        errno = error;
         return false;
     }
     syncDirectory(dir);

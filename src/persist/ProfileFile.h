@@ -63,6 +63,8 @@ public:
     bool writeSection(std::string_view section, const IniDocument::Entries& entries);
     // Reads the file, lets edit change the document and writes it back in one replacement.
     bool update(const std::function<void(IniDocument&)>& edit);
+    // Why the last write failed (an errno value: ENOSPC, EROFS, EACCES...); 0 when it succeeded.
+    int lastError() const { return lastError_; }
 
     // Run once at start-up, before the first read: sets a damaged file aside and puts the previous
     // good copy in its place. Also clears temporary files a crash may have left behind.
@@ -82,4 +84,5 @@ private:
 
     std::filesystem::path path_;
     FileCheck lastCheck_;
+    int lastError_ = 0;
 };

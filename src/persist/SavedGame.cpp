@@ -18,6 +18,7 @@ SavedGame snapshotGame(const GameState& state, const std::string& gameName)
     game.bannerOn = state.options.bannerOn ? 0 : 1;
     game.digitColor = choiceIndex(state.options.digitColor);
     game.lastBet = state.lastBet;
+    game.wager = state.wager;
     return game;
 }
 

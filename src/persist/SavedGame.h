@@ -22,6 +22,7 @@ struct SavedGame {
     int bannerOn = 0;       // 0 when the banner is on, 1 when off
     int digitColor = 2;     // checked Digit Colors entry 0..6
     int lastBet = 0;        // read on load (never written); the Bet Amount command resets it
+    int wager = 0;          // credits of the coins in the slot, not yet spun (already charged)
 
     bool operator==(const SavedGame&) const = default;
 };

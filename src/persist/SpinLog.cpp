@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <ctime>
 #include <system_error>
@@ -61,6 +62,14 @@ std::string stamp()
     char text[32];
     std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &utc);
     return text;
+}
+
+// The disk refused a write (rather than the file being damaged): the row can wait for room.
+bool isWriteRefusal(int code)
+{
+    code &= 0xff;
+    return code == SQLITE_FULL || code == SQLITE_IOERR || code == SQLITE_READONLY || code == SQLITE_CANTOPEN ||
+           code == SQLITE_PERM || code == SQLITE_BUSY;
 }
 
 // Runs a statement without results; the SQLite result code.
@@ -135,9 +144,10 @@ bool SpinLog::prepareSchema()
         return false;
     }
 
-    // WAL: a spin's commit appends to the log file and need not wait for the disk.
+    // WAL, and every commit on the disk before it returns: the profile, flushed at every save, counts
+    // each spin, so its row must survive a power cut too. Spins are seconds apart; a flush is far less.
     code = exec(db_.get(), "PRAGMA journal_mode=WAL");
-    if (code == SQLITE_OK) code = exec(db_.get(), "PRAGMA synchronous=NORMAL");
+    if (code == SQLITE_OK) code = exec(db_.get(), "PRAGMA synchronous=FULL");
     if (code == SQLITE_OK && version < kSchemaVersion) {
         code = exec(db_.get(), "BEGIN IMMEDIATE");
         for (int v = version; code == SQLITE_OK && v < kSchemaVersion; ++v)
@@ -192,9 +202,34 @@ std::int64_t SpinLog::lastId()
     return st && sqlite3_step(st.get()) == SQLITE_ROW ? sqlite3_column_int64(st.get(), 0) : 0;
 }
 
+void SpinLog::noteWrite(int code)
+{
+    if (code == SQLITE_OK || code == SQLITE_DONE) {
+        lastError_ = 0;
+        return;
+    }
+    const int system = db_ ? sqlite3_system_errno(db_.get()) : 0;
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+        lastError_ = ENOSPC;
+        break;
+    case SQLITE_READONLY:
+        lastError_ = system == EACCES ? EACCES : EROFS;
+        break;
+    case SQLITE_PERM:
+        lastError_ = EACCES;
+        break;
+    default:
+        lastError_ = system != 0 ? system : EIO;
+        break;
+    }
+}
+
 std::int64_t SpinLog::reserveId()
 {
     if (!db_) return 0;
+    // Rows kept back go first, so that a number from the file is never below theirs.
+    if (!writePending()) return lastGiven_ = std::max(lastGiven_, lastId()) + 1;
     int code = exec(db_.get(), "BEGIN IMMEDIATE");
     std::int64_t id = 0;
     if (code == SQLITE_OK) {
@@ -203,7 +238,7 @@ std::int64_t SpinLog::reserveId()
                                                     " coalesce((SELECT max(last) FROM spin_numbers), 0)) + 1",
                                                     code);
         if (code == SQLITE_OK) code = sqlite3_step(st.get());
-        if (code == SQLITE_ROW) id = sqlite3_column_int64(st.get(), 0);
+        if (code == SQLITE_ROW) id = std::max<std::int64_t>(sqlite3_column_int64(st.get(), 0), lastGiven_ + 1);
     }
     if (id > 0) {
         const std::string keep =
@@ -211,9 +246,11 @@ std::int64_t SpinLog::reserveId()
         code = exec(db_.get(), keep.c_str());
         if (code == SQLITE_OK) code = exec(db_.get(), "COMMIT");
     }
-    if (code == SQLITE_OK && id > 0) return id;
+    noteWrite(code == SQLITE_ROW ? SQLITE_OK : code);
+    if (code == SQLITE_OK && id > 0) return lastGiven_ = id;
     exec(db_.get(), "ROLLBACK");
     if (isDamage(code) && replaceDamaged()) return reserveId();
+    if (db_ && isWriteRefusal(code)) return lastGiven_ = std::max(lastGiven_, lastId()) + 1;
     if (db_) error_ = std::string("cannot write ") + path_.string() + ": " + sqlite3_errstr(code);
     if (!db_) status_ = Status::Unavailable;
     return 0;
@@ -237,16 +274,28 @@ bool SpinLog::insert(const LoggedSpin& s, int& code)
     sqlite3_bind_int64(st, 14, s.gameNumber);
     code = sqlite3_step(st); // one statement outside a transaction commits on its own
     sqlite3_reset(st);
+    noteWrite(code);
     return code == SQLITE_DONE;
 }
 
 bool SpinLog::append(const LoggedSpin& spin)
 {
     if (!db_ || spin.id <= 0) return false;
+    lastGiven_ = std::max(lastGiven_, spin.id);
     int code = SQLITE_OK;
-    if (insert(spin, code)) return true;
+    if (writePending() && insert(spin, code)) return true;
     if (isDamage(code) && replaceDamaged()) return insert(spin, code);
     if (db_) error_ = std::string("cannot write ") + path_.string() + ": " + sqlite3_errmsg(db_.get());
     if (!db_) status_ = Status::Unavailable;
+    if (db_ && (!pending_.empty() || isWriteRefusal(code))) pending_.push_back(spin);
     return false;
+}
+
+bool SpinLog::writePending()
+{
+    int code = SQLITE_OK;
+    std::size_t written = 0;
+    while (db_ && written < pending_.size() && insert(pending_[written], code)) ++written;
+    pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(written));
+    return pending_.empty();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -62,13 +63,20 @@ public:
     const std::string& error() const { return error_; }
 
     // A number for a new spin, higher than every row's and every number given out before, also by another
-    // program on the same log; 0 when none can be given (see error()).
+    // program on the same log; 0 when none can be given (see error()). While the disk refuses writes the
+    // number is given from memory, above every one given out in this run.
     std::int64_t reserveId();
     // The highest number of a row, 0 for an empty log.
     std::int64_t lastId();
     // Writes the spin unless a row with its id exists. False when it could not be written; a file
-    // found damaged at this point is kept aside and the row goes to a new log (status Replaced).
+    // found damaged at this point is kept aside and the row goes to a new log (status Replaced). A row
+    // the disk refuses (full, read-only, failing) is kept and written, in order, before the next one.
     bool append(const LoggedSpin& spin);
+    // Writes the rows kept back; true when none is left.
+    bool writePending();
+    std::size_t pendingCount() const { return pending_.size(); }
+    // Why the last write failed (an errno value: ENOSPC, EROFS, EACCES...); 0 when it succeeded.
+    int lastError() const { return lastError_; }
     // The rows with id > afterId, in id order.
     std::vector<LoggedSpin> read(std::int64_t afterId = 0);
 
@@ -91,6 +99,7 @@ private:
     bool replaceDamaged();
     bool insert(const LoggedSpin& spin, int& code);
     void fail(const std::string& what);
+    void noteWrite(int code);
 
     std::filesystem::path path_;
     std::filesystem::path setAside_;
@@ -98,4 +107,7 @@ private:
     Status status_ = Status::Unavailable;
     SqliteConnection db_;
     SqliteStatement insert_; // kept prepared: one row a spin
+    std::vector<LoggedSpin> pending_; // rows the disk refused, oldest first
+    std::int64_t lastGiven_ = 0;      // the highest number given out or kept back in this run
+    int lastError_ = 0;
 };

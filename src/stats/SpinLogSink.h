@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "WriteFailure.h"
+
 struct HistoryEntry;
 
 // Where the session hands every finished spin for the player's spin log.
@@ -19,4 +21,8 @@ public:
     virtual void gameStarted() = 0;
     // Something the player should know about the log, once: nullopt when there is nothing new.
     virtual std::optional<std::string> takeNotice() = 0;
+    // The disk refused the log's rows, for the first time since they were last written: once.
+    virtual std::optional<WriteFailure> takeWriteFailure() { return std::nullopt; }
+    // Writes the spins kept back while the disk refused them: nullopt when none is left, else why not.
+    virtual std::optional<WriteFailure> writePending() { return std::nullopt; }
 };

@@ -1,5 +1,6 @@
 #include "SpinRecorder.h"
 
+#include <cerrno>
 #include <ctime>
 
 #include "GameHistory.h"
@@ -65,10 +66,33 @@ void SpinRecorder::noteTrouble(bool writeFailed)
         notice_ = "The spin log was damaged and has been kept aside as \"" + log_.setAsidePath().filename().string() +
                   "\". A new spin log has been started.";
     }
+    // The disk refuses the rows: they wait in the log until it takes them.
+    if (log_.writable() && (log_.lastError() != 0 || log_.pendingCount() > 0)) {
+        if (!refusalTold_ && log_.lastError() != 0)
+            failure_ = WriteFailure{log_.path().parent_path(), log_.lastError()};
+        refusalTold_ = refusalTold_ || log_.lastError() != 0;
+        return;
+    }
+    refusalTold_ = false;
     if ((writeFailed || !log_.writable()) && !unavailableTold_) {
         unavailableTold_ = true;
         notice_ = "Spins are not being recorded (" + log_.error() + "). You can play on as usual.";
     }
+}
+
+std::optional<WriteFailure> SpinRecorder::takeWriteFailure()
+{
+    std::optional<WriteFailure> failure = std::move(failure_);
+    failure_.reset();
+    return failure;
+}
+
+std::optional<WriteFailure> SpinRecorder::writePending()
+{
+    const bool done = log_.writePending();
+    noteTrouble(false);
+    if (done) return std::nullopt;
+    return WriteFailure{log_.path().parent_path(), log_.lastError() != 0 ? log_.lastError() : EIO};
 }
 
 std::optional<std::string> SpinRecorder::takeNotice()

@@ -19,6 +19,8 @@ public:
     void spinFinished(std::int64_t number, const HistoryEntry& spin, const std::string& gameName) override;
     void gameStarted() override;
     std::optional<std::string> takeNotice() override;
+    std::optional<WriteFailure> takeWriteFailure() override;
+    std::optional<WriteFailure> writePending() override;
 
     SpinLog& log() { return log_; }
     // The highest spin number logged before this run: the rows after it are this session's.
@@ -37,6 +39,8 @@ private:
     std::int64_t sessionStart_ = 0;
     std::int64_t gameNumber_ = 0;
     std::optional<std::string> notice_;
+    std::optional<WriteFailure> failure_;
+    bool refusalTold_ = false;
     bool replacedTold_ = false;
     bool unavailableTold_ = false;
 };

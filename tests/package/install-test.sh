@@ -44,7 +44,9 @@ done
 
 unset QUINTEL_ASSET_DIR DISPLAY WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy TMPDIR=$work/tmp XDG_CONFIG_HOME=$work/config
-mkdir -p "$TMPDIR"
+export XDG_RUNTIME_DIR=$work/run # where the game listens for later starts
+mkdir -p "$TMPDIR" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
 game=$prefix/games/quintel-slots
 "$game" --version | grep -q '^quintel-slots [0-9]' || fail "--version"
 "$game" --help | grep -q -- '--version' || fail "--help"
@@ -53,13 +55,13 @@ game=$prefix/games/quintel-slots
 # play_once: starts the installed game, waits until it listens for later starts and answers one (its
 # event loop runs), closes it with SIGTERM and expects a clean exit and a saved game.
 play_once() {
-  rm -rf "$XDG_CONFIG_HOME" "$TMPDIR"/quintel-slots-*
+  rm -rf "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"/quintel-slots-*
   "$game" 2>"$work/game.err" & gpid=$!
   local answered=""
   for _ in $(seq 100); do
     kill -0 "$gpid" 2>/dev/null || fail "the installed game ended at start"
     local socket listening=""
-    for socket in "$TMPDIR"/quintel-slots-*; do [ -S "$socket" ] && listening=1; done
+    for socket in "$XDG_RUNTIME_DIR"/quintel-slots-*; do [ -S "$socket" ] && listening=1; done
     if [ -n "$listening" ] && timeout 20 "$game" 2>"$work/second.err" && grep -q "brought to the front" "$work/second.err"; then
       answered=1; break
     fi

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # One game per saved-game file, on a private X server: a second start on the same profile ends at once
 # with status 0 and the first game keeps every spin; a game killed with SIGKILL does not keep the next
-# start out; a game on another profile runs beside the first.
+# start out; a game on another profile runs beside the first. The socket and its lock live in
+# $XDG_RUNTIME_DIR (or the profile's folder when that is not the player's own): a socket that another
+# user plants in /tmp under the name older versions used, and that answers "ok", does not stop the game.
 #
 #   single-instance-test.sh --game build/quintel-slots
 set -u
@@ -12,7 +14,9 @@ unset QT_QPA_PLATFORM
 export SDL_AUDIODRIVER=dummy
 work=$(mktemp -d)
 export TMPDIR=$work/tmp
-mkdir -p "$TMPDIR"
+export XDG_RUNTIME_DIR=$work/run
+mkdir -p "$TMPDIR" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 & xpid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 d=$(head -n 1 "$work/display" 2>/dev/null)
@@ -20,6 +24,19 @@ d=$(head -n 1 "$work/display" 2>/dev/null)
 export DISPLAY=":$d"
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done; kill "$xpid" 2>/dev/null; rm -rf "$work"; }
+# plant NAME: a socket at $TMPDIR/NAME that answers every knock with "ok", and a lock file beside it.
+plant() {
+  printf '1\nquintel-slots\n%s\n' "$(hostname)" >"$TMPDIR/$1.lock"
+  python3 -c '
+import os, socket, sys
+s = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM); s.bind(sys.argv[1]); s.listen(4)
+while True:
+    c, _ = s.accept(); c.recv(64); c.sendall(b"ok\n"); c.close()' "$TMPDIR/$1" & pids+=("$!")
+  for _ in $(seq 50); do [ -S "$TMPDIR/$1" ] && return 0; sleep 0.1; done
+  fail "could not plant a socket at $TMPDIR/$1"
+}
+# oldname PROFILE: the socket name older versions used for a profile, in /tmp
+oldname() { echo "quintel-slots-$(printf %s "$1/quintel-slots/QUINTEL.INI" | sha256sum | cut -c1-24)"; }
 trap cleanup EXIT
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
@@ -63,7 +80,9 @@ second() {
 value() { sed -n "s/^$1=\(.*\)/\1/p" "$2/quintel-slots/QUINTEL.INI" | head -n1 | tr -d '\r '; }
 
 one=$work/one
+plant "$(oldname "$one")"
 start first "$one"; first=$pid; firstwin=$win
+ls "$XDG_RUNTIME_DIR"/quintel-slots-* >/dev/null 2>&1 || fail "no socket in \$XDG_RUNTIME_DIR"
 second "$one"
 kill -0 "$first" 2>/dev/null || fail "the first game ended when the second start knocked"
 xdotool key --window "$firstwin" b b b
@@ -80,11 +99,14 @@ start restarted "$one"; restarted=$pid
 [ "$(value Spins "$one")" = "1" ] || fail "the restart lost the spin"
 second "$one"
 
-# Another profile is another player.
+# Another profile is another player. A runtime folder others may enter is not used: the profile's own is.
+XDG_RUNTIME_DIR=$work/open; mkdir -p "$XDG_RUNTIME_DIR"; chmod 755 "$XDG_RUNTIME_DIR"
 start other "$work/two"
+ls "$work/two/quintel-slots"/quintel-slots-* >/dev/null 2>&1 || fail "no socket in the profile's folder"
+second "$work/two"
 kill -0 "$restarted" 2>/dev/null || fail "the game on the first profile ended when another player started"
 kill -TERM "$pid" "$restarted"
 wait "$pid"; s1=$?; wait "$restarted"; s2=$?
 [ "$s1" -eq 0 ] && [ "$s2" -eq 0 ] || fail "a game did not close cleanly on SIGTERM ($s1, $s2)"
-echo "single-instance test: second starts ended at once, the spin kept, a killed game's socket replaced, two profiles side by side"
+echo "single-instance test: a planted socket ignored, second starts ended at once, the spin kept, a killed game's socket replaced, two profiles side by side"
 echo "1 passed, 0 failed"

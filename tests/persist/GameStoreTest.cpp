@@ -52,7 +52,8 @@ TEST_F(StoreFixture, WritesEveryKeyInOrderInItsTextForm)
                                    "Coins=2 \n"
                                    "Speed=3\n"
                                    "BannerOn=1\n"
-                                   "DigitColor=6\n");
+                                   "DigitColor=6\n"
+                                   "Wager=0\n");
 }
 
 TEST_F(StoreFixture, RoundTripsEveryValue)
@@ -136,7 +137,7 @@ TEST_F(StoreFixture, SavingAgainOverwritesTheSlotAndLeavesOthersAlone)
     EXPECT_EQ(store.LoadGame(3, sample()).credits, Money::fromCents(1));
     EXPECT_EQ(store.listSlots()[3], "Second");
     EXPECT_EQ(store.listSlots()[5], "Before");
-    EXPECT_EQ(file.read().entries(section(3)).size(), 12u); // no duplicate keys
+    EXPECT_EQ(file.read().entries(section(3)).size(), 13u); // no duplicate keys
 }
 
 TEST_F(StoreFixture, AbsentSlotKeepsMoneyAndGivesTheDefaultChoices)
@@ -220,6 +221,31 @@ TEST_F(StoreFixture, OutOfRangeValuesLoadAsTheirDefaults)
     EXPECT_EQ(loaded.lastBet, current.lastBet);
     EXPECT_EQ(loaded.borrowed, current.borrowed);
     EXPECT_EQ(loaded.totalWagers, Money::fromCredits(1)); // "1e999" reads as its leading 1
+}
+
+TEST_F(StoreFixture, CoinsInTheSlotAreKeptAndAFileWithoutThemHasNone)
+{
+    SavedGame game = sample();
+    game.coins = 0; // $10 a coin
+    game.wager = 20;
+    ASSERT_TRUE(store.SaveGame(99, game, nullptr));
+    EXPECT_EQ(store.LoadGame(99, other()).wager, 20);
+
+    // The stake of a spin whose reels turn is the journal's: the game saved with it holds no coins.
+    SpinRecord spin;
+    spin.stake = 20;
+    ASSERT_TRUE(store.recordSpinStart(game, spin));
+    EXPECT_EQ(store.LoadGame(99, other()).wager, 0);
+
+    // Older files have no key; coins that are not whole coins of the bet below three of them are none.
+    const std::pair<const char*, int> cases[] = {
+        {"Coins=0\n", 0},           {"Coins=0\nWager=10\n", 10}, {"Coins=0\nWager=30\n", 0},
+        {"Coins=0\nWager=15\n", 0}, {"Coins=2\nWager=2\n", 2},   {"Coins=2\nWager=-1\n", 0},
+    };
+    for (const auto& [keys, wager] : cases) {
+        writeBytes(path, std::string("[Current Game]\n") + keys);
+        EXPECT_EQ(store.LoadGame(99, other()).wager, wager) << keys;
+    }
 }
 
 TEST_F(StoreFixture, RangeLimitsThemselvesAreAccepted)
@@ -311,7 +337,7 @@ TEST_F(StoreFixture, LineBreaksInNameAndBannerCannotInjectKeys)
     EXPECT_EQ(loaded.gameName, "Ev il  Credits=99999999.99 [Saved Game #");
     EXPECT_EQ(store.listSlots()[1], std::nullopt);
     EXPECT_EQ(store.readBannerText("x"), "Line one Line two  [Current Game] Credits=1000000.00 end");
-    EXPECT_EQ(file.read().entries("Current Game").size(), 12u);
+    EXPECT_EQ(file.read().entries("Current Game").size(), 13u);
     EXPECT_EQ(file.read().entries("Settings").size(), 1u);
 }
 
@@ -341,7 +367,7 @@ TEST_F(StoreFixture, AHandWrittenFileSurvivesASave)
     for (std::size_t at = after.find('\n'); at != std::string::npos; at = after.find('\n', at + 1))
         EXPECT_EQ(after[at - 1], '\r') << "LF without CR at " << at;
     const IniDocument doc = IniDocument::parse(after);
-    EXPECT_EQ(doc.entries("Current Game").size(), 13u); // the twelve game keys and MyKey
+    EXPECT_EQ(doc.entries("Current Game").size(), 14u); // the thirteen game keys and MyKey
     EXPECT_EQ(doc.value("Current Game", "Credits"), "1234.50");
     EXPECT_EQ(store.readBannerText("x"), "new banner");
     EXPECT_EQ(store.LoadGame(99, other()).gameName, "Lucky streak");

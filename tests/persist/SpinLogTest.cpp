@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "FaultyVfs.h"
 #include "IniDocument.h"
 #include "SpinJournal.h"
 #include "SpinLog.h"
@@ -123,6 +124,54 @@ TEST(SpinLogTest, ALogThatCannotBeWrittenLetsPlayGoOn)
     EXPECT_EQ(log.reserveId(), 0);
     EXPECT_FALSE(log.append(spin(1)));
     EXPECT_TRUE(log.read().empty());
+}
+
+TEST(SpinLogTest, EveryRowIsOnTheDiskWhenItsWriteReturns)
+{
+    TempDir dir;
+    FaultyVfs vfs;
+    SpinLog log(dir / "spins.sqlite");
+    ASSERT_TRUE(log.writable());
+    const int before = vfs.walSyncs;
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(log.append(spin(log.reserveId())));
+    // Two commits a spin (its number, its row), each flushed before it returns.
+    EXPECT_GE(vfs.walSyncs - before, 10);
+}
+
+TEST(SpinLogTest, RowsTheDiskRefusesWaitAndAreWrittenInOrderWhenThereIsRoom)
+{
+    TempDir dir;
+    FaultyVfs vfs;
+    SpinLog log(dir / "spins.sqlite");
+    const std::int64_t first = log.reserveId();
+    ASSERT_TRUE(log.append(spin(first)));
+
+    vfs.full = true;
+    const std::int64_t second = log.reserveId(); // given from memory: the file takes no number
+    EXPECT_GT(second, first);
+    EXPECT_EQ(log.lastError(), ENOSPC);
+    EXPECT_FALSE(log.append(spin(second, 500)));
+    const std::int64_t third = log.reserveId();
+    EXPECT_GT(third, second);
+    EXPECT_FALSE(log.append(spin(third)));
+    EXPECT_EQ(log.pendingCount(), 2u);
+    EXPECT_FALSE(log.writePending());
+    EXPECT_TRUE(log.writable());
+    EXPECT_EQ(log.read().size(), 1u);
+
+    vfs.full = false;
+    const std::int64_t fourth = log.reserveId(); // the rows kept back go in first
+    EXPECT_GT(fourth, third);
+    EXPECT_EQ(log.pendingCount(), 0u);
+    EXPECT_EQ(log.lastError(), 0);
+    ASSERT_TRUE(log.append(spin(fourth)));
+    const std::vector<LoggedSpin> rows = log.read();
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[1], spin(second, 500));
+    EXPECT_EQ(rows[3].id, fourth);
+    // Numbers given from memory stay taken for the next program on the log too.
+    SpinLog next(dir / "spins.sqlite");
+    EXPECT_GT(next.reserveId(), fourth);
 }
 
 TEST(SpinLogTest, ALogOfALaterVersionIsWrittenWithoutTouchingItsSchema)

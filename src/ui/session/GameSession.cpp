@@ -2,7 +2,12 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
 #include <QTimer>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "AboutDialog.h"
 #include "CustomBannerDialog.h"
@@ -25,6 +30,45 @@
 namespace {
 constexpr const char* kTitle = "Quintel Slots 95";
 constexpr const char* kReduceFlashingKey = "ReduceFlashing";
+// A close on a signal tries a failing save this many times, a second apart, then ends regardless: a
+// session manager that sent SIGTERM kills the game outright a few seconds later.
+constexpr int kSignalCloseAttempts = 3;
+
+QString tr(const char* text) { return QCoreApplication::translate("GameSession", text); }
+
+// Why the disk refused a write, in the player's words.
+QString refusalReason(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return tr("the disk is full");
+    case EROFS:
+        return tr("the disk is read-only");
+    case EACCES:
+    case EPERM:
+        return tr("you do not have permission to write there");
+    default:
+        return tr("the system reported \"%1\"").arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
+}
+
+// What could not be written where, and why: the saved game, or the spin log's rows.
+QString refusal(bool spinLog, const WriteFailure& failure)
+{
+    const QString text = spinLog ? tr("Spins could not be recorded in the folder \"%1\": %2.")
+                                 : tr("The game could not be saved in the folder \"%1\": %2.");
+    return text.arg(QString::fromStdString(failure.folder.string()), refusalReason(failure.error));
+}
+
+std::string refusedWhilePlaying(bool spinLog, const WriteFailure& failure)
+{
+    const QString after = spinLog ? tr("You can play on; the spins are kept and recorded as soon as the folder "
+                                       "can be written again.")
+                                  : tr("You can play on; the game is saved as soon as the folder can be written "
+                                       "again.");
+    return (refusal(spinLog, failure) + QLatin1Char(' ') + after).toStdString();
+}
 } // namespace
 
 GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages)
@@ -73,11 +117,10 @@ void GameSession::wireCommands()
         finishHistoryEntry();
         if (!restoring_) saveCurrentGame();
     };
-    // The program ends whatever the disk says: a failed save at close is not reported.
     c.closing = [this] {
         finishHistoryEntry();
         bannerKept_ = true; // the close keeps the banner as it is shown, welcome text or not
-        saveCurrentGame();
+        saveAtClose();
     };
 }
 
@@ -139,6 +182,8 @@ void GameSession::applyLoaded(const SavedGame& game)
     gameName_ = game.gameName.empty() ? gameName_ : game.gameName;
     applyLoadedGame(game, machine.state());
     window_.applyOptions(savedOptions(game, window_.options()));
+    // The coins the game had in the slot (the bet amount chosen just above forfeits them, as it does in play).
+    machine.state().wager = game.wager;
     const int loaded = machine.state().currentMachine;
     machine.setupLoadedMachine(loaded);
     window_.showLoadedMachine(loaded);
@@ -146,13 +191,68 @@ void GameSession::applyLoaded(const SavedGame& game)
     restoring_ = false;
 }
 
-bool GameSession::saveCurrentGame()
+bool GameSession::writeCurrentGame()
 {
     // Until the player sets a banner or the program closes, the welcome text follows the machine in play.
-    const bool ok = store_->SaveGame(GameStore::kCurrentGameSlot, snapshot("Current Game"),
-                                     bannerKept_ ? &bannerText_ : nullptr, &history_);
+    return store_->SaveGame(GameStore::kCurrentGameSlot, snapshot("Current Game"), bannerKept_ ? &bannerText_ : nullptr,
+                            &history_);
+}
+
+bool GameSession::saveCurrentGame()
+{
+    const bool ok = writeCurrentGame();
+    noteProfileWrite(ok);
     reportFileTrouble();
     return ok;
+}
+
+void GameSession::noteProfileWrite(bool ok)
+{
+    if (ok || profileRefusalTold_) {
+        profileRefusalTold_ = !ok;
+        return;
+    }
+    profileRefusalTold_ = true;
+    tell(kTitle, refusedWhilePlaying(false, {file_.path().parent_path(), file_.lastError()}), Icon::Warning);
+}
+
+void GameSession::saveAtClose()
+{
+    for (int attempt = 1;; ++attempt) {
+        // The kept rows first, then the game, as after every spin.
+        const std::optional<WriteFailure> unlogged = spinLog_ ? spinLog_->writePending() : std::nullopt;
+        if (!unlogged && writeCurrentGame()) return;
+        const WriteFailure failure = unlogged.value_or(WriteFailure{file_.path().parent_path(), file_.lastError()});
+        const std::string text = (refusal(unlogged.has_value(), failure) + QStringLiteral("\n\n") +
+                                  tr("If the game quits now, the spins since the last save are lost. Make room "
+                                     "or fix the folder, then try again."))
+                                     .toStdString();
+        if (closingOnSignal_) {
+            if (attempt < kSignalCloseAttempts) {
+                QThread::sleep(1);
+                continue;
+            }
+            std::fprintf(stderr, "quintel-slots: %s\n", text.c_str());
+            return;
+        }
+        if (!askRetry(kTitle, text)) return;
+    }
+}
+
+bool GameSession::askRetry(const std::string& title, const std::string& text)
+{
+    if (askRetry_) return askRetry_(title, text);
+    if (messages_) { // a sink can only tell: the save is given up
+        messages_->showExclamation(title, text);
+        return false;
+    }
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::NoButton, &window_);
+    QPushButton* retry = box.addButton(tr("Try Again"), QMessageBox::AcceptRole);
+    box.addButton(tr("Quit Without Saving"), QMessageBox::RejectRole);
+    box.setDefaultButton(retry);
+    box.exec();
+    return box.clickedButton() == retry;
 }
 
 void GameSession::loadSlot(int slot)
@@ -230,7 +330,7 @@ void GameSession::spinStarting(const SpinRecord& spin)
     SpinRecord numbered = spin;
     numbered.number = spinLog_ ? spinLog_->nextSpinNumber() : 0;
     beginHistoryEntry(numbered);
-    store_->recordSpinStart(snapshot("Current Game"), numbered);
+    noteProfileWrite(store_->recordSpinStart(snapshot("Current Game"), numbered));
     reportFileTrouble();
 }
 
@@ -284,6 +384,8 @@ void GameSession::tellSpinLogNotice()
 {
     if (!spinLog_) return;
     if (const std::optional<std::string> notice = spinLog_->takeNotice()) tell(kTitle, *notice, Icon::Warning);
+    if (const std::optional<WriteFailure> failure = spinLog_->takeWriteFailure())
+        tell(kTitle, refusedWhilePlaying(true, *failure), Icon::Warning);
 }
 
 // ---- dialogs -------------------------------------------------------------------------------

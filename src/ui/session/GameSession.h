@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,7 +39,15 @@ public:
     // Options > Reduce Flashing, kept in "Settings" as ReduceFlashing.
     void saveReduceFlashing(bool on);
     // Saves the current game with the banner and the history; false when the file could not be written.
+    // The first failure since the last good save tells the player which folder and why; play goes on and
+    // every later save tries again.
     bool saveCurrentGame();
+    // The close comes from a signal (SIGTERM, SIGINT, SIGHUP): a save that fails then is tried again a
+    // few times without asking, since no one may be there to answer, and the game ends.
+    void setClosingOnSignal() { closingOnSignal_ = true; }
+    // Asks the player whether to try a failed save again; true for "Try Again". Unset: a message box.
+    using RetryQuestion = std::function<bool(const std::string& title, const std::string& text)>;
+    void setRetryQuestion(RetryQuestion ask) { askRetry_ = std::move(ask); }
 
     const GameHistory& history() const { return history_; }
     // Logs every spin from now on; set before start() so that a spin completed there is logged too.
@@ -55,6 +64,11 @@ private:
     void tell(const std::string& title, const std::string& text, Icon icon = Icon::Information);
     void tellSpinLogNotice();
     void reportFileTrouble();
+    bool writeCurrentGame();
+    void noteProfileWrite(bool ok);
+    // At close: the spin log's kept rows and the game are written, or the player chooses to quit without.
+    void saveAtClose();
+    bool askRetry(const std::string& title, const std::string& text);
 
     void openLoad();
     void openSave();
@@ -84,4 +98,7 @@ private:
     std::unique_ptr<HelpWindow> help_;
     bool restoring_ = false;
     bool bannerKept_ = false; // the file holds a banner text of its own
+    bool profileRefusalTold_ = false;
+    bool closingOnSignal_ = false;
+    RetryQuestion askRetry_;
 };

@@ -125,6 +125,43 @@ TEST_F(SessionTest, AGameComesBackToTheCentWithItsChoicesAfterARestart)
     EXPECT_EQ(again.state().lastBet, 0);
 }
 
+TEST_F(SessionTest, CoinsInTheSlotStayThereAcrossARestartAndEnterSpinsThem)
+{
+    {
+        ProgramRun run(ini());
+        run.coins(2);            // two $10 coins
+        run.machine().borrow(4); // a Bank command saves the game with the coins in the slot
+        EXPECT_EQ(run.state().wager, 20);
+    }
+    Money credits;
+    {
+        ProgramRun again(ini()); // closed with the coins still in: the close saves them too
+        EXPECT_EQ(again.state().wager, 20);
+        EXPECT_EQ(again.state().credits, Money::fromCredits(500 - 20 + 50));
+        EXPECT_EQ(again.state().machineWagers(), Money::fromCredits(20));
+        credits = again.state().credits;
+    }
+    ProgramRun third(ini());
+    ASSERT_EQ(third.state().wager, 20);
+    third.random.forceStops(0, 0, 0);
+    third.window->spinAction();
+    // The spin staked the two coins charged before the restarts, and nothing more.
+    EXPECT_EQ(third.state().machineSpins(), 1);
+    EXPECT_EQ(third.state().machineWagers(), Money::fromCredits(20));
+    ASSERT_FALSE(third.session->history().entries().empty());
+    EXPECT_EQ(third.session->history().entries().front().bet, 20);
+    EXPECT_EQ(third.state().credits - credits, third.state().machinePaid());
+    EXPECT_EQ(third.state().wager, 0);
+
+    // A change of the bet amount still forfeits the coins in the slot, and that is what is saved.
+    third.coins(1);
+    third.window->chooseBetAmount(BetChoice::Five);
+    third.window->close();
+    ProgramRun fourth(ini());
+    EXPECT_EQ(fourth.state().wager, 0);
+    EXPECT_EQ(fourth.state().machineWagers(), Money::fromCredits(30));
+}
+
 TEST_F(SessionTest, AKilledSpinIsCompletedWithItsOwnOutcomeExactlyOnce)
 {
     const fs::path crashed = ini().parent_path() / "crashed.ini";
@@ -252,6 +289,7 @@ TEST_F(SessionTest, SaveFailedComesWithTheWarningIcon)
     while (title.isEmpty() && waited.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(title, QStringLiteral("Save Failed"));
     EXPECT_EQ(icon, QMessageBox::Warning);
+    run.session->setRetryQuestion([](const std::string&, const std::string&) { return false; }); // at close
 }
 
 TEST_F(SessionTest, AQuitDuringTheSaveDialogSavesOnlyTheCurrentGame)
