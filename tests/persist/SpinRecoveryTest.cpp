@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "IniDocument.h"
 #include "MachineTable.h"
@@ -43,7 +45,7 @@ std::int64_t number(const fs::path& db, const char* sql)
 
 // Another program reading the log (a second player's game on the same data folder) keeps SQLite from
 // folding the write-ahead file into the log when this program closes it: a damaged log found then still
-// has its -wal and -shm companions beside it.
+// has its -wal and -shm companions beside it, and the other program still holds them open.
 TEST(SpinLogDamage, ADamagedLogGoesAsideWithItsWriteAheadFileAndTheNewLogStartsClean)
 {
     TempDir dir;
@@ -64,19 +66,43 @@ TEST(SpinLogDamage, ADamagedLogGoesAsideWithItsWriteAheadFileAndTheNewLogStartsC
                   std::string(static_cast<std::size_t>(size), '\x5a'));
     writeBytes(db, bytes);
 
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(db.c_str(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other,
-                           "PRAGMA journal_mode=WAL; INSERT INTO spin_numbers (rowid, last) VALUES (1, 7);"
-                           " BEGIN; SELECT count(*) FROM sqlite_master;",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK)
-        << sqlite3_errmsg(other);
-    ASSERT_TRUE(fs::exists(wal) && fs::exists(shm));
+    // The other program writes through the write-ahead file, then keeps reading until told to stop.
+    int ready[2], done[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(done), 0);
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        ::close(ready[0]);
+        ::close(done[1]);
+        sqlite3* handle = nullptr;
+        const bool ok = sqlite3_open(db.c_str(), &handle) == SQLITE_OK &&
+                        sqlite3_exec(handle,
+                                     "PRAGMA journal_mode=WAL; INSERT INTO spin_numbers (rowid, last) VALUES (1, 7);"
+                                     " BEGIN; SELECT count(*) FROM sqlite_master;",
+                                     nullptr, nullptr, nullptr) == SQLITE_OK;
+        (void)!::write(ready[1], ok ? "y" : "n", 1);
+        char byte = 0;
+        (void)!::read(done[0], &byte, 1);
+        ::_exit(0); // still holding the log, as a killed program would
+    }
+    ::close(ready[1]);
+    ::close(done[0]);
+    char byte = 0;
+    const bool started = ::read(ready[0], &byte, 1) == 1 && byte == 'y';
+    auto stopOther = [&] {
+        ::close(done[1]);
+        int status = 0;
+        ::waitpid(other, &status, 0);
+    };
+    if (!started || !fs::exists(wal) || !fs::exists(shm)) {
+        stopOther();
+        FAIL() << "the other program could not open the log";
+    }
     const std::string damaged = readBytes(db), walBytes = readBytes(wal);
     {
         SpinLog log(db);
-        ASSERT_EQ(log.status(), SpinLog::Status::Replaced) << log.error();
+        EXPECT_EQ(log.status(), SpinLog::Status::Replaced) << log.error();
         const fs::path aside = log.setAsidePath();
         EXPECT_EQ(readBytes(aside), damaged);
         // The write-ahead file belongs to the damaged log: it goes aside with it, byte for byte.
@@ -86,10 +112,10 @@ TEST(SpinLogDamage, ADamagedLogGoesAsideWithItsWriteAheadFileAndTheNewLogStartsC
         EXPECT_EQ(log.reserveId(), 1);
         EXPECT_TRUE(log.append(row(1)));
         EXPECT_EQ(log.read().size(), 1u);
-        EXPECT_EQ(log.status(), SpinLog::Status::Replaced);
+        EXPECT_EQ(log.status(), SpinLog::Status::Replaced) << log.error();
     }
-    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
+    stopOther();
+    EXPECT_EQ(number(db, "SELECT count(*) FROM spins"), 1);
 }
 
 TEST(SpinJournalRecord, AStopOnePastTheEndOfTheStripIsRefusedOnEveryReel)
