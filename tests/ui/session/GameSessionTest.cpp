@@ -369,3 +369,27 @@ TEST_F(SessionTest, ReduceFlashingIsKeptInSettingsAndAFileWithoutItLeavesItOff)
         EXPECT_EQ(old.window->bannerText(), "Hello");
     }
 }
+
+// A free spin charges nothing: the history shows it starting from the credits the spin before left.
+TEST_F(SessionTest, AFreeSpinIsRecalledWithTheCreditsItStartedFrom)
+{
+    ProgramRun run(ini());
+    run.machine().ChangeGame(MachineId::Treasure);
+    run.window->chooseBetAmount(BetChoice::One);
+    run.random.forceStops(11, 0, 0); // the chest starts free spins
+    run.random.forceStops(2, 4, 6);  // a free spin that loses
+    run.random.forceStops(6, 6, 6);  // three diamonds: 10 x 3
+    run.coins(3);
+    const auto& entries = run.session->history().entries(); // newest first
+    ASSERT_EQ(entries.size(), 3u);
+    const HistoryEntry &paid = entries[2], &lost = entries[1], &won = entries[0];
+    EXPECT_FALSE(paid.freeSpin);
+    EXPECT_EQ(paid.creditsBefore, Money::fromCredits(500));
+    EXPECT_EQ(paid.creditsAfter, Money::fromCredits(497));
+    ASSERT_TRUE(lost.freeSpin && won.freeSpin);
+    EXPECT_EQ(lost.creditsBefore, Money::fromCredits(497));
+    EXPECT_EQ(lost.creditsAfter, Money::fromCredits(497));
+    EXPECT_EQ(won.creditsBefore, Money::fromCredits(497));
+    EXPECT_EQ(won.creditsAfter, Money::fromCredits(527));
+    EXPECT_EQ(won.win, Money::fromCredits(30));
+}

@@ -14,6 +14,7 @@
 #include "PlayingWindow.h"
 #include "SlotsWindow.h"
 #include "SpinRecorder.h"
+#include "TempDir.h"
 #include "VirtualClock.h"
 
 namespace fs = std::filesystem;
@@ -213,4 +214,111 @@ TEST_F(SpinLogSessionTest, NewGameChangeGameAndLoadEachStartAGameInTheLog)
     EXPECT_EQ(numbers[3], numbers[2] + 1);
     EXPECT_EQ(numbers[4], numbers[3]);
     EXPECT_EQ(restarted.recorder.gameNumber(), numbers[4]);
+}
+
+// The very first spin of a new log takes number 1 with it into the journal: completed after a kill,
+// before or after its row was written, it stays spin 1 with one row.
+TEST_F(SpinLogSessionTest, TheFirstSpinOfANewLogKeepsItsNumberThroughACrash)
+{
+    const fs::path crashed = base() / "crashed";
+    fs::create_directories(crashed);
+    LoggedSpin original;
+    {
+        LoggedRun run(ini(), db());
+        run.window->chooseBetAmount(BetChoice::One);
+        run.random.forceStops(1, 1, 20);
+        run.clock.at(run.clock.now() + 1500, [&] {
+            for (const fs::path& f : {ini(), db(), fs::path(db().string() + "-wal")})
+                if (fs::exists(f)) fs::copy_file(f, crashed / f.filename());
+        });
+        run.window->insertCoinAction();
+        run.window->insertCoinAction();
+        run.window->insertCoinAction();
+        ASSERT_EQ(run.state().machineSpins(), 1);
+        ASSERT_EQ(run.recorder.log().read().size(), 1u);
+        original = run.recorder.log().read().front();
+    }
+    ASSERT_EQ(original.id, 1);
+    ASSERT_NE(readBytes(crashed / "QUINTEL.INI").find("Number=1"), std::string::npos);
+
+    fs::copy_file(crashed / "QUINTEL.INI", ini(), fs::copy_options::overwrite_existing);
+    {
+        LoggedRun afterRow(ini(), db());
+        ASSERT_EQ(afterRow.recorder.log().read().size(), 1u);
+        EXPECT_EQ(afterRow.recorder.log().read().front(), original);
+    }
+    fs::copy_file(crashed / "QUINTEL.INI", ini(), fs::copy_options::overwrite_existing);
+    LoggedRun beforeRow(ini(), crashed / "spins.sqlite");
+    ASSERT_EQ(beforeRow.recorder.log().read().size(), 1u);
+    EXPECT_EQ(beforeRow.recorder.log().read().front(), original);
+    expectLogMatchesGame(beforeRow);
+}
+
+// A file written before spins were numbered holds a journal without a number: the completed spin is
+// logged once, under the next number the log gives out, and later spins follow it.
+TEST_F(SpinLogSessionTest, AnUnnumberedSpinFromAnOlderFileIsLoggedOnceUnderANewNumber)
+{
+    const fs::path crashed = base() / "crashed";
+    fs::create_directories(crashed);
+    {
+        LoggedRun run(ini(), db());
+        run.window->chooseBetAmount(BetChoice::One);
+        run.random.forceStops(0, 0, 0);
+        run.random.forceStops(1, 1, 20);
+        run.clock.at(run.clock.now() + 5000, [&] {
+            for (const fs::path& f : {ini(), db(), fs::path(db().string() + "-wal")})
+                if (fs::exists(f)) fs::copy_file(f, crashed / f.filename());
+        });
+        run.window->insertCoinAction();
+        run.window->insertCoinAction();
+        run.window->insertCoinAction();
+        run.window->spinAction();
+    }
+    std::string text = readBytes(crashed / "QUINTEL.INI");
+    const std::size_t number = text.find("Number=2\n");
+    ASSERT_NE(number, std::string::npos);
+    text.erase(number, std::string("Number=2\n").size());
+    writeBytes(ini(), text);
+
+    LoggedRun restarted(ini(), crashed / "spins.sqlite");
+    ASSERT_EQ(restarted.messages.shown.size(), 1u);
+    const std::vector<LoggedSpin> rows = restarted.recorder.log().read();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].id, 1);
+    EXPECT_EQ(rows[1].id, 3); // number 2 was given out before the crash
+    EXPECT_EQ(rows[1].combination, 4);
+    EXPECT_EQ(rows[1].paidCents, 21'00);
+    EXPECT_EQ(rows[1].creditsAfterCents, restarted.state().credits.cents());
+    restarted.random.forceStops(0, 0, 0);
+    restarted.window->spinAction();
+    const std::vector<LoggedSpin> after = restarted.recorder.log().read();
+    ASSERT_EQ(after.size(), 3u);
+    EXPECT_EQ(after[2].id, rows[1].id + 1);
+}
+
+// Free spins are rows of their own, marked free, scored on the strips they ran on (the third reel's
+// free-spin strip has an anchor where the normal one has the chest), and stake nothing.
+TEST_F(SpinLogSessionTest, FreeSpinsAreLoggedAsFreeOnTheirOwnStrip)
+{
+    LoggedRun run(ini(), db());
+    run.window->machine().ChangeGame(MachineId::Treasure);
+    run.window->chooseBetAmount(BetChoice::One);
+    run.random.forceStops(11, 0, 0); // the chest starts free spins
+    run.random.forceStops(2, 4, 11); // compass, treasure map, anchor: nothing
+    run.random.forceStops(6, 6, 6);  // three diamonds: 10 x 3
+    run.window->insertCoinAction();
+    run.window->insertCoinAction();
+    run.window->insertCoinAction();
+    const std::vector<LoggedSpin> rows = run.recorder.log().read();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_FALSE(rows[0].freeSpin);
+    EXPECT_EQ(rows[0].combination, 7);
+    EXPECT_TRUE(rows[1].freeSpin);
+    EXPECT_EQ(rows[1].combination, -1);
+    EXPECT_EQ(rows[1].paidCents, 0);
+    EXPECT_TRUE(rows[2].freeSpin);
+    EXPECT_EQ(rows[2].combination, 1);
+    EXPECT_EQ(rows[2].stakeCents, 3'00);
+    EXPECT_EQ(rows[2].paidCents, 30'00);
+    expectLogMatchesGame(run);
 }

@@ -187,3 +187,30 @@ TEST_F(FaceAccessibleTest, ReducedFlashingKeepsTheLampOnOneLitPicture)
     EXPECT_TRUE(sameBlock(window->face().surface(), 24, 4, window->graphics().lamp(0), 0, 0, 32, 41, &where)) << where;
     EXPECT_EQ(std::count(sound.cues.begin(), sound.cues.end(), SoundCue::TopAward), 5);
 }
+
+TEST_F(FaceAccessibleTest, ThePoolAndTheFreeSpinsAreToldAndTheStatisticsFollow)
+{
+    random.forceStops(1, 2, 9); // three Q medallions: 100 x the wager and the pool
+    window->insertCoinAction();
+    window->spinAction();
+    EXPECT_EQ(element(QStringLiteral("Last spin"))->text(QAccessible::Name),
+              "Last spin: three Q medallions, paid 100.00, bonus pool won, 150.10");
+    EXPECT_EQ(value("Wagers"), "1.00");
+    EXPECT_EQ(value("Winnings"), "250.10");
+    EXPECT_EQ(value("Payoff"), "25,010.00%");
+    EXPECT_EQ(value("Bonus Pool"), "150.00");
+
+    window->machine().ChangeGame(MachineId::Treasure);
+    random.forceStops(11, 0, 0); // the chest starts free spins
+    random.forceStops(2, 4, 6);  // a free spin without a win
+    events.clear();
+    random.forceStops(0, 0, 0); // three anchors end them
+    window->insertCoinAction();
+    window->spinAction();
+    std::vector<QString> told;
+    for (const auto& e : events)
+        if (e.type == QAccessible::NameChanged && e.name.startsWith(QStringLiteral("Last spin")))
+            told.push_back(e.name);
+    EXPECT_EQ(told, (std::vector<QString>{"Last spin: free spins start", "Last spin: no win, free spins go on",
+                                          "Last spin: three anchors, paid 1.00"}));
+}
