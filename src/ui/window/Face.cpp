@@ -356,7 +356,7 @@ void Face::paintAll(BannerStrip* banner)
     }
     drawMainCounters();
     drawPayoffTable(0, 7, machine_.state().wager);
-    drawLever(0, SlotMachine::kLeverX, SlotMachine::kLeverTop, 226);
+    drawLever(0, SlotMachine::kLeverX, SlotMachine::kLeverTop, SlotMachine::kLeverRows);
     drawStatistics();
     // The lamp lies over the face.
     drawLamp(lamp_);

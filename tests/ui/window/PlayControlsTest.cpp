@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "FaceWidget.h"
+#include "ImageCompare.h"
 #include "NullMusic.h"
 #include "NullSound.h"
 #include "RecordingMessages.h"
@@ -74,6 +76,31 @@ TEST_F(PlayControlsTest, SpaceQuickStopsAndEndsACountedRunWhoseCountTheMenuShows
     EXPECT_LE(clock.now() - pressedAt, 2u * static_cast<std::uint32_t>(window->machine().spinSpeed()) + 2);
     EXPECT_GT(pressedAt, start);
     EXPECT_TRUE(window->machine().autoSpin());
+}
+
+TEST_F(PlayControlsTest, TheLeverRestsWholeAfterEverySpinQuickStoppedOrNot)
+{
+    PlaySettings s;
+    s.quickStop = true;
+    window->setPlaySettings(s);
+    const int step = window->machine().spinSpeed() + 1;
+    auto leverAtRest = [&] {
+        std::string where;
+        const bool whole = sameBlock(window->face().surface(), SlotMachine::kLeverX, SlotMachine::kLeverTop,
+                                     window->graphics().handle(0), 0, 0, 101, SlotMachine::kLeverRows, &where);
+        return whole ? std::string() : where;
+    };
+    random.forceStops(0, 0, 0);
+    for (int i = 0; i < 3; ++i) window->insertCoinAction(); // a spin that runs to its end
+    EXPECT_EQ(leverAtRest(), "");
+    // Enter pressed in each step of the pull (taken once the reels turn) and of the lever's spring back.
+    for (int pressed = 1; pressed <= 17; ++pressed) {
+        random.forceStops(0, 0, 0);
+        clock.at(clock.now() + static_cast<std::uint32_t>(pressed * step), [&] { press(Qt::Key_Return); });
+        window->spinAction();
+        EXPECT_EQ(leverAtRest(), "") << "Enter in step " << pressed;
+    }
+    EXPECT_EQ(state().machineSpins(), 18);
 }
 
 TEST_F(PlayControlsTest, EscapeOrAClickOnTheReelsEndsARunAfterTheSpinInPlay)
