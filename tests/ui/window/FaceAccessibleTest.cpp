@@ -142,6 +142,20 @@ TEST_F(FaceAccessibleTest, ASpinIsAnnouncedOnceWhenScoredNotForEachCreditCounted
               (std::vector<QString>{"Spin 1: three watermelons, paid 14.00", "Spin 2: no win", "Spin 3: no win"}));
 }
 
+TEST_F(FaceAccessibleTest, TheCountersReadWhatTheFaceShowsNotWhatTheMachineMovedOnTo)
+{
+    random.forceStops(1, 2, 9);                                      // the top award with the pool
+    for (int coin = 0; coin < 3; ++coin) window->insertCoinAction(); // the third coin pulls the lever
+    ASSERT_EQ(window->machine().state().wager, 0);
+    ASSERT_EQ(window->machine().state().machinePool(), kStartBonusPool);
+    // The stake stays on the wager counter and the emptied pool on its own until the next coin.
+    EXPECT_EQ(value("Wager"), "3.00");
+    EXPECT_EQ(value("Bonus Pool"), "0.00");
+    window->refreshFace(); // a full repaint shows the machine as it is
+    EXPECT_EQ(value("Wager"), "0.00");
+    EXPECT_EQ(value("Bonus Pool"), QString::fromStdString(kStartBonusPool.toString()));
+}
+
 TEST_F(FaceAccessibleTest, TheButtonsDoWhatTheirClickZonesDoOnceTheEventLoopRuns)
 {
     QAccessibleInterface* coin = element(QStringLiteral("Insert Coin"));
