@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -104,6 +105,37 @@ TEST_F(PlayControlsTest, TheLeverRestsWholeAfterEverySpinQuickStoppedOrNot)
         EXPECT_EQ(leverAtRest(), "") << "Enter in step " << pressed;
     }
     EXPECT_EQ(state().machineSpins(), 18);
+}
+
+TEST_F(PlayControlsTest, TheMenuBarGivesTheKeyboardBackAndNeverKeepsEscapeOrSpaceFromARun)
+{
+    QMenuBar* bar = window->menuBar();
+    QWidget* face = window->centralWidget();
+    auto pressOn = [](QWidget* target, int key) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &down);
+    };
+    // Where a menu opened with the mouse and closed with Escape may leave the keyboard: with the menu bar,
+    // nothing lit. One more Escape gives it back to the game.
+    bar->setFocus(Qt::MenuBarFocusReason);
+    ASSERT_EQ(window->focusWidget(), bar);
+    pressOn(bar, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->focusWidget(), face);
+
+    // During a counted run Escape, then Space, pressed while the menu bar or a menu holds the keyboard.
+    PlaySettings s;
+    s.autoSpins = 10;
+    QMenu* autoPlay = window->findChild<QMenu*>(QStringLiteral("menu3"));
+    for (QWidget* holder : {static_cast<QWidget*>(bar), static_cast<QWidget*>(autoPlay)}) {
+        for (int key : {Qt::Key_Escape, Qt::Key_Space}) {
+            const int before = state().machineSpins();
+            clock.at(clock.now() + 4000, [&] { pressOn(holder, key); }); // during the run's second spin
+            runLosingAutoPlay(s);
+            EXPECT_EQ(state().machineSpins(), before + 2) << holder->objectName().toStdString() << " " << key;
+            window->findChild<QAction*>(QStringLiteral("mnuAuto"))->trigger(); // off again
+        }
+    }
 }
 
 TEST_F(PlayControlsTest, EscapeOrAClickOnTheReelsEndsARunAfterTheSpinInPlay)
