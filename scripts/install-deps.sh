@@ -8,7 +8,7 @@ packages=(
   libsqlite3-dev sqlite3 qt6-charts-dev libqt6opengl6-dev
   timgm6mb-soundfont fonts-liberation fonts-dejavu-core fonts-liberation2 fonts-lobster
   libgtest-dev libgmock-dev libbenchmark-dev valgrind
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox
   clang-format
   desktop-file-utils appstream man-db gzip
   at-spi2-core python3-pyatspi dbus

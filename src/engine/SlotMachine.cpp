@@ -339,7 +339,6 @@ void SlotMachine::AnimateSpin()
     bool cutShort = false;
     for (int k = 0; k <= 93; ++k) {
         if (finishing_ || quickStopRequested_) {
-            view.drawLever(0, kLeverX, kLeverTop, 90);
             cutShort = true;
             break;
         }
@@ -361,6 +360,9 @@ void SlotMachine::AnimateSpin()
         if (!finishing_) ports_.pump.processEvents();
     }
     animating_ = false;
+    // The pull's frames draw only the knob's part: the knob of a cut-short pull would stay half-way down
+    // and the last frames overlap the bracket, so the lever is drawn whole once it rests.
+    view.drawLever(0, kLeverX, kLeverTop, kLeverRows);
     if (cutShort) {
         for (int w = 3; w <= 5; ++w) {
             const int f = SpinPlan::kRestFrame;

@@ -37,6 +37,7 @@ class SlotMachine {
 public:
     static constexpr int kLeverX = 345;
     static constexpr int kLeverTop = 128;
+    static constexpr int kLeverRows = 226; // the whole lever at rest, knob to bracket
 
     explicit SlotMachine(const SlotMachinePorts& ports);
 

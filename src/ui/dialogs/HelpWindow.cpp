@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -45,6 +46,8 @@ HelpWindow::HelpWindow(const QString& manualPath, QWidget* parent)
     connect(homeButton_, &QPushButton::clicked, browser_, &QTextBrowser::home);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(browser_, &QTextBrowser::backwardAvailable, backButton_, &QPushButton::setEnabled);
+    // Escape closes it like every dialog, wherever the focus is in it.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
     const QFileInfo file(manualPath);
     found_ = !manualPath.isEmpty() && file.isFile() && file.isReadable();

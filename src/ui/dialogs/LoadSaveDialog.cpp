@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 using dialoglook::twips;
 
@@ -38,8 +40,7 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, const SlotNames& names, QWidget* paren
         captions_[k] = slotCaption(k, names[k]);
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("Command1_%1").arg(k));
-        // A stored "&" is shown, not taken as a keyboard accelerator.
-        button->setText(QString(captions_[k]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        button->setAccessibleName(captions_[k]);
         button->setGeometry(twips(k < 5 ? 120 : 2400), twips(rowY[k % 5]), twips(2175), twips(375));
         button->setFont(dialoglook::font(8.25, false));
         connect(button, &QPushButton::clicked, this, [this, k] { slotClicked(k); });
@@ -72,6 +73,7 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, const SlotNames& names, QWidget* paren
     setTabOrder(cancelButton_, okButton_);
 
     dialoglook::applyClassic(this);
+    for (int k = 0; k < kSlotCount; ++k) showCaption(slotButtons_[k], captions_[k]);
     slotButtons_[0]->setFocus();
     dialoglook::centreOnScreen(this);
 }
@@ -81,6 +83,21 @@ QString LoadSaveDialog::slotCaption(int slot, const std::optional<std::string>& 
     const QString stored = name ? QString::fromStdString(*name).trimmed() : QString();
     if (stored.isEmpty()) return QStringLiteral("Game #") + QString::number(slot + 1);
     return stored;
+}
+
+void LoadSaveDialog::showCaption(QPushButton* button, const QString& caption)
+{
+    // A name wider than the button ends in "…" and is shown whole as the tooltip (the screen reader reads
+    // the accessible name, always the whole name).
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QStyle* style = button->style();
+    const int room = style->subElementRect(QStyle::SE_PushButtonContents, &option, button).width() -
+                     style->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+    const QString shown = button->fontMetrics().elidedText(caption, Qt::ElideRight, room);
+    button->setToolTip(shown == caption ? QString() : caption);
+    // A stored "&" is shown, not taken as a keyboard accelerator.
+    button->setText(QString(shown).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 std::string LoadSaveDialog::savedName() const

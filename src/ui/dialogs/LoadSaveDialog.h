@@ -42,6 +42,7 @@ public:
     void reject() override;
 
 private:
+    static void showCaption(QPushButton* button, const QString& caption);
     void slotClicked(int slot);
     void okClicked();
 

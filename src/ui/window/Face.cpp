@@ -186,8 +186,9 @@ QRect Face::drawCells(QPainter& p, const QImage& strip, int cellWidth, int cellH
 QRect Face::drawCreditsCounter()
 {
     QPainter p(&surface_);
+    shownCredits_ = machine_.state().credits;
     return drawCells(p, graphics_.digitSource(), kSmallCell, kSmallHeight, kSmallPoint, 89, 52,
-                     NumberLayout::counterCells(machine_.state().credits.cents(), 5, true));
+                     NumberLayout::counterCells(shownCredits_.cents(), 5, true));
 }
 
 QRect Face::drawMainCounters()
@@ -195,10 +196,12 @@ QRect Face::drawMainCounters()
     QRect changed = drawCreditsCounter();
     QPainter p(&surface_);
     const GameState& s = machine_.state();
+    shownWager_ = Money::fromCredits(s.wager);
+    shownPool_ = s.machinePool();
     changed |= drawCells(p, graphics_.digitSource(), kSmallCell, kSmallHeight, kSmallPoint, 265, 52,
-                         NumberLayout::counterCells(static_cast<std::int64_t>(s.wager) * 100, 2, true));
+                         NumberLayout::counterCells(shownWager_.cents(), 2, true));
     changed |= drawCells(p, graphics_.largeDigits(), kLargeCell, kLargeHeight, kLargePoint, 62, 3,
-                         NumberLayout::counterCells(s.machinePool().cents(), 4, true));
+                         NumberLayout::counterCells(shownPool_.cents(), 4, true));
     return changed;
 }
 
@@ -356,7 +359,7 @@ void Face::paintAll(BannerStrip* banner)
     }
     drawMainCounters();
     drawPayoffTable(0, 7, machine_.state().wager);
-    drawLever(0, SlotMachine::kLeverX, SlotMachine::kLeverTop, 226);
+    drawLever(0, SlotMachine::kLeverX, SlotMachine::kLeverTop, SlotMachine::kLeverRows);
     drawStatistics();
     // The lamp lies over the face.
     drawLamp(lamp_);

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include "Money.h"
+
 class BannerStrip;
 class Graphics;
 class QPainter;
@@ -42,6 +44,11 @@ public:
     QRect drawLever(int picture, int x, int y, int rows);
     QRect drawMainCounters();
     QRect drawCreditsCounter();
+    // What the three counters show, as last drawn: the wager stays on its counter after a spin, the
+    // emptied pool until the next stake, though the machine has moved on.
+    Money shownCredits() const { return shownCredits_; }
+    Money shownWager() const { return shownWager_; }
+    Money shownPool() const { return shownPool_; }
     QRect drawSpinsCounter();
     QRect drawPayoffTable(int firstRow, int lastRow, int wager);
     QRect drawPayoffRow(int row, int amount);
@@ -73,5 +80,6 @@ private:
     QImage surface_;
     int captionColor_ = 12;
     int lamp_ = 0;
+    Money shownCredits_, shownWager_, shownPool_;
     bool freeSpinLabel_ = false;
 };

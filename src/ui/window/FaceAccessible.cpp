@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "Face.h"
 #include "FaceWidget.h"
 #include "MachineNames.h"
 #include "NumberLayout.h"
@@ -61,12 +62,13 @@ QString FaceReadout::value(int element) const
 {
     const GameState& s = machine_.state();
     switch (element) {
+    // The counters read what they show, which may lag the machine (the last stake stays up after a spin).
     case Credits:
-        return money(s.credits);
+        return money(widget_.face().shownCredits());
     case Wager:
-        return money(Money::fromCredits(s.wager));
+        return money(widget_.face().shownWager());
     case BonusPool:
-        return money(s.machinePool());
+        return money(widget_.face().shownPool());
     case Spins:
         return QString::number(s.machineSpins());
     case Bet:

@@ -1,5 +1,6 @@
 #include "FaceScale.h"
 
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -37,10 +38,46 @@ int FaceScale::sizeAt(int entry) { return ZoomSetting::kSizes[static_cast<std::s
 void FaceScale::setZoom(int percent)
 {
     if (entryOf(percent) < 0 || percent == widget_.zoom()) return;
+    const QRect before = window_.frameGeometry();
     widget_.setZoom(percent);
     adoptPixelRatio();
     window_.layout()->activate(); // the window takes its new fixed size now
+    if (!window_.isVisible()) return;
+    // The same centre: half the change goes to each side.
+    const QSize after = window_.frameGeometry().size();
+    window_.move(before.left() + (before.width() - after.width()) / 2,
+                 before.top() + (before.height() - after.height()) / 2);
     keepOnScreen();
+}
+
+QSize FaceScale::windowSizeAt(int percent) const
+{
+    const QSize frame = window_.frameGeometry().size() - window_.geometry().size();
+    return QSize(Face::kWidth * percent / 100, Face::kHeight * percent / 100 + window_.menuBar()->sizeHint().height()) +
+           frame;
+}
+
+QString FaceScale::refusal(int percent) const
+{
+    const QScreen* s = window_.screen();
+    if (!s || percent <= ZoomSetting::kSizes.front()) return {};
+    const QSize room = s->availableGeometry().size();
+    const QSize needed = windowSizeAt(percent);
+    if (needed.width() <= room.width() && needed.height() <= room.height()) return {};
+    return QCoreApplication::translate("FaceScale", "Too large for this screen: the window would be %1 × %2 pixels, "
+                                                    "the screen has room for %3 × %4.")
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(room.width())
+        .arg(room.height());
+}
+
+int FaceScale::fitted(int percent) const
+{
+    for (int entry = entryOf(percent); entry > 0; --entry) {
+        if (refusal(sizeAt(entry)).isEmpty()) return sizeAt(entry);
+    }
+    return ZoomSetting::kSizes.front();
 }
 
 void FaceScale::keepOnScreen()

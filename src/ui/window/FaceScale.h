@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+#include <QString>
 #include <functional>
 
 class BannerStrip;
@@ -23,11 +25,19 @@ public:
     static int entryOf(int percent);
     static int entryCount();
     static int sizeAt(int entry);
-    // Shows the face at one of the sizes and moves a grown window back onto the screen as far as it fits.
+    // Shows the face at one of the sizes, the window centred where it was and moved back onto the screen
+    // as far as it fits.
     void setZoom(int percent);
     int zoom() const;
     // The largest size whose window fits within 80% of the screen's available height.
     int largestFitting() const;
+    // The window's outer size at a size: the face, the menu bar and the window manager's frame.
+    QSize windowSizeAt(int percent) const;
+    // Why the window cannot take a size: it would not fit the screen's available area. Empty when it
+    // fits, and always for the smallest size, which is the least the game can show.
+    QString refusal(int percent) const;
+    // The size itself when it fits, else the largest one that does.
+    int fitted(int percent) const;
     // Draws the face at device resolution for the screen's ratio times the window size.
     void adoptPixelRatio();
 

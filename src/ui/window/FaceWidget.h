@@ -31,6 +31,8 @@ public:
     // Called before painting when the face ratio asks for a surface of another scale.
     std::function<void()> pixelRatioChanged;
 
+    const Face& face() const { return face_; }
+
     // What a screen reader reads from the face (FaceAccessible); null until the window sets it.
     FaceReadout* readout() const { return readout_; }
     void setReadout(FaceReadout* readout) { readout_ = readout; }

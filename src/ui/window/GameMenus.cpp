@@ -2,9 +2,12 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QWidget>
 
 #include "MachineInfo.h"
@@ -34,6 +37,29 @@ GameMenus::GameMenus(QWidget& window, QMenuBar& bar, SlotsWindowCommands& comman
     buildAutoPlayMenu();
     buildHelpMenu();
     showWindowSize(0);
+    bar_.installEventFilter(this);
+    for (QMenu* m : bar_.findChildren<QMenu*>()) m->installEventFilter(this);
+}
+
+bool GameMenus::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Escape || key == Qt::Key_Space) && stopKey && stopKey(key)) {
+        // Space is the game's; Escape still closes the menu or leaves the menu bar as it does anywhere.
+        if (key == Qt::Key_Space) return true;
+    }
+    // A menu closed with Escape leaves the menu bar holding the keyboard with its title lit (one more
+    // Escape lets it go). When it lets go it hands the keyboard back only to a widget it saw focused as
+    // the menu opened, and a menu opened with the mouse may have seen none.
+    if (watched == &bar_) QTimer::singleShot(0, this, &GameMenus::returnKeyboard);
+    return false;
+}
+
+void GameMenus::returnKeyboard()
+{
+    if (home_ && window_.focusWidget() == &bar_ && !bar_.activeAction() && !QApplication::activePopupWidget())
+        home_->setFocus(Qt::MenuBarFocusReason);
 }
 
 QMenu* GameMenus::menu(const char* name) const { return bar_.findChild<QMenu*>(QString::fromLatin1(name)); }
@@ -150,8 +176,10 @@ void GameMenus::buildWindowSizeMenu(QMenu* options)
 {
     QStringList sizes;
     for (int size : ZoomSetting::kSizes) sizes << QStringLiteral("%1%").arg(size);
-    addRadioGroup(addSubMenu(options, QStringLiteral("Window Size"), QStringLiteral("mnuWindowSize")), sizes,
-                  QStringLiteral("mnuSize"), size_, [this](int i) { emit windowSizeChosen(i); });
+    QMenu* menu = addSubMenu(options, QStringLiteral("Window Size"), QStringLiteral("mnuWindowSize"));
+    addRadioGroup(menu, sizes, QStringLiteral("mnuSize"), size_, [this](int i) { emit windowSizeChosen(i); });
+    menu->setToolTipsVisible(true);
+    connect(menu, &QMenu::aboutToShow, this, &GameMenus::showSizesThatFit);
     // The size keys work wherever the window has the focus, like the menu they belong to.
     auto sizeKey = [this](const QList<QKeySequence>& keys, const QString& name, auto handler) {
         auto* a = new QAction(&window_);
@@ -236,6 +264,16 @@ void GameMenus::showMachine(int machine)
 void GameMenus::checkGame(int machine) { checkOnly(games_, machine); }
 void GameMenus::showQuickStop(bool on) { quickStop_->setChecked(on); }
 void GameMenus::showWindowSize(int entry) { checkOnly(size_, entry); }
+
+void GameMenus::showSizesThatFit()
+{
+    for (std::size_t i = 0; i < size_.size(); ++i) {
+        const QString reason = sizeRefusal ? sizeRefusal(static_cast<int>(i)) : QString();
+        size_[i]->setEnabled(reason.isEmpty());
+        size_[i]->setToolTip(reason);
+        size_[i]->setStatusTip(reason);
+    }
+}
 
 void GameMenus::setPlayEnabled(bool enabled)
 {

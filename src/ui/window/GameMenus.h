@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -42,6 +43,15 @@ public:
     // A counted auto play run shows the spins left of it; -1 for none.
     void showAutoPlayLeft(int left);
 
+    // Escape and Space stop play even while the menu bar or one of its menus holds the keyboard; the
+    // window says whether the key stopped anything (an auto play run, turning reels).
+    std::function<bool(int key)> stopKey;
+    // Why a window size cannot be chosen now (the window would not fit the screen), empty when it can;
+    // asked each time the Window Size menu opens. Sizes refused are greyed with the reason as their tip.
+    std::function<QString(int entry)> sizeRefusal;
+    // Where the keyboard goes back to once the menu bar lets it go: the game's own keys work again.
+    void setKeyboardHome(QWidget* home) { home_ = home; }
+
     QMenu* menu(const char* name) const;
     // What the menus show: the checked entry of each radio group, the checked sound toggles and music.
     int betEntry() const { return checkedIndex(bet_); }
@@ -71,7 +81,12 @@ signals:
     void borrowChosen(int entry);
     void autoSpinChosen(bool on);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void returnKeyboard();
+    void showSizesThatFit();
     void buildFileMenu();
     void buildOptionsMenu();
     void buildSoundMenu(QMenu* options);
@@ -95,4 +110,5 @@ private:
     QAction* reduceFlashing_ = nullptr;
     QAction* quickStop_ = nullptr;
     QAction* autoSettings_ = nullptr;
+    QPointer<QWidget> home_;
 };

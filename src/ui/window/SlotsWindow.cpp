@@ -58,6 +58,9 @@ void SlotsWindow::play(SlotMachine& machine)
     buildFace();
     menus_ = new GameMenus(*this, *menuBar(), commands_);
     menus_->show(options());
+    menus_->setKeyboardHome(faceWidget_);
+    menus_->stopKey = [this](int key) { return stopKey(key); };
+    menus_->sizeRefusal = [this](int entry) { return scale_->refusal(FaceScale::sizeAt(entry)); };
     connectMenus();
     bannerAnimation_ = std::make_unique<BannerAnimation>(
         *face_, banner_, ports_.sound, [this](int picture) { setLamp(picture); },
@@ -242,6 +245,7 @@ void SlotsWindow::chooseWindowSize(int entry)
     // Like the Options menu, the size stays as it is while the reels turn.
     if (entry < 0 || entry >= FaceScale::entryCount() || machine_->busy()) return;
     const int percent = FaceScale::sizeAt(entry);
+    if (!scale_->refusal(percent).isEmpty()) return; // Ctrl++ stops at the largest size that fits
     setZoom(percent);
     if (commands_.windowSizeChosen) commands_.windowSizeChosen(percent);
 }
@@ -254,9 +258,10 @@ void SlotsWindow::stepWindowSize(int step)
 
 void SlotsWindow::setZoom(int percent)
 {
-    const int entry = FaceScale::entryOf(percent);
-    if (entry < 0) return;
-    menus_->showWindowSize(entry);
+    if (FaceScale::entryOf(percent) < 0) return;
+    // A size kept from a larger screen gives way to the largest that fits this one.
+    percent = scale_->fitted(percent);
+    menus_->showWindowSize(FaceScale::entryOf(percent));
     scale_->setZoom(percent);
 }
 
@@ -299,6 +304,15 @@ void SlotsWindow::runPlay(bool spin)
     }
 }
 
+bool SlotsWindow::stopKey(int key)
+{
+    if (key == Qt::Key_Escape) return machine_->stopAutoPlay();
+    if (key != Qt::Key_Space || !machine_->busy()) return false;
+    machine_->quickStop();
+    machine_->stopAutoPlay();
+    return true;
+}
+
 void SlotsWindow::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
@@ -309,13 +323,8 @@ void SlotsWindow::keyPressEvent(QKeyEvent* event)
         runPlay(true);
         return;
     case Qt::Key_Space:
-        if (!machine_->busy()) break;
-        event->accept();
-        machine_->quickStop();
-        machine_->stopAutoPlay();
-        return;
     case Qt::Key_Escape:
-        if (!machine_->stopAutoPlay()) break;
+        if (!stopKey(event->key())) break;
         event->accept();
         return;
     case Qt::Key_M:

@@ -166,6 +166,8 @@ private:
     void connectMenus();
     void showChanged(const QRect& changed);
     void runPlay(bool spin);
+    // Escape ends an auto play run, Space also the turning reels; true when the key stopped something.
+    bool stopKey(int key);
 
     SlotsWindowPorts ports_;
     SlotsWindowCommands commands_;

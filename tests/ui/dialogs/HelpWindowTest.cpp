@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -86,6 +87,20 @@ TEST(HelpWindowTest, IsAWindowOfItsOwnThatCloseHides)
     ASSERT_TRUE(window.isVisible());
     button(window, "Close")->click();
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST(HelpWindowTest, EscapeClosesItWhereverTheFocusIs)
+{
+    for (const char* focus : {"Browser", "Home"}) {
+        HelpWindow window(QStringLiteral("/nonexistent/manual.html"));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QWidget* target = window.findChild<QWidget*>(focus);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible()) << focus;
+    }
 }
 
 } // namespace

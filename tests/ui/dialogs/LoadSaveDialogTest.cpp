@@ -1,5 +1,6 @@
 #include "LoadSaveDialog.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -64,6 +65,28 @@ TEST(LoadSaveDialogTest, SlotButtonsShowStoredNamesOrGameNumbers)
         EXPECT_EQ(slotButton(dialog, 8)->text(), "Game #9");
         EXPECT_EQ(slotButton(dialog, 9)->text(), "Game #10");
     }
+}
+
+TEST(LoadSaveDialogTest, LongNamesEndInAnEllipsisAndAreReadWholeFromTooltipAndScreenReader)
+{
+    const std::string longName = "Saturday night & the Treasure Chest run"; // 39 characters
+    LoadSaveDialog::SlotNames names = someNames();
+    names[2] = longName;
+    names[4] = std::string(40, 'W');
+    LoadSaveDialog dialog(Mode::Load, names);
+    for (int k : {2, 4}) {
+        QPushButton* button = slotButton(dialog, k);
+        const QString whole = QString::fromStdString(*names[static_cast<std::size_t>(k)]);
+        const QString shown = button->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
+        EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+        EXPECT_TRUE(whole.startsWith(shown.chopped(1))) << shown.toStdString();
+        EXPECT_LT(button->fontMetrics().horizontalAdvance(shown), button->width() - 8); // clear of the bevel
+        EXPECT_EQ(button->toolTip(), whole);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), whole);
+    }
+    // A name that fits is shown as it is, with nothing to hover for.
+    EXPECT_EQ(slotButton(dialog, 0)->toolTip(), "");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(slotButton(dialog, 5))->text(QAccessible::Name), "Tom & Jerry");
 }
 
 TEST(LoadSaveDialogTest, SlotButtonsStandInTwoColumnsOfFive)

@@ -336,16 +336,17 @@ TEST_F(SessionTest, TheChosenWindowSizeIsKeptAndReadAtTheNextStart)
 {
     {
         ProgramRun run(ini());
-        // The offscreen screen is 800 x 600: only the face's own size fits within 80% of its height.
+        // The offscreen screen is 1000 x 1000: only the face's own size fits within 80% of its height, and
+        // 150% is the largest size that fits at all.
         EXPECT_EQ(run.window->zoom(), 100);
-        run.window->chooseWindowSize(2);
-        EXPECT_NE(slurp(ini()).find("Zoom=200"), std::string::npos);
+        run.window->chooseWindowSize(1);
+        EXPECT_NE(slurp(ini()).find("Zoom=150"), std::string::npos);
         run.coins(1); // the game saved when play is idle keeps the setting
     }
     ProgramRun again(ini());
-    EXPECT_EQ(again.window->zoom(), 200);
-    EXPECT_EQ(again.window->windowSizeEntry(), 2);
-    EXPECT_EQ(again.window->centralWidget()->size(), QSize(2 * Face::kWidth, 2 * Face::kHeight));
+    EXPECT_EQ(again.window->zoom(), 150);
+    EXPECT_EQ(again.window->windowSizeEntry(), 1);
+    EXPECT_EQ(again.window->centralWidget()->size(), QSize(Face::kWidth * 3 / 2, Face::kHeight * 3 / 2));
     EXPECT_TRUE(again.messages.shown.empty());
 }
 

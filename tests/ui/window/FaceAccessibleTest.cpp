@@ -145,6 +145,20 @@ TEST_F(FaceAccessibleTest, ASpinIsAnnouncedOnceWhenScoredNotForEachCreditCounted
               (std::vector<QString>{"Spin 1: three watermelons, paid 14.00", "Spin 2: no win", "Spin 3: no win"}));
 }
 
+TEST_F(FaceAccessibleTest, TheCountersReadWhatTheFaceShowsNotWhatTheMachineMovedOnTo)
+{
+    random.forceStops(1, 2, 9);                                      // the top award with the pool
+    for (int coin = 0; coin < 3; ++coin) window->insertCoinAction(); // the third coin pulls the lever
+    ASSERT_EQ(window->machine().state().wager, 0);
+    ASSERT_EQ(window->machine().state().machinePool(), kStartBonusPool);
+    // The stake stays on the wager counter and the emptied pool on its own until the next coin.
+    EXPECT_EQ(value("Wager"), "3.00");
+    EXPECT_EQ(value("Bonus Pool"), "0.00");
+    window->refreshFace(); // a full repaint shows the machine as it is
+    EXPECT_EQ(value("Wager"), "0.00");
+    EXPECT_EQ(value("Bonus Pool"), QString::fromStdString(kStartBonusPool.toString()));
+}
+
 TEST_F(FaceAccessibleTest, TheButtonsDoWhatTheirClickZonesDoOnceTheEventLoopRuns)
 {
     QAccessibleInterface* coin = element(QStringLiteral("Insert Coin"));
@@ -198,7 +212,7 @@ TEST_F(FaceAccessibleTest, ThePoolAndTheFreeSpinsAreToldAndTheStatisticsFollow)
     EXPECT_EQ(value("Wagers"), "1.00");
     EXPECT_EQ(value("Winnings"), "250.10");
     EXPECT_EQ(value("Payoff"), "25,010.00%");
-    EXPECT_EQ(value("Bonus Pool"), "150.00");
+    EXPECT_EQ(value("Bonus Pool"), "0.00"); // as the face shows it until the next redraw
 
     window->machine().ChangeGame(MachineId::Treasure);
     random.forceStops(11, 0, 0); // the chest starts free spins

@@ -3,10 +3,13 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "FaceWidget.h"
+#include "ImageCompare.h"
 #include "NullMusic.h"
 #include "NullSound.h"
 #include "RecordingMessages.h"
@@ -77,6 +80,62 @@ TEST_F(PlayControlsTest, SpaceQuickStopsAndEndsACountedRunWhoseCountTheMenuShows
     EXPECT_LE(clock.now() - pressedAt, 2u * static_cast<std::uint32_t>(window->machine().spinSpeed()) + 2);
     EXPECT_GT(pressedAt, start);
     EXPECT_TRUE(window->machine().autoSpin());
+}
+
+TEST_F(PlayControlsTest, TheLeverRestsWholeAfterEverySpinQuickStoppedOrNot)
+{
+    PlaySettings s;
+    s.quickStop = true;
+    window->setPlaySettings(s);
+    const int step = window->machine().spinSpeed() + 1;
+    auto leverAtRest = [&] {
+        std::string where;
+        const bool whole = sameBlock(window->face().surface(), SlotMachine::kLeverX, SlotMachine::kLeverTop,
+                                     window->graphics().handle(0), 0, 0, 101, SlotMachine::kLeverRows, &where);
+        return whole ? std::string() : where;
+    };
+    random.forceStops(0, 0, 0);
+    for (int i = 0; i < 3; ++i) window->insertCoinAction(); // a spin that runs to its end
+    EXPECT_EQ(leverAtRest(), "");
+    // Enter pressed in each step of the pull (taken once the reels turn) and of the lever's spring back.
+    for (int pressed = 1; pressed <= 17; ++pressed) {
+        random.forceStops(0, 0, 0);
+        clock.at(clock.now() + static_cast<std::uint32_t>(pressed * step), [&] { press(Qt::Key_Return); });
+        window->spinAction();
+        EXPECT_EQ(leverAtRest(), "") << "Enter in step " << pressed;
+    }
+    EXPECT_EQ(state().machineSpins(), 18);
+}
+
+TEST_F(PlayControlsTest, TheMenuBarGivesTheKeyboardBackAndNeverKeepsEscapeOrSpaceFromARun)
+{
+    QMenuBar* bar = window->menuBar();
+    QWidget* face = window->centralWidget();
+    auto pressOn = [](QWidget* target, int key) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &down);
+    };
+    // Where a menu opened with the mouse and closed with Escape may leave the keyboard: with the menu bar,
+    // nothing lit. One more Escape gives it back to the game.
+    bar->setFocus(Qt::MenuBarFocusReason);
+    ASSERT_EQ(window->focusWidget(), bar);
+    pressOn(bar, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->focusWidget(), face);
+
+    // During a counted run Escape, then Space, pressed while the menu bar or a menu holds the keyboard.
+    PlaySettings s;
+    s.autoSpins = 10;
+    QMenu* autoPlay = window->findChild<QMenu*>(QStringLiteral("menu3"));
+    for (QWidget* holder : {static_cast<QWidget*>(bar), static_cast<QWidget*>(autoPlay)}) {
+        for (int key : {Qt::Key_Escape, Qt::Key_Space}) {
+            const int before = state().machineSpins();
+            clock.at(clock.now() + 4000, [&] { pressOn(holder, key); }); // during the run's second spin
+            runLosingAutoPlay(s);
+            EXPECT_EQ(state().machineSpins(), before + 2) << holder->objectName().toStdString() << " " << key;
+            window->findChild<QAction*>(QStringLiteral("mnuAuto"))->trigger(); // off again
+        }
+    }
 }
 
 TEST_F(PlayControlsTest, EscapeOrAClickOnTheReelsEndsARunAfterTheSpinInPlay)
