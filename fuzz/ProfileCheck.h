@@ -12,6 +12,7 @@
 #include "GameStore.h"
 #include "IniDocument.h"
 #include "ProfileFile.h"
+#include "SettingsStore.h"
 
 namespace profile_check {
 
@@ -62,7 +63,9 @@ inline std::string checkProfileBytes(const std::string& bytes, const std::filesy
     }
     for (const auto& name : store.listSlots())
         if (name && name->size() > 4 * GameStore::kNameLength) return "a slot name longer than 40 characters";
-    if (store.readBannerText("Quintel Slots").size() > 4 * GameStore::kBannerLimit) return "banner too long";
+    const Settings settings = SettingsStore(file).read();
+    if (settings.bannerFor("Quintel Slots").size() > 4 * Settings::kBannerLimit) return "banner too long";
+    if (!(settings.play == settings.play.sanitised())) return "a setting loaded out of range";
     if (const auto spin = store.pendingSpin()) {
         if (spin->machine < 0 || spin->machine > 2 || spin->stake < 0 || spin->stake > 30) return "bad journal";
         for (int stop : spin->stops)
@@ -83,7 +86,9 @@ inline std::string checkProfileBytes(const std::string& bytes, const std::filesy
     // caller runs next resets it anyway.
     loaded.lastBet = game.lastBet;
     if (!(loaded == game)) return "saved game did not load back";
-    if (store.readBannerText("x") != "Fuzzed banner") return "banner did not load back";
+    Settings saved = settings;
+    saved.bannerText = "Fuzzed banner";
+    if (!(SettingsStore(file).read() == saved)) return "settings did not load back";
     if (!(store.readHistory() == history)) return "history did not load back";
     if (store.pendingSpin()) return "journal survived a save of the current game";
     return {};

@@ -12,7 +12,7 @@
 #include "FaceWidget.h"
 #include "Graphics.h"
 #include "SlotMachine.h"
-#include "ZoomSetting.h"
+#include "Settings.h"
 
 FaceScale::FaceScale(QMainWindow& window, FaceWidget& widget, Face& face, Graphics& graphics, BannerStrip& banner,
                      std::function<void()> repaint)
@@ -26,13 +26,13 @@ FaceScale::FaceScale(QMainWindow& window, FaceWidget& widget, Face& face, Graphi
 
 int FaceScale::entryOf(int percent)
 {
-    const auto& sizes = ZoomSetting::kSizes;
+    const auto& sizes = Settings::kWindowSizes;
     const auto it = std::find(sizes.begin(), sizes.end(), percent);
     return it == sizes.end() ? -1 : static_cast<int>(it - sizes.begin());
 }
 
-int FaceScale::entryCount() { return static_cast<int>(ZoomSetting::kSizes.size()); }
-int FaceScale::sizeAt(int entry) { return ZoomSetting::kSizes[static_cast<std::size_t>(entry)]; }
+int FaceScale::entryCount() { return static_cast<int>(Settings::kWindowSizes.size()); }
+int FaceScale::sizeAt(int entry) { return Settings::kWindowSizes[static_cast<std::size_t>(entry)]; }
 
 void FaceScale::setZoom(int percent)
 {
@@ -59,9 +59,9 @@ int FaceScale::zoom() const { return widget_.zoom(); }
 int FaceScale::largestFitting() const
 {
     const QScreen* s = window_.screen();
-    if (!s) return ZoomSetting::kSizes.front();
-    return ZoomSetting::largestFitting(Face::kHeight, window_.menuBar()->sizeHint().height(),
-                                       0.8 * s->availableGeometry().height());
+    if (!s) return Settings::kWindowSizes.front();
+    return Settings::largestFittingSize(Face::kHeight, window_.menuBar()->sizeHint().height(),
+                                        0.8 * s->availableGeometry().height());
 }
 
 void FaceScale::adoptPixelRatio()

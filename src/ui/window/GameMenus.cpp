@@ -9,7 +9,7 @@
 
 #include "MachineInfo.h"
 #include "SlotsWindowCommands.h"
-#include "ZoomSetting.h"
+#include "Settings.h"
 
 namespace {
 
@@ -149,7 +149,7 @@ void GameMenus::buildSoundMenu(QMenu* options)
 void GameMenus::buildWindowSizeMenu(QMenu* options)
 {
     QStringList sizes;
-    for (int size : ZoomSetting::kSizes) sizes << QStringLiteral("%1%").arg(size);
+    for (int size : Settings::kWindowSizes) sizes << QStringLiteral("%1%").arg(size);
     addRadioGroup(addSubMenu(options, QStringLiteral("Window Size"), QStringLiteral("mnuWindowSize")), sizes,
                   QStringLiteral("mnuSize"), size_, [this](int i) { emit windowSizeChosen(i); });
     // The size keys work wherever the window has the focus, like the menu they belong to.
