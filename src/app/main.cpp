@@ -11,7 +11,7 @@
 #include "AssetCheck.h"
 #include "CommandLine.h"
 #include "GameSession.h"
-#include "MachineTable.h"
+#include "MachineNames.h"
 #include "MersenneRandom.h"
 #include "MusicPlayer.h"
 #include "ProfileFile.h"
@@ -79,9 +79,7 @@ int main(int argc, char* argv[])
     SpinRecorder spinLog(SpinLog::defaultPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     session.setSpinLog(&spinLog);
     window.commands().statistics = [&window, &machine, &spinLog] {
-        openStatistics(&window, spinLog, machine.state(), [](int machine, int combo) {
-            return std::string(machineDefinition(machine).combinations[static_cast<std::size_t>(combo)].name);
-        });
+        openStatistics(&window, spinLog, machine.state(), combinationName);
     };
     session.start();
     SignalBridge signalBridge([&window] { window.close(); });

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "GameState.h"
 #include "IniDocument.h"
 #include "LeadingDecimal.h"
 #include "ProfileFile.h"
@@ -12,7 +13,7 @@
 namespace {
 
 constexpr std::int64_t kMaxSpins = std::numeric_limits<std::int32_t>::max();
-constexpr int kMaxLastBet = 30;
+constexpr int kMaxLastBet = largestStake();
 
 using Stored = std::optional<std::string>;
 

@@ -21,7 +21,7 @@
 #include "SpinScore.h"
 
 namespace {
-constexpr const char* kTitle = "Quintel Slots 95";
+const std::string kTitle = windowCaption(machineMenuCaption(0));
 } // namespace
 
 GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages)
@@ -332,8 +332,7 @@ void GameSession::openHistory()
             row.symbolNames += symbolName(e.machine, symbol);
         }
         row.bet = e.bet;
-        if (e.combo >= 0 && e.combo < kComboCount && isValidMachine(e.machine))
-            row.combination = machineDefinition(e.machine).combinations[static_cast<std::size_t>(e.combo)].name;
+        row.combination = combinationName(e.machine, e.combo);
         row.win = e.win.toString();
         row.poolWon = e.poolWon > Money() ? e.poolWon.toString() : std::string();
         row.freeSpin = e.freeSpin;

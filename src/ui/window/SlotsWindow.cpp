@@ -271,7 +271,7 @@ void SlotsWindow::showLoadedMachine(int machine)
     stopMusic();
     setMusicMachine(machine);
     checkGamesEntry(machine);
-    setCaption(machineMenuCaption(machine) + " 95");
+    setCaption(windowCaption(machineMenuCaption(machine)));
 }
 
 void SlotsWindow::setBannerText(const std::string& text)
