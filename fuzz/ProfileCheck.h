@@ -9,29 +9,14 @@
 #include <string>
 #include <system_error>
 
+#include "GameState.h"
 #include "GameStore.h"
 #include "IniDocument.h"
 #include "ProfileFile.h"
+#include "SampleGame.h"
+#include "SettingsStore.h"
 
 namespace profile_check {
-
-inline SavedGame someGame()
-{
-    SavedGame game;
-    game.gameNo = 2;
-    game.gameName = "Fuzz";
-    game.credits = Money::fromCents(1234567890123);
-    game.bonusPool = Money::fromCents(15030);
-    game.totalWagers = Money::fromCredits(42);
-    game.totalPaid = Money::fromCents(1);
-    game.borrowed = Money::fromCredits(1500);
-    game.spins = 2'000'000'000;
-    game.coins = 1;
-    game.speed = 3;
-    game.bannerOn = 1;
-    game.digitColor = 6;
-    return game;
-}
 
 // Runs every reader over bytes stored as QUINTEL.INI in dir (emptied first), then saves and
 // loads again. Returns what went wrong, or an empty text.
@@ -62,15 +47,18 @@ inline std::string checkProfileBytes(const std::string& bytes, const std::filesy
     }
     for (const auto& name : store.listSlots())
         if (name && name->size() > 4 * GameStore::kNameLength) return "a slot name longer than 40 characters";
-    if (store.readBannerText("Quintel Slots").size() > 4 * GameStore::kBannerLimit) return "banner too long";
+    const Settings settings = SettingsStore(file).read();
+    if (settings.bannerFor("Quintel Slots").size() > 4 * Settings::kBannerLimit) return "banner too long";
+    if (!(settings.play == settings.play.sanitised())) return "a setting loaded out of range";
     if (const auto spin = store.pendingSpin()) {
-        if (spin->machine < 0 || spin->machine > 2 || spin->stake < 0 || spin->stake > 30) return "bad journal";
+        if (spin->machine < 0 || spin->machine > 2 || spin->stake < 0 || spin->stake > largestStake())
+            return "bad journal";
         for (int stop : spin->stops)
             if (stop < 0 || stop > 27) return "bad journal stop";
     }
     if (store.readHistory().entries().size() > GameHistory::kCapacity) return "history too long";
 
-    const SavedGame game = someGame();
+    const SavedGame game = sampleGame();
     GameHistory history;
     HistoryEntry entry;
     entry.combo = 0;
@@ -83,7 +71,9 @@ inline std::string checkProfileBytes(const std::string& bytes, const std::filesy
     // caller runs next resets it anyway.
     loaded.lastBet = game.lastBet;
     if (!(loaded == game)) return "saved game did not load back";
-    if (store.readBannerText("x") != "Fuzzed banner") return "banner did not load back";
+    Settings saved = settings;
+    saved.bannerText = "Fuzzed banner";
+    if (!(SettingsStore(file).read() == saved)) return "settings did not load back";
     if (!(store.readHistory() == history)) return "history did not load back";
     if (store.pendingSpin()) return "journal survived a save of the current game";
     return {};

@@ -9,11 +9,11 @@ out=${QUINTEL_FUZZ_DIR:-$root/build-persist/fuzz}
 seconds=${1:-600}
 [ $# -gt 0 ] && shift
 mkdir -p "$out/corpus"
-engine="Money.cpp GameState.cpp MachineInfo.cpp ReelSet.cpp"
+engine="Money.cpp GameState.cpp MachineInfo.cpp PlaySettings.cpp ReelSet.cpp"
 sources=""
 for f in $engine; do sources="$sources $root/src/engine/$f"; done
 for f in "$root"/src/persist/*.cpp; do sources="$sources $f"; done
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I"$root/src/persist" -I"$root/src/engine" $sources "$here/ProfileFuzzer.cpp" -o "$out/profile-fuzzer"
+  -I"$root/src/persist" -I"$root/src/engine" -I"$root/tests/support" $sources "$here/ProfileFuzzer.cpp" -o "$out/profile-fuzzer"
 exec "$out/profile-fuzzer" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=1024 -max_len=4096 -artifact_prefix="$out/" \
   -dict="$here/profile.dict" "$@" "$out/corpus" "$here/corpus"

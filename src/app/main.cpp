@@ -11,7 +11,7 @@
 #include "AssetCheck.h"
 #include "CommandLine.h"
 #include "GameSession.h"
-#include "MachineTable.h"
+#include "MachineNames.h"
 #include "MersenneRandom.h"
 #include "MusicPlayer.h"
 #include "ProfileFile.h"
@@ -80,9 +80,7 @@ int main(int argc, char* argv[])
     session.setSpinLog(&spinLog);
     StatisticsLoader statistics(StatisticsLoader::defaultDirs(QCoreApplication::applicationDirPath()));
     window.commands().statistics = [&window, &machine, &spinLog, &statistics] {
-        statistics.open(&window, spinLog, machine.state(), [](int machine, int combo) {
-            return std::string(machineDefinition(machine).combinations[static_cast<std::size_t>(combo)].name);
-        });
+        statistics.open(&window, spinLog, machine.state(), combinationName);
     };
     session.start();
     SignalBridge signalBridge([&window, &session] {

@@ -3,11 +3,6 @@
 #include <array>
 
 namespace {
-const std::array<BetAmount, kBetEntryCount> kBets = {{
-    {10, 30, "$10", 9},
-    {5, 15, "$5", 12},
-    {1, 3, "$1", 14},
-}};
 const std::array<int, kBorrowEntryCount> kBorrow = {1000, 500, 250, 100, 50};
 const std::array<int, kSpeedEntryCount> kSpeeds = {10, 25, 40, 60};
 } // namespace
@@ -15,7 +10,7 @@ const std::array<int, kSpeedEntryCount> kSpeeds = {10, 25, 40, 60};
 const BetAmount& betAmount(int entry)
 {
     if (entry < 0 || entry >= kBetEntryCount) entry = kBetEntryDefault;
-    return kBets[static_cast<std::size_t>(entry)];
+    return kBetAmounts[static_cast<std::size_t>(entry)];
 }
 
 int borrowAmount(int entry)

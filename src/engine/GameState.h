@@ -18,7 +18,20 @@ struct BetAmount {
 
 constexpr int kBetEntryCount = choiceCount<BetChoice>();
 constexpr int kBetEntryDefault = choiceIndex(BetChoice::One); // "$1"
-const BetAmount& betAmount(int entry);                        // entries 0 "$10", 1 "$5", 2 "$1"; others give "$1"
+// The bet amounts in menu order.
+inline constexpr std::array<BetAmount, kBetEntryCount> kBetAmounts = {{
+    {10, 30, "$10", 9},
+    {5, 15, "$5", 12},
+    {1, 3, "$1", 14},
+}};
+// The largest stake of one spin, in credits: three coins of the largest bet.
+constexpr int largestStake()
+{
+    int largest = 0;
+    for (const BetAmount& bet : kBetAmounts) largest = bet.maxWager > largest ? bet.maxWager : largest;
+    return largest;
+}
+const BetAmount& betAmount(int entry); // entries 0 "$10", 1 "$5", 2 "$1"; others give "$1"
 inline const BetAmount& betAmount(BetChoice bet) { return betAmount(choiceIndex(bet)); }
 
 constexpr int kBorrowEntryCount = 5;
@@ -29,8 +42,11 @@ constexpr int kSpeedEntryDefault = choiceIndex(SpinSpeed::Fast);
 int spinSpeedMs(int entry); // 10, 25, 40, 60; others give 25
 inline int spinSpeedMs(SpinSpeed speed) { return spinSpeedMs(choiceIndex(speed)); }
 
-const Money kStartCredits = Money::fromCredits(500);
-const Money kStartBonusPool = Money::fromCredits(150);
+constexpr Money kStartCredits = Money::fromCredits(500);
+// The bonus pool a machine starts with, and starts again with after a jackpot paid it out.
+constexpr Money kStartBonusPool = Money::fromCredits(150);
+// A tenth of every credit staked goes to the pool: exactly 10 cents a credit.
+constexpr std::int64_t kPoolCentsPerCredit = 10;
 
 // The record of the game in play. Per-machine fields are indexed by machine 0..2.
 struct GameState {

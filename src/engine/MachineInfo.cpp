@@ -12,3 +12,5 @@ std::string machineMenuCaption(int index)
     if (!isValidMachine(index)) return {};
     return machineDefinition(index).name;
 }
+
+std::string windowCaption(const std::string& machineName) { return machineName + " 95"; }

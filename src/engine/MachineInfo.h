@@ -4,8 +4,8 @@
 
 #include "MachineTable.h"
 
-// Catalogue entry of the machine in play. Fields are kept trimmed; the fixed widths of the
-// original record matter only for the limits below.
+// Catalogue entry of the machine in play: its names, version and picture files. Fields are kept
+// trimmed and within the lengths noted below.
 struct MachineInfo {
     std::string machineName;    // up to 30 characters, e.g. "Lucky 7 Slots"
     std::string shortName;      // up to 30 characters, e.g. "Lucky Sevens"
@@ -19,3 +19,5 @@ void SelectMachine(int index, MachineInfo& info);
 
 // The menu caption of a machine ("Quintel Slots", "Lucky 7 Slots", "Treasure Chest Slots").
 std::string machineMenuCaption(int index);
+// The main window's caption for a machine's name: "Quintel Slots 95".
+std::string windowCaption(const std::string& machineName);

@@ -69,7 +69,7 @@ void SlotMachine::startMachine(int machine)
     ports_.hooks.setMusicMachine(machine);
     ports_.hooks.checkGamesEntry(machine);
     prepareMachine();
-    ports_.hooks.setCaption(info_.machineName + " 95");
+    ports_.hooks.setCaption(windowCaption(info_.machineName));
     ports_.view.refresh();
 }
 
@@ -132,8 +132,7 @@ void SlotMachine::charge(int credits)
 {
     state_.credits -= Money::fromCredits(credits);
     state_.machineWagers() += Money::fromCredits(credits);
-    // A tenth of every credit staked goes to the pool: exactly 10 cents a credit.
-    state_.machinePool() += Money::fromCents(10 * static_cast<std::int64_t>(credits));
+    state_.machinePool() += Money::fromCents(kPoolCentsPerCredit * credits);
     ports_.view.drawMainCounters();
     ports_.view.drawPayoffTable(0, 7, state_.wager);
 }
@@ -495,7 +494,7 @@ Money SlotMachine::completeRecordedSpin(const SpinRecord& spin)
     state_.freeSpinCount = freeSpins ? std::max(spin.freeSpinCount, 0) : 0;
     SetupReels();
     SetPlayControls(false);
-    state_.wager = std::clamp(spin.stake, 0, 30);
+    state_.wager = std::clamp(spin.stake, 0, largestStake());
     state_.lastBet = state_.wager;
     plan_.restOn(spin.stops[0], spin.stops[1], spin.stops[2]);
     inFreeSpinMode_ = spin.freeSpin;

@@ -2,11 +2,12 @@
 
 #include <cmath>
 
+#include "GameState.h"
 #include "SpinScore.h"
 
 namespace {
 
-constexpr std::int64_t kPoolSeedCredits = 150;
+constexpr std::int64_t kPoolSeedCredits = kStartBonusPool.cents() / 100;
 
 // Stop triples per combination of a machine's strips (index kComboCount counts triples that match nothing).
 std::array<std::int64_t, kComboCount + 1> countCombinations(const MachineDefinition& machine, bool freeSpinStrip)
@@ -99,5 +100,6 @@ double MachineOdds::volatility() const
 Ratio MachineOdds::totalReturn(int wager) const
 {
     if (wager < 1) wager = 1;
-    return returnWithFreeSpins + Ratio(1, 10) + Ratio(kPoolSeedCredits) * jackpotProbability / Ratio(wager);
+    return returnWithFreeSpins + Ratio(kPoolCentsPerCredit, 100) +
+           Ratio(kPoolSeedCredits) * jackpotProbability / Ratio(wager);
 }

@@ -8,7 +8,7 @@
 #include "SpinPlan.h"
 
 namespace {
-constexpr int kMaxWager = 30;
+constexpr int kMaxWager = largestStake();
 
 // True when some stop triple of the free-spin strips pays; a free-spin mode that could never end is not
 // played.
@@ -72,7 +72,7 @@ void OddsSimulator::run(std::int64_t paidSpins)
     double sumSquares = totals_.sumSquares;
 
     for (std::int64_t i = 0; i < paidSpins; ++i) {
-        poolCents += 10 * static_cast<std::int64_t>(wager_); // a tenth of every credit staked
+        poolCents += kPoolCentsPerCredit * wager_;
         std::int64_t won = 0;
         SpinScore score = scoreSpin(machine_, drawStops(), wager_, Money::fromCents(poolCents), false);
         totals_.baseMultipliers += score.multiplier;

@@ -1,5 +1,6 @@
 #include "GameHistory.h"
 
+#include "GameState.h"
 #include "IniDocument.h"
 #include "LeadingDecimal.h"
 #include "MachineInfo.h"
@@ -9,7 +10,7 @@
 namespace {
 
 constexpr std::size_t kFieldCount = 14;
-constexpr int kMaxBet = 30;
+constexpr int kMaxBet = largestStake();
 constexpr int kMaxSymbol = 9;
 constexpr std::int64_t kMaxCents = 10'000'000'000'000 * 100;
 

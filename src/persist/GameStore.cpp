@@ -2,18 +2,18 @@
 
 #include <limits>
 
+#include "GameState.h"
 #include "IniDocument.h"
 #include "LeadingDecimal.h"
 #include "ProfileFile.h"
+#include "SettingsStore.h"
 #include "SpinJournal.h"
 #include "Utf8Text.h"
 
 namespace {
 
-constexpr const char* kSettings = "Settings";
-constexpr const char* kBannerKey = "BannerText";
 constexpr std::int64_t kMaxSpins = std::numeric_limits<std::int32_t>::max();
-constexpr int kMaxLastBet = 30;
+constexpr int kMaxLastBet = largestStake();
 
 using Stored = std::optional<std::string>;
 
@@ -54,11 +54,6 @@ std::optional<std::string> GameStore::sectionName(int slot)
     return std::nullopt;
 }
 
-std::string GameStore::defaultBannerText(const std::string& machineDisplayName)
-{
-    return "BannerText               Welcome to " + std::string(trimBlanks(machineDisplayName)) + "!";
-}
-
 void GameStore::writeGame(IniDocument& doc, const std::string& section, const SavedGame& game)
 {
     // The keys in the order the game has always written them.
@@ -85,7 +80,7 @@ bool GameStore::SaveGame(int slot, const SavedGame& game, const std::string* ban
     return file_.update([&](IniDocument& doc) {
         writeGame(doc, *section, game);
         if (!current) return;
-        if (bannerText != nullptr) doc.set(kSettings, kBannerKey, utf8Prefix(sanitizeLine(*bannerText), kBannerLimit));
+        if (bannerText != nullptr) SettingsStore::writeBannerTo(doc, *bannerText);
         if (history != nullptr) history->writeTo(doc);
         SpinJournal::clear(doc);
     });
@@ -132,13 +127,6 @@ SavedGame GameStore::LoadGame(int slot, const SavedGame& current) const
     const auto wager = static_cast<int>(readCount(stored("Wager"), bet.maxWager - 1, 0));
     game.wager = wager % bet.coinValue == 0 ? wager : 0;
     return game;
-}
-
-std::string GameStore::readBannerText(const std::string& machineDisplayName) const
-{
-    const Stored banner = file_.find(kSettings, kBannerKey);
-    if (!banner) return defaultBannerText(machineDisplayName);
-    return utf8Prefix(*banner, kBannerLimit);
 }
 
 std::array<std::optional<std::string>, GameStore::kSlotCount> GameStore::listSlots() const

@@ -14,13 +14,12 @@ class ProfileFile;
 
 // The saved games of the profile file: ten player slots (0..9, sections "Saved Game #1" to
 // "Saved Game #10") and the current game (slot 99, section "Current Game", with the banner text
-// in "Settings"). Values are written in the game's fixed text formats and read back whole.
+// of the settings). Values are written in the game's fixed text formats and read back whole.
 class GameStore {
 public:
     static constexpr int kSlotCount = 10;
     static constexpr int kCurrentGameSlot = 99;
     static constexpr std::size_t kNameLength = 40;
-    static constexpr std::size_t kBannerLimit = 254;
     // Money values above this many credits, and negative ones, are not stored games' values: they
     // load as the key's default (the current value). Spins load within 0..2^31-1 the same way.
     static constexpr std::int64_t kMaxCredits = 10'000'000'000'000;
@@ -29,14 +28,12 @@ public:
 
     // "Saved Game #1".."Saved Game #10" for slots 0..9, "Current Game" for 99, nullopt otherwise.
     static std::optional<std::string> sectionName(int slot);
-    // The default banner: "BannerText" and blanks, then "Welcome to <machine>!".
-    static std::string defaultBannerText(const std::string& machineDisplayName);
 
     // Writes the game's section in one replacement of the file. For slot 99 the same replacement
-    // also writes the banner text and the game history when given, and removes the record of a
-    // spin in progress: the game written is the one after that spin. Control characters in the
-    // name and the banner become blanks; the name is cut or padded to 40 characters, the banner
-    // cut to 254. False when the slot is not valid or the file could not be written.
+    // also writes the banner text (as SettingsStore writes it) and the game history when given, and
+    // removes the record of a spin in progress: the game written is the one after that spin.
+    // Control characters in the name become blanks; it is cut or padded to 40 characters. False
+    // when the slot is not valid or the file could not be written.
     bool SaveGame(int slot, const SavedGame& game, const std::string* bannerText, const GameHistory* history = nullptr);
 
     // Before the reels of a spin turn: the current game with the stake already charged, and the
@@ -54,9 +51,6 @@ public:
     // a number reads as 0; a value out of its range reads as the default. An invalid slot gives
     // current unchanged.
     SavedGame LoadGame(int slot, const SavedGame& current) const;
-
-    // The stored banner text (at most 254 characters), or the default banner when none is stored.
-    std::string readBannerText(const std::string& machineDisplayName) const;
 
     // The names in slots 0..9 with the blanks around them removed; nullopt for a slot never saved.
     std::array<std::optional<std::string>, kSlotCount> listSlots() const;

@@ -31,8 +31,8 @@ struct FileCheck {
     std::filesystem::path setAsidePath; // where the damaged file went
 };
 
-// One profile file ("QUINTEL.INI") at a path, in the manner of the private-profile calls: reads
-// pass a default and never fail; every call goes to the disk, nothing is cached.
+// One profile file ("QUINTEL.INI") at a path. Reads take a default and never fail; every call goes
+// to the disk, nothing is cached.
 //
 // Every write replaces the whole file: the new text goes to a temporary file in the same
 // directory, is flushed to the disk and renamed over the file, so a crash leaves either the old or

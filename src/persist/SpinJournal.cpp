@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "GameState.h"
 #include "IniDocument.h"
 #include "LeadingDecimal.h"
 #include "MachineInfo.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr int kMaxStake = 30;
+constexpr int kMaxStake = largestStake();
 
 // A whole number that is the whole value and lies within min..max.
 std::optional<int> strictInt(const IniDocument& doc, const char* key, int min, int max)

@@ -3,6 +3,7 @@
 #include "GameStore.h"
 #include "ProfileFile.h"
 #include "SampleGame.h"
+#include "SettingsStore.h"
 #include "TempDir.h"
 #include "Utf8Text.h"
 
@@ -19,6 +20,7 @@ struct StoreFixture : ::testing::Test {
     static SavedGame sample() { return sampleGame(); }
     static SavedGame other() { return otherGame(); }
     std::string section(int slot) const { return *GameStore::sectionName(slot); }
+    std::string storedBanner(const std::string& machine) { return SettingsStore(file).read().bannerFor(machine); }
 };
 
 TEST(GameStoreNames, SectionNamesOfTheSlots)
@@ -291,25 +293,25 @@ TEST_F(StoreFixture, SlotListingTellsAbsentFromPresent)
 
 TEST_F(StoreFixture, BannerIsStoredOnlyWithTheCurrentGame)
 {
-    EXPECT_EQ(store.readBannerText("  Lucky 7 Slots  "), "BannerText               Welcome to Lucky 7 Slots!");
+    EXPECT_EQ(storedBanner("  Lucky 7 Slots  "), "BannerText               Welcome to Lucky 7 Slots!");
     const std::string banner = "Jackpot tonight";
     ASSERT_TRUE(store.SaveGame(3, sample(), &banner));
     EXPECT_EQ(file.find("Settings", "BannerText"), std::nullopt);
     ASSERT_TRUE(store.SaveGame(99, sample(), &banner));
-    EXPECT_EQ(store.readBannerText("Quintel Slots"), "Jackpot tonight");
+    EXPECT_EQ(storedBanner("Quintel Slots"), "Jackpot tonight");
     // Without a banner the stored one stays.
     ASSERT_TRUE(store.SaveGame(99, other(), nullptr));
-    EXPECT_EQ(store.readBannerText("Quintel Slots"), "Jackpot tonight");
+    EXPECT_EQ(storedBanner("Quintel Slots"), "Jackpot tonight");
 }
 
 TEST_F(StoreFixture, BannerMarkerTextAndEmptyBannerArePresentValues)
 {
     const std::string marker = "SipMoreTea";
     ASSERT_TRUE(store.SaveGame(99, sample(), &marker));
-    EXPECT_EQ(store.readBannerText("Quintel Slots"), "SipMoreTea");
+    EXPECT_EQ(storedBanner("Quintel Slots"), "SipMoreTea");
     const std::string empty;
     ASSERT_TRUE(store.SaveGame(99, sample(), &empty));
-    EXPECT_EQ(store.readBannerText("Quintel Slots"), "");
+    EXPECT_EQ(storedBanner("Quintel Slots"), "");
 }
 
 TEST_F(StoreFixture, BannerIsCutTo254Characters)
@@ -317,12 +319,12 @@ TEST_F(StoreFixture, BannerIsCutTo254Characters)
     std::string banner;
     for (int i = 0; i < 300; ++i) banner += (i % 2 == 0) ? "\xE2\x82\xAC" : "b";
     ASSERT_TRUE(store.SaveGame(99, sample(), &banner));
-    const std::string back = store.readBannerText("Quintel Slots");
+    const std::string back = storedBanner("Quintel Slots");
     EXPECT_EQ(utf8Length(back), 254u);
     EXPECT_EQ(back, utf8Prefix(banner, 254));
     // A longer banner edited into the file by hand is cut on reading too.
     writeBytes(path, "[Settings]\nBannerText=" + std::string(300, 'z') + "\n");
-    EXPECT_EQ(store.readBannerText("Quintel Slots"), std::string(254, 'z'));
+    EXPECT_EQ(storedBanner("Quintel Slots"), std::string(254, 'z'));
 }
 
 TEST_F(StoreFixture, LineBreaksInNameAndBannerCannotInjectKeys)
@@ -336,7 +338,7 @@ TEST_F(StoreFixture, LineBreaksInNameAndBannerCannotInjectKeys)
     EXPECT_EQ(loaded.credits, sample().credits);
     EXPECT_EQ(loaded.gameName, "Ev il  Credits=99999999.99 [Saved Game #");
     EXPECT_EQ(store.listSlots()[1], std::nullopt);
-    EXPECT_EQ(store.readBannerText("x"), "Line one Line two  [Current Game] Credits=1000000.00 end");
+    EXPECT_EQ(storedBanner("x"), "Line one Line two  [Current Game] Credits=1000000.00 end");
     EXPECT_EQ(file.read().entries("Current Game").size(), 13u);
     EXPECT_EQ(file.read().entries("Settings").size(), 1u);
 }
@@ -369,7 +371,7 @@ TEST_F(StoreFixture, AHandWrittenFileSurvivesASave)
     const IniDocument doc = IniDocument::parse(after);
     EXPECT_EQ(doc.entries("Current Game").size(), 14u); // the thirteen game keys and MyKey
     EXPECT_EQ(doc.value("Current Game", "Credits"), "1234.50");
-    EXPECT_EQ(store.readBannerText("x"), "new banner");
+    EXPECT_EQ(storedBanner("x"), "new banner");
     EXPECT_EQ(store.LoadGame(99, other()).gameName, "Lucky streak");
 }
 

@@ -19,17 +19,14 @@
 #include "MachineOddsDialog.h"
 #include "MessageSink.h"
 #include "PlaySettingsDialogs.h"
-#include "PlaySettingsStore.h"
 #include "ProfileFile.h"
 #include "ReelSet.h"
 #include "SlotsWindow.h"
 #include "SpinLogSink.h"
 #include "SpinScore.h"
-#include "ZoomSetting.h"
 
 namespace {
-constexpr const char* kTitle = "Quintel Slots 95";
-constexpr const char* kReduceFlashingKey = "ReduceFlashing";
+const std::string kTitle = windowCaption(machineMenuCaption(0));
 // A close on a signal tries a failing save this many times, a second apart, then ends regardless: a
 // session manager that sent SIGTERM kills the game outright a few seconds later.
 constexpr int kSignalCloseAttempts = 3;
@@ -75,6 +72,7 @@ GameSession::GameSession(SlotsWindow& window, ProfileFile& file, QString assetDi
     : window_(window)
     , file_(file)
     , store_(std::make_unique<GameStore>(file))
+    , settingsStore_(file)
     , assetDir_(std::move(assetDir))
     , messages_(messages)
     , bannerText_(window.bannerText()) // the welcome text of the window's first game
@@ -94,24 +92,28 @@ void GameSession::wireCommands()
     c.manual = [this] { openManual(); };
     c.machineOdds = [this] { openOdds(); };
     c.gameHistory = [this] { openHistory(); };
-    c.reduceFlashingChanged = [this](bool on) { saveReduceFlashing(on); };
+    c.reduceFlashingChanged = [this](bool on) {
+        settings_.reduceFlashing = on;
+        saveSettings();
+    };
     c.readBannerText = [this](const std::string& machineName) {
-        bannerText_ = store_->readBannerText(machineName);
+        bannerText_ = settings_.bannerFor(machineName);
         return bannerText_;
     };
     c.autoPlaySettings = [this] { openAutoPlaySettings(); };
     c.volume = [this] { openVolume(); };
     c.reminders = [this] { openReminders(); };
     c.playSettingsChanged = [this] {
-        if (!restoring_) savePlaySettings();
+        settings_.play = window_.playSettings();
+        if (!restoring_) saveSettings();
     };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
     c.gameStarted = [this] {
         if (spinLog_) spinLog_->gameStarted();
     };
     c.windowSizeChosen = [this](int percent) {
-        ZoomSetting::write(file_, percent);
-        reportFileTrouble();
+        settings_.windowSize = percent;
+        saveSettings();
     };
     c.playIdle = [this] {
         finishHistoryEntry();
@@ -119,7 +121,7 @@ void GameSession::wireCommands()
     };
     c.closing = [this] {
         finishHistoryEntry();
-        bannerKept_ = true; // the close keeps the banner as it is shown, welcome text or not
+        settings_.bannerText = bannerText_; // the close keeps the banner as it is shown, welcome text or not
         saveAtClose();
     };
 }
@@ -131,20 +133,17 @@ void GameSession::start()
     const FileCheck check = file_.checkFile();
     history_ = store_->readHistory();
     std::optional<SpinRecord> pending = store_->pendingSpin();
-    bannerKept_ = file_.find("Settings", "BannerText").has_value();
+    settings_ = settingsStore_.read();
     // The size the player chose; until then the largest that suits the screen.
-    window_.setZoom(ZoomSetting::read(file_).value_or(window_.largestFittingZoom()));
+    window_.setZoom(settings_.windowSize.value_or(window_.largestFittingZoom()));
     restoring_ = true;
-    window_.setPlaySettings(readPlaySettings(file_.read()));
+    window_.setPlaySettings(settings_.play);
     restoring_ = false;
-    // Written as "1" or "0"; a file from before the setting, or any other text, leaves it off.
-    const std::string flashing = file_.getString("Settings", kReduceFlashingKey, "0", 8);
-    const std::size_t first = flashing.find_first_not_of(" \t");
-    window_.setReduceFlashing(first != std::string::npos && flashing[first] == '1');
+    window_.setReduceFlashing(settings_.reduceFlashing);
 
     // The window has started a new game on machine 0; the saved current game overwrites what it holds.
     applyLoaded(store_->LoadGame(GameStore::kCurrentGameSlot, snapshot(gameName_)));
-    bannerText_ = store_->readBannerText(window_.machine().machineInfo().machineName);
+    bannerText_ = settings_.bannerFor(window_.machine().machineInfo().machineName);
     window_.setBannerText(bannerText_);
 
     if (check.outcome != FileCheck::Outcome::Fine) {
@@ -194,8 +193,8 @@ void GameSession::applyLoaded(const SavedGame& game)
 bool GameSession::writeCurrentGame()
 {
     // Until the player sets a banner or the program closes, the welcome text follows the machine in play.
-    return store_->SaveGame(GameStore::kCurrentGameSlot, snapshot("Current Game"), bannerKept_ ? &bannerText_ : nullptr,
-                            &history_);
+    const std::string* banner = settings_.bannerText ? &*settings_.bannerText : nullptr;
+    return store_->SaveGame(GameStore::kCurrentGameSlot, snapshot("Current Game"), banner, &history_);
 }
 
 bool GameSession::saveCurrentGame()
@@ -278,19 +277,9 @@ bool GameSession::saveSlot(int slot, const std::string& name)
     return false;
 }
 
-void GameSession::saveReduceFlashing(bool on)
-{
-    if (file_.writeString("Settings", kReduceFlashingKey, on ? "1" : "0")) {
-        reportFileTrouble();
-        return;
-    }
-    tell(kTitle,
-         "The setting could not be saved to \"" + file_.path().string() + "\"; it applies until the game closes.");
-}
-
 void GameSession::changeBannerText(const std::string& text)
 {
-    bannerKept_ = true;
+    settings_.bannerText = text;
     bannerText_ = text;
     window_.setBannerText(text);
     saveCurrentGame();
@@ -449,8 +438,7 @@ void GameSession::openHistory()
             row.symbolNames += symbolName(e.machine, symbol);
         }
         row.bet = e.bet;
-        if (e.combo >= 0 && e.combo < kComboCount && isValidMachine(e.machine))
-            row.combination = machineDefinition(e.machine).combinations[static_cast<std::size_t>(e.combo)].name;
+        row.combination = combinationName(e.machine, e.combo);
         row.win = e.win.toGroupedString();
         row.poolWon = e.poolWon > Money() ? e.poolWon.toGroupedString() : std::string();
         row.freeSpin = e.freeSpin;
@@ -472,15 +460,15 @@ void GameSession::openHistory()
 
 // ---- play settings -------------------------------------------------------------------------
 
-void GameSession::savePlaySettings()
+void GameSession::saveSettings()
 {
-    const PlaySettings settings = window_.playSettings();
-    if (!file_.update([&](IniDocument& doc) { writePlaySettings(doc, settings); })) {
-        tell("Settings Not Saved", "Your settings could not be written to \"" + file_.path().string() +
-                                       "\". They apply until the game closes.");
+    if (settingsStore_.write(settings_)) {
+        reportFileTrouble();
         return;
     }
-    reportFileTrouble();
+    tell("Settings Not Saved",
+         "Your settings could not be written to \"" + file_.path().string() + "\". They apply until the game closes.",
+         Icon::Warning);
 }
 
 void GameSession::openAutoPlaySettings()

@@ -8,6 +8,8 @@
 
 #include "GameHistory.h"
 #include "SavedGame.h"
+#include "Settings.h"
+#include "SettingsStore.h"
 #include "SpinRecord.h"
 
 class GameStore;
@@ -20,8 +22,8 @@ class SpinLogSink;
 // The game as the player keeps it between runs: restores the current game at start (completing a spin
 // that a crash interrupted), records every spin before its reels turn, saves whenever play is idle and
 // at close, keeps the last ten spins, and runs the Load, Save, About, Banner Text, Manual, Machine Odds
-// and Game History commands of the window, and keeps the play settings (auto play, quick stop, volume,
-// reminders) with their dialogs.
+// and Game History commands of the window, and keeps the settings (auto play, quick stop, volume,
+// reminders with their dialogs, Reduce Flashing, the window size and the banner text).
 class GameSession {
 public:
     // messages: where the session tells the player things; null shows message boxes on the window.
@@ -36,8 +38,6 @@ public:
     // False (after telling the player) when the file could not be written.
     bool saveSlot(int slot, const std::string& name);
     void changeBannerText(const std::string& text);
-    // Options > Reduce Flashing, kept in "Settings" as ReduceFlashing.
-    void saveReduceFlashing(bool on);
     // Saves the current game with the banner and the history; false when the file could not be written.
     // The first failure since the last good save tells the player which folder and why; play goes on and
     // every later save tries again.
@@ -80,11 +80,14 @@ private:
     void openAutoPlaySettings();
     void openVolume();
     void openReminders();
-    void savePlaySettings();
+    // Writes the settings; a failure is told the same way whichever setting changed.
+    void saveSettings();
 
     SlotsWindow& window_;
     ProfileFile& file_;
     std::unique_ptr<GameStore> store_;
+    SettingsStore settingsStore_;
+    Settings settings_; // as the file keeps them: each change is saved at once
     QString assetDir_;
     MessageSink* messages_;
     std::string bannerText_; // the banner text the window shows: the session gives it every text
@@ -97,7 +100,6 @@ private:
     SpinLogSink* spinLog_ = nullptr;
     std::unique_ptr<HelpWindow> help_;
     bool restoring_ = false;
-    bool bannerKept_ = false; // the file holds a banner text of its own
     bool profileRefusalTold_ = false;
     bool closingOnSignal_ = false;
     RetryQuestion askRetry_;

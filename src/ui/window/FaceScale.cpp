@@ -13,7 +13,7 @@
 #include "FaceWidget.h"
 #include "Graphics.h"
 #include "SlotMachine.h"
-#include "ZoomSetting.h"
+#include "Settings.h"
 
 FaceScale::FaceScale(QMainWindow& window, FaceWidget& widget, Face& face, Graphics& graphics, BannerStrip& banner,
                      std::function<void()> repaint)
@@ -27,13 +27,13 @@ FaceScale::FaceScale(QMainWindow& window, FaceWidget& widget, Face& face, Graphi
 
 int FaceScale::entryOf(int percent)
 {
-    const auto& sizes = ZoomSetting::kSizes;
+    const auto& sizes = Settings::kWindowSizes;
     const auto it = std::find(sizes.begin(), sizes.end(), percent);
     return it == sizes.end() ? -1 : static_cast<int>(it - sizes.begin());
 }
 
-int FaceScale::entryCount() { return static_cast<int>(ZoomSetting::kSizes.size()); }
-int FaceScale::sizeAt(int entry) { return ZoomSetting::kSizes[static_cast<std::size_t>(entry)]; }
+int FaceScale::entryCount() { return static_cast<int>(Settings::kWindowSizes.size()); }
+int FaceScale::sizeAt(int entry) { return Settings::kWindowSizes[static_cast<std::size_t>(entry)]; }
 
 void FaceScale::setZoom(int percent)
 {
@@ -60,7 +60,7 @@ QSize FaceScale::windowSizeAt(int percent) const
 QString FaceScale::refusal(int percent) const
 {
     const QScreen* s = window_.screen();
-    if (!s || percent <= ZoomSetting::kSizes.front()) return {};
+    if (!s || percent <= Settings::kWindowSizes.front()) return {};
     const QSize room = s->availableGeometry().size();
     const QSize needed = windowSizeAt(percent);
     if (needed.width() <= room.width() && needed.height() <= room.height()) return {};
@@ -77,7 +77,7 @@ int FaceScale::fitted(int percent) const
     for (int entry = entryOf(percent); entry > 0; --entry) {
         if (refusal(sizeAt(entry)).isEmpty()) return sizeAt(entry);
     }
-    return ZoomSetting::kSizes.front();
+    return Settings::kWindowSizes.front();
 }
 
 void FaceScale::keepOnScreen()
@@ -96,9 +96,9 @@ int FaceScale::zoom() const { return widget_.zoom(); }
 int FaceScale::largestFitting() const
 {
     const QScreen* s = window_.screen();
-    if (!s) return ZoomSetting::kSizes.front();
-    return ZoomSetting::largestFitting(Face::kHeight, window_.menuBar()->sizeHint().height(),
-                                       0.8 * s->availableGeometry().height());
+    if (!s) return Settings::kWindowSizes.front();
+    return Settings::largestFittingSize(Face::kHeight, window_.menuBar()->sizeHint().height(),
+                                        0.8 * s->availableGeometry().height());
 }
 
 void FaceScale::adoptPixelRatio()

@@ -7,7 +7,7 @@ class Face;
 class FaceReadout;
 
 // Shows the face surface and turns clicks on the two invisible zones into play actions:
-// Label1(0) spins, Label1(1) inserts a coin. The face is shown at the window size (100% to 300%);
+// zone 0 (the reels) spins, zone 1 (the coin slot) inserts a coin. The face is shown at the window size (100% to 300%);
 // zones and repaints are in face coordinates and scale with it.
 class FaceWidget : public QWidget {
     Q_OBJECT

@@ -10,9 +10,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "GameState.h"
 #include "MachineInfo.h"
 #include "SlotsWindowCommands.h"
-#include "ZoomSetting.h"
+#include "Settings.h"
 
 namespace {
 
@@ -126,9 +127,10 @@ void GameMenus::buildFileMenu()
 void GameMenus::buildOptionsMenu()
 {
     QMenu* menu = addTopMenu(kOptionsMenu, QStringLiteral("&Options"));
-    addRadioGroup(addSubMenu(menu, QStringLiteral("Bet Amount"), QStringLiteral("mnuWager")),
-                  {QStringLiteral("$10"), QStringLiteral("$5"), QStringLiteral("$1")}, QStringLiteral("mnuBet"), bet_,
-                  [this](int i) { emit betChosen(static_cast<BetChoice>(i)); });
+    QStringList bets;
+    for (const BetAmount& bet : kBetAmounts) bets << QString::fromLatin1(bet.label);
+    addRadioGroup(addSubMenu(menu, QStringLiteral("Bet Amount"), QStringLiteral("mnuWager")), bets,
+                  QStringLiteral("mnuBet"), bet_, [this](int i) { emit betChosen(static_cast<BetChoice>(i)); });
     addRadioGroup(addSubMenu(menu, QStringLiteral("Digit Colors"), QStringLiteral("mnuDig")),
                   {QStringLiteral("Blue"), QStringLiteral("Cyan"), QStringLiteral("Green"), QStringLiteral("Purple"),
                    QStringLiteral("Red"), QStringLiteral("White"), QStringLiteral("Yellow")},
@@ -175,7 +177,7 @@ void GameMenus::buildSoundMenu(QMenu* options)
 void GameMenus::buildWindowSizeMenu(QMenu* options)
 {
     QStringList sizes;
-    for (int size : ZoomSetting::kSizes) sizes << QStringLiteral("%1%").arg(size);
+    for (int size : Settings::kWindowSizes) sizes << QStringLiteral("%1%").arg(size);
     QMenu* menu = addSubMenu(options, QStringLiteral("Window Size"), QStringLiteral("mnuWindowSize"));
     addRadioGroup(menu, sizes, QStringLiteral("mnuSize"), size_, [this](int i) { emit windowSizeChosen(i); });
     menu->setToolTipsVisible(true);
@@ -200,10 +202,8 @@ void GameMenus::buildBankMenu()
 {
     QMenu* bank = addTopMenu(kBankMenu, QStringLiteral("&Bank"));
     QMenu* borrow = addSubMenu(bank, QStringLiteral("Borrow"), QStringLiteral("mnuBorrowMain"));
-    const QStringList amounts = {QStringLiteral("$1000"), QStringLiteral("$500"), QStringLiteral("$250"),
-                                 QStringLiteral("$100"), QStringLiteral("$50")};
-    for (int i = 0; i < amounts.size(); ++i) {
-        QAction* a = addItem(borrow, amounts[i], QStringLiteral("mnuBorrow%1").arg(i));
+    for (int i = 0; i < kBorrowEntryCount; ++i) {
+        QAction* a = addItem(borrow, QStringLiteral("$%1").arg(borrowAmount(i)), QStringLiteral("mnuBorrow%1").arg(i));
         connect(a, &QAction::triggered, this, [this, i] { emit borrowChosen(i); });
     }
 }

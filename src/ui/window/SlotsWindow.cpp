@@ -18,6 +18,7 @@
 #include "MidiErrorText.h"
 #include "MusicControl.h"
 #include "ReminderPrompt.h"
+#include "Settings.h"
 #include "SoundControl.h"
 
 namespace {
@@ -275,7 +276,7 @@ void SlotsWindow::showLoadedMachine(int machine)
     stopMusic();
     setMusicMachine(machine);
     checkGamesEntry(machine);
-    setCaption(machineMenuCaption(machine) + " 95");
+    setCaption(windowCaption(machineMenuCaption(machine)));
 }
 
 void SlotsWindow::setBannerText(const std::string& text)
@@ -440,8 +441,7 @@ void SlotsWindow::checkGamesEntry(int machine) { menus_->checkGame(machine); }
 void SlotsWindow::readBannerText()
 {
     const std::string name = machine_->machineInfo().machineName;
-    const std::string text =
-        commands_.readBannerText ? commands_.readBannerText(name) : "BannerText               Welcome to " + name + "!";
+    const std::string text = commands_.readBannerText ? commands_.readBannerText(name) : Settings::welcomeBanner(name);
     banner_.setText(QString::fromStdString(text));
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -348,6 +349,29 @@ TEST_F(SessionTest, TheChosenWindowSizeIsKeptAndReadAtTheNextStart)
     EXPECT_EQ(again.window->windowSizeEntry(), 1);
     EXPECT_EQ(again.window->centralWidget()->size(), QSize(Face::kWidth * 3 / 2, Face::kHeight * 3 / 2));
     EXPECT_TRUE(again.messages.shown.empty());
+}
+
+TEST_F(SessionTest, EverySettingThatCannotBeSavedIsReportedTheSameWay)
+{
+    ProgramRun run(ini());
+    // The profile's folder turns into a file: nothing can be written there any more.
+    fs::remove_all(ini().parent_path());
+    std::ofstream(ini().parent_path()) << "not a folder";
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"window size", [&] { run.window->chooseWindowSize(1); }},
+        {"reduce flashing", [&] { run.window->findChild<QAction*>(QStringLiteral("mnuReduceFlashing"))->trigger(); }},
+        {"quick stop", [&] { run.window->findChild<QAction*>(QStringLiteral("mnuQuickStop"))->trigger(); }},
+    };
+    for (const auto& [what, change] : changes) {
+        run.messages.shown.clear();
+        change();
+        ASSERT_EQ(run.messages.shown.size(), 1u) << what;
+        EXPECT_EQ(run.messages.shown[0].title, "Settings Not Saved") << what;
+        EXPECT_NE(run.messages.shown[0].text.find("They apply until the game closes."), std::string::npos) << what;
+    }
+    EXPECT_EQ(run.window->zoom(), 150); // each applies all the same
+    EXPECT_TRUE(run.window->reduceFlashing());
+    EXPECT_TRUE(run.window->playSettings().quickStop);
 }
 
 TEST_F(SessionTest, ReduceFlashingIsKeptInSettingsAndAFileWithoutItLeavesItOff)
