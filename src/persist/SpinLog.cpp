@@ -41,6 +41,15 @@ constexpr std::array<const char*, SpinLog::kSchemaVersion> kMigrations = {
     // The game in play, so that a game continued after a restart keeps its number.
     "CREATE TABLE current_game (number INTEGER NOT NULL);"
     "INSERT INTO current_game (rowid, number) SELECT 1, coalesce(max(game_number), 0) FROM spins",
+    // The figures of each block of a game's spins (SpinBlock's bytes); filled in by summariseEveryBlock.
+    "CREATE TABLE spin_blocks ("
+    " game_number INTEGER NOT NULL,"
+    " block INTEGER NOT NULL,"
+    " first_id INTEGER NOT NULL,"
+    " last_id INTEGER NOT NULL,"
+    " figures BLOB NOT NULL,"
+    " PRIMARY KEY (game_number, block));"
+    "CREATE INDEX spin_blocks_by_last ON spin_blocks (last_id)",
 };
 
 constexpr const char* kInsert =
@@ -88,8 +97,9 @@ fs::path SpinLog::defaultPath(const char* xdgDataHome, const char* home)
     return base / "quintel-slots" / "spins.sqlite";
 }
 
-SpinLog::SpinLog(fs::path path)
+SpinLog::SpinLog(fs::path path, std::int64_t blockSize)
     : path_(std::move(path))
+    , blockSize_(std::max<std::int64_t>(blockSize, 1))
 {
     openFile();
     status_ = !db_ ? Status::Unavailable : setAside_.empty() ? Status::Ready : Status::Replaced;
@@ -99,7 +109,9 @@ SpinLog::~SpinLog() { close(); }
 
 void SpinLog::close()
 {
-    insert_.reset(); // before the connection it belongs to
+    insert_.reset(); // before the connection they belong to
+    readBlock_.reset();
+    writeBlock_.reset();
     db_.reset();
 }
 
@@ -152,6 +164,7 @@ bool SpinLog::prepareSchema()
         code = exec(db_.get(), "BEGIN IMMEDIATE");
         for (int v = version; code == SQLITE_OK && v < kSchemaVersion; ++v)
             code = exec(db_.get(), kMigrations[static_cast<std::size_t>(v)]);
+        if (code == SQLITE_OK) code = summariseEveryBlock();
         if (code == SQLITE_OK) {
             const std::string set = "PRAGMA user_version=" + std::to_string(kSchemaVersion);
             code = exec(db_.get(), set.c_str());
@@ -160,6 +173,15 @@ bool SpinLog::prepareSchema()
     }
     // A log of a later version keeps its schema: it still has these columns.
     if (code == SQLITE_OK) insert_ = prepareStatement(db_.get(), kInsert, code);
+    if (code == SQLITE_OK)
+        readBlock_ = prepareStatement(
+            db_.get(), "SELECT last_id, figures, first_id FROM spin_blocks WHERE game_number = ?1 AND block = ?2",
+            code);
+    if (code == SQLITE_OK)
+        writeBlock_ = prepareStatement(db_.get(),
+                                       "INSERT OR REPLACE INTO spin_blocks (game_number, block, first_id, last_id,"
+                                       " figures) VALUES (?1, ?2, ?3, ?4, ?5)",
+                                       code);
     if (code == SQLITE_OK) code = exec(db_.get(), "SELECT max(id) FROM spins");
     if (isDamage(code)) return replaceDamaged();
     if (code != SQLITE_OK) {
@@ -272,10 +294,15 @@ bool SpinLog::insert(const LoggedSpin& s, int& code)
     sqlite3_bind_int64(st, 12, s.poolCents);
     sqlite3_bind_int64(st, 13, s.creditsAfterCents);
     sqlite3_bind_int64(st, 14, s.gameNumber);
-    code = sqlite3_step(st); // one statement outside a transaction commits on its own
+    // The row and its block's figures in one transaction.
+    code = exec(db_.get(), "BEGIN IMMEDIATE");
+    if (code == SQLITE_OK) code = sqlite3_step(st);
+    if (code == SQLITE_DONE && sqlite3_changes(db_.get()) > 0) code = summariseSpin(s);
     sqlite3_reset(st);
+    if (code == SQLITE_DONE) code = exec(db_.get(), "COMMIT");
+    if (code != SQLITE_OK) exec(db_.get(), "ROLLBACK");
     noteWrite(code);
-    return code == SQLITE_DONE;
+    return code == SQLITE_OK;
 }
 
 bool SpinLog::append(const LoggedSpin& spin)

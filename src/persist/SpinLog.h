@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "SpinBlock.h"
 #include "SqliteHandle.h"
 
 // One spin as the spin log keeps it; money in whole cents.
@@ -29,16 +30,21 @@ struct LoggedSpin {
 
 // Which rows of the log a reading covers.
 struct SpinFilter {
-    std::int64_t afterId = 0; // rows with a higher number only
-    std::int64_t game = -1;   // the rows of this game number only; -1 for every game
+    std::int64_t afterId = 0;           // rows with a higher number only
+    std::int64_t game = -1;             // the rows of this game number only; -1 for every game
+    std::int64_t throughId = INT64_MAX; // rows with this number or a lower one only
 };
 
 // Every spin the player has made, one row each in table "spins" of a SQLite database (WAL mode, one
 // transaction a spin). A row is keyed by the spin's number, taken when its reels start, so writing a spin
 // again (a spin completed after a crash whose row was already written) leaves the one row there is.
+// Table "spin_blocks" keeps the figures of each block of spins of one game (SpinBlock), written in the
+// same transaction as each spin, so that the statistics of a long log need not read every row.
 class SpinLog {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
+    // Spins numbered id / kBlockSize * kBlockSize up to the next such number, of one game, make a block.
+    static constexpr std::int64_t kBlockSize = 512;
 
     enum class Status {
         Ready,       // open and writable
@@ -51,7 +57,7 @@ public:
     static std::filesystem::path defaultPath(const char* xdgDataHome, const char* home);
 
     // Opens or creates the log, bringing an older schema up to date; a damaged file is kept aside.
-    explicit SpinLog(std::filesystem::path path);
+    explicit SpinLog(std::filesystem::path path, std::int64_t blockSize = kBlockSize);
     ~SpinLog();
     SpinLog(const SpinLog&) = delete;
     SpinLog& operator=(const SpinLog&) = delete;
@@ -92,12 +98,26 @@ public:
     // False when the rows could not be read to the end or visit stopped.
     bool forEach(const SpinFilter& filter, const std::function<bool(const LoggedSpin&)>& visit);
 
+    // One block of a game as spin_blocks keeps it.
+    struct Block {
+        std::int64_t game = 0;
+        std::int64_t firstId = 0, lastId = 0;
+        SpinBlock figures;
+    };
+    // Hands each block of the filter's game (of every game for -1) holding a row after filter.afterId to
+    // visit, in order of their first rows. False when they could not be read to the end.
+    bool forEachBlock(const SpinFilter& filter, const std::function<void(const Block&)>& visit);
+    std::int64_t blockSize() const { return blockSize_; }
+
 private:
     bool openFile();
     bool prepareSchema();
     void close();
     bool replaceDamaged();
     bool insert(const LoggedSpin& spin, int& code);
+    int summariseSpin(const LoggedSpin& spin);
+    int summariseBlock(std::int64_t game, std::int64_t block);
+    int summariseEveryBlock();
     void fail(const std::string& what);
     void noteWrite(int code);
 
@@ -110,4 +130,6 @@ private:
     std::vector<LoggedSpin> pending_; // rows the disk refused, oldest first
     std::int64_t lastGiven_ = 0;      // the highest number given out or kept back in this run
     int lastError_ = 0;
+    SqliteStatement readBlock_, writeBlock_;
+    std::int64_t blockSize_ = kBlockSize;
 };

@@ -13,13 +13,14 @@ constexpr const char* kColumns = "SELECT id, time, game, machine, stop1, stop2, 
 // The filter's condition: ?1 the id rows come after, ?2 the game.
 std::string where(const SpinFilter& filter)
 {
-    return filter.game >= 0 ? " WHERE id > ?1 AND game_number = ?2" : " WHERE id > ?1";
+    return filter.game >= 0 ? " WHERE id > ?1 AND id <= ?3 AND game_number = ?2" : " WHERE id > ?1 AND id <= ?3";
 }
 
 void bind(sqlite3_stmt* st, const SpinFilter& filter)
 {
     sqlite3_bind_int64(st, 1, filter.afterId);
     if (filter.game >= 0) sqlite3_bind_int64(st, 2, filter.game);
+    sqlite3_bind_int64(st, 3, filter.throughId);
 }
 
 void assignText(std::string& to, sqlite3_stmt* st, int col)

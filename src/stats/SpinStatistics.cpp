@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "MachineInfo.h"
 #include "MachineOdds.h"
 
 namespace {
 
-constexpr std::int64_t kPauseSeconds = 5 * 60;
+constexpr std::int64_t kPauseSeconds = SpinBlock::kPauseSeconds;
 
 // The exact odds each machine needs, counted once.
 const MachineOdds& oddsOf(int machine)
@@ -48,35 +49,102 @@ double multiplierVariance(int machine)
     return table[static_cast<std::size_t>(isValidMachine(machine) ? machine : 0)];
 }
 
-} // namespace
-
-std::int64_t parseIsoTime(const std::string& text)
+void expectHits(ComboHits& hits)
 {
-    // Read by hand: sscanf and timegm for every one of 100,000 rows cost more than the rest of the figures.
-    if (text.size() != 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' ||
-        text[16] != ':' || text[19] != 'Z')
-        return -1;
-    auto number = [&](std::size_t at, std::size_t digits) -> std::int64_t {
-        std::int64_t v = 0;
-        for (std::size_t i = at; i < at + digits; ++i) {
-            if (text[i] < '0' || text[i] > '9') return -1;
-            v = v * 10 + (text[i] - '0');
-        }
-        return v;
-    };
-    const std::int64_t y = number(0, 4), m = number(5, 2), d = number(8, 2);
-    const std::int64_t hh = number(11, 2), mm = number(14, 2), ss = number(17, 2);
-    if (y < 0 || m < 1 || m > 12 || d < 1 || d > 31 || hh < 0 || hh > 23 || mm < 0 || mm > 59 || ss < 0 || ss > 60)
-        return -1;
-    // Days since 1970-01-01 of a date in the proleptic Gregorian calendar.
-    const std::int64_t yy = m <= 2 ? y - 1 : y;
-    const std::int64_t era = yy / 400;
-    const std::int64_t yoe = yy - era * 400;
-    const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const std::int64_t days = era * 146097 + doe - 719468;
-    return days * 86400 + hh * 3600 + mm * 60 + ss;
+    const MachineOdds& odds = oddsOf(hits.machine);
+    for (std::size_t c = 0; c < 8; ++c)
+        hits.expected[c] = static_cast<double>(hits.paidSpins) * odds.combinations[c].probability.toDouble();
 }
+
+// Two points of a stretch, its lowest and highest in order, each once.
+void addStretch(std::vector<CreditsPoint>& line, const CreditsPoint& low, const CreditsPoint& high)
+{
+    for (const CreditsPoint& p : {low.spin < high.spin ? low : high, low.spin < high.spin ? high : low})
+        if (line.empty() || line.back().spin != p.spin) line.push_back(p);
+}
+
+// Two points for each stretch of this many spins: at most maxPoints.
+std::int64_t stretchFor(std::int64_t rows, std::size_t maxPoints)
+{
+    const std::int64_t stretches = std::max<std::int64_t>(static_cast<std::int64_t>(maxPoints) / 2, 1);
+    return std::max<std::int64_t>(1, (rows + stretches - 1) / stretches);
+}
+
+// The return after the paid spins of these figures.
+ReturnPoint returnAfter(const SpinBlock& b)
+{
+    double stake = 0, expected = 0, variance = 0;
+    for (std::size_t slot = 0; slot < SpinBlock::kMachineSlots; ++slot) {
+        const int machine = slot < kMachineCount ? static_cast<int>(slot) : 0; // as expectedReturn takes it
+        for (std::size_t w = 0; w < SpinBlock::kStakeSlots; ++w) {
+            const double s = static_cast<double>(b.stakeCents[slot][w]) / 100.0;
+            stake += s;
+            expected += s * expectedReturn(machine, static_cast<std::int64_t>(w));
+        }
+        variance += static_cast<double>(b.stakeSquares[slot]) / 10'000.0 * multiplierVariance(machine);
+    }
+    const double won = static_cast<double>(b.wonCents) / 100.0;
+    return {b.paidSpins, 100.0 * won / stake, 100.0 * expected / stake, 100.0 * std::sqrt(variance) / stake};
+}
+
+// The rows of a block only partly covered (the session's first) are read one by one.
+std::optional<SpinStatistics> statisticsFromBlocks(SpinLog& log, const SpinFilter& filter, int hitsMachine,
+                                                   std::int64_t rows, std::size_t maxPoints)
+{
+    const std::int64_t step = stretchFor(rows, maxPoints);
+    SpinStatistics st;
+    st.hits.machine = isValidMachine(hitsMachine) ? hitsMachine : 0;
+    SpinBlock all, stretch;
+    std::int64_t lastId = filter.afterId;
+    bool inOrder = true;
+    auto endStretch = [&] {
+        const std::int64_t before = all.spins;
+        all.join(stretch);
+        addStretch(st.credits, {before + stretch.lowSpin, static_cast<double>(stretch.lowCents) / 100.0},
+                   {before + stretch.highSpin, static_cast<double>(stretch.highCents) / 100.0});
+        if (all.wageredCents > 0 && (st.returns.empty() || st.returns.back().paidSpin != all.paidSpins))
+            st.returns.push_back(returnAfter(all));
+        stretch = SpinBlock();
+    };
+    const bool read = log.forEachBlock(filter, [&](const SpinLog::Block& b) {
+        if (!inOrder) return;
+        SpinBlock piece = b.figures;
+        std::int64_t firstId = b.firstId;
+        if (b.firstId <= filter.afterId) {
+            piece = SpinBlock();
+            firstId = 0;
+            inOrder = log.forEach(SpinFilter{filter.afterId, b.game, b.lastId}, [&](const LoggedSpin& s) {
+                if (firstId == 0) firstId = s.id;
+                piece.add(s);
+                return true;
+            });
+        }
+        inOrder = inOrder && firstId > lastId;
+        lastId = b.lastId;
+        stretch.join(piece);
+        if (stretch.spins >= step) endStretch();
+    });
+    if (stretch.spins > 0) endStretch();
+    if (!read || !inOrder || all.spins != rows) return std::nullopt;
+
+    SpinSummary& sum = st.summary;
+    sum.spins = all.spins;
+    sum.freeSpins = all.freeSpins;
+    sum.secondsPlayed = all.secondsPlayed;
+    sum.wageredCents = all.wageredCents;
+    sum.wonCents = all.wonCents;
+    sum.biggestWinCents = all.biggestWinCents;
+    sum.longestRunWithoutWin = all.longestRun;
+    sum.poolsWon = all.poolsWon;
+    sum.freeSpinSequences = all.freeSpinSequences;
+    const auto machine = static_cast<std::size_t>(st.hits.machine);
+    st.hits.paidSpins = all.paidSpinsOn[machine];
+    st.hits.hits = all.hits[machine];
+    expectHits(st.hits);
+    return st;
+}
+
+} // namespace
 
 SpinFilter spinFilter(SpinScope scope, std::int64_t sessionStart, std::int64_t game)
 {
@@ -93,9 +161,7 @@ SpinFilter spinFilter(SpinScope scope, std::int64_t sessionStart, std::int64_t g
 
 StatisticsCounter::StatisticsCounter(int hitsMachine, std::int64_t rows, std::size_t maxPoints)
 {
-    // Two points (a stretch's lowest and highest) for each stretch of step_ spins: at most maxPoints.
-    const std::int64_t stretches = std::max<std::int64_t>(static_cast<std::int64_t>(maxPoints) / 2, 1);
-    step_ = std::max<std::int64_t>(1, (rows + stretches - 1) / stretches);
+    step_ = stretchFor(rows, maxPoints);
     st_.hits.machine = isValidMachine(hitsMachine) ? hitsMachine : 0;
 }
 
@@ -136,10 +202,7 @@ void StatisticsCounter::add(const LoggedSpin& s)
     const bool first = (index_ - 1) % step_ == 0;
     if (first || point.credits < low_.credits) low_ = point;
     if (first || point.credits > high_.credits) high_ = point;
-    if (index_ % step_ == 0) {
-        for (const CreditsPoint& p : {low_.spin < high_.spin ? low_ : high_, low_.spin < high_.spin ? high_ : low_})
-            if (st_.credits.empty() || st_.credits.back().spin != p.spin) st_.credits.push_back(p);
-    }
+    if (index_ % step_ == 0) addStretch(st_.credits, low_, high_);
 }
 
 void StatisticsCounter::addReturnPoint()
@@ -152,14 +215,9 @@ void StatisticsCounter::addReturnPoint()
 SpinStatistics StatisticsCounter::finish()
 {
     // The stretch cut short by the end of the rows.
-    if (index_ % step_ != 0) {
-        for (const CreditsPoint& p : {low_.spin < high_.spin ? low_ : high_, low_.spin < high_.spin ? high_ : low_})
-            if (st_.credits.empty() || st_.credits.back().spin != p.spin) st_.credits.push_back(p);
-    }
+    if (index_ % step_ != 0) addStretch(st_.credits, low_, high_);
     if (stakeSum_ > 0 && (st_.returns.empty() || st_.returns.back().paidSpin != paidSpins_)) addReturnPoint();
-    const MachineOdds& odds = oddsOf(st_.hits.machine);
-    for (std::size_t c = 0; c < 8; ++c)
-        st_.hits.expected[c] = static_cast<double>(st_.hits.paidSpins) * odds.combinations[c].probability.toDouble();
+    expectHits(st_.hits);
     SpinStatistics done = std::move(st_);
     st_ = SpinStatistics();
     return done;
@@ -174,10 +232,21 @@ SpinStatistics computeStatistics(const std::vector<LoggedSpin>& rows, int hitsMa
 
 SpinStatistics computeStatistics(SpinLog& log, const SpinFilter& filter, int hitsMachine, std::size_t maxPoints)
 {
-    StatisticsCounter counter(hitsMachine, log.count(filter), maxPoints);
+    const std::int64_t rows = log.count(filter);
+    // Stretches of whole blocks when they give at least about half the points asked for.
+    if (2 * stretchFor(rows, maxPoints) >= log.blockSize())
+        if (std::optional<SpinStatistics> st = statisticsFromBlocks(log, filter, hitsMachine, rows, maxPoints))
+            return *st;
+    StatisticsCounter counter(hitsMachine, rows, maxPoints);
     log.forEach(filter, [&counter](const LoggedSpin& s) {
         counter.add(s);
         return true;
     });
     return counter.finish();
+}
+
+std::optional<SpinStatistics> blockStatistics(SpinLog& log, const SpinFilter& filter, int hitsMachine,
+                                              std::size_t maxPoints)
+{
+    return statisticsFromBlocks(log, filter, hitsMachine, log.count(filter), maxPoints);
 }

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "SpinBlock.h"
 #include "SpinLog.h"
 
 // Which spins of the log the statistics cover.
@@ -38,6 +40,8 @@ struct ReturnPoint {
 struct CreditsPoint {
     std::int64_t spin = 0;
     double credits = 0;
+
+    bool operator==(const CreditsPoint&) const = default;
 };
 
 // Paid spins of one machine by combination, against the counts the exact odds expect.
@@ -79,8 +83,10 @@ private:
 };
 
 SpinStatistics computeStatistics(const std::vector<LoggedSpin>& rows, int hitsMachine, std::size_t maxPoints = 2000);
-// The statistics of the rows of the log the filter covers, read one at a time.
+// The statistics of the rows of the log the filter covers: from the log's block figures when the lines are
+// thinned to stretches of half a block or more (blockStatistics), else from the rows read one at a time.
 SpinStatistics computeStatistics(SpinLog& log, const SpinFilter& filter, int hitsMachine, std::size_t maxPoints = 2000);
-
-// Seconds since 1970 of "YYYY-MM-DDTHH:MM:SSZ"; -1 when the text is not such a time.
-std::int64_t parseIsoTime(const std::string& text);
+// The same figures put together from the block figures, the lines thinned to stretches of whole blocks;
+// nothing when the blocks do not account for every row in order (rows written by an older program).
+std::optional<SpinStatistics> blockStatistics(SpinLog& log, const SpinFilter& filter, int hitsMachine,
+                                              std::size_t maxPoints = 2000);

@@ -211,7 +211,7 @@ TEST(SpinLogTest, AVersionOneLogGetsGameNumbersFromItsRunsOfOneGame)
     }
     SpinLog log(db);
     ASSERT_EQ(log.status(), SpinLog::Status::Ready) << log.error();
-    EXPECT_EQ(query(db, "PRAGMA user_version"), 2);
+    EXPECT_EQ(query(db, "PRAGMA user_version"), SpinLog::kSchemaVersion);
     std::vector<std::int64_t> numbers;
     for (const LoggedSpin& s : log.read()) numbers.push_back(s.gameNumber);
     EXPECT_EQ(numbers, (std::vector<std::int64_t>{1, 1, 2, 3, 3, 4}));
