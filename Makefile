@@ -9,7 +9,7 @@ ifeq ($(SANITIZE),1)
   CMAKE_ARGS += -DQUINTEL_SANITIZE=ON
 endif
 
-.PHONY: all deps configure build play test bench assets format package clean
+.PHONY: all deps configure build play test bench assets format package reprotest clean
 
 all: build
 
@@ -40,12 +40,20 @@ assets: build
 format: deps
 	@cmake -DSOURCE_DIR=$(CURDIR) -DFIX=ON -P cmake/ClangFormat.cmake
 
-# One Debian package, build/quintel-slots_<version>_<arch>.deb, checked with lintian (installed when missing).
+# One Debian package, build/quintel-slots_<version>_<arch>.deb, checked with lintian (no warnings) and
+# hardening-check (both installed when missing). SOURCE_DATE_EPOCH defaults to the last commit's time, so
+# the package is the same on every build of one commit.
 package: build
 	@rm -rf $(BUILD)/*.deb $(BUILD)/_CPack_Packages
-	@cd $(BUILD) && cpack -G DEB
+	@epoch=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct 2>/dev/null)}; \
+	  cd $(BUILD) && if [ -n "$$epoch" ]; then export SOURCE_DATE_EPOCH=$$epoch; fi && cpack -G DEB
 	@rm -rf $(BUILD)/_CPack_Packages
-	@bash scripts/lintian-check.sh $(BUILD)/quintel-slots_*.deb
+	@bash scripts/package-check.sh $(BUILD)/quintel-slots_*.deb
+
+# Builds the package twice from clean clones of the last commit in two different folders and compares the
+# two .deb files byte for byte (a few minutes: two full builds of the programs without ccache).
+reprotest: deps
+	@bash scripts/reprotest.sh
 
 clean:
 	rm -rf build build-sanitize build.configure.log build-sanitize.configure.log

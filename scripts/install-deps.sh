@@ -12,6 +12,7 @@ packages=(
   clang-format
   desktop-file-utils appstream man-db gzip
   at-spi2-core python3-pyatspi dbus
+  weston qt6-wayland
 )
 
 missing=()

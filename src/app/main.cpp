@@ -36,7 +36,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("quintel-slots"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUINTEL_APP_ID));
     CommandLine::process(app);
 
     const std::filesystem::path profileFile = profilePath(processEnvironment());

@@ -47,11 +47,14 @@ TEST(DesktopFiles, CreditsDesktopEntryAndMetainfo)
     const QString credits = text("CREDITS");
     EXPECT_TRUE(credits.contains("SIL Open Font License"));
     EXPECT_TRUE(credits.contains("tools/assetgen"));
-    const QString desktop = text("quintel-slots.desktop");
+    const QString desktop = text(QUINTEL_APP_ID ".desktop");
     EXPECT_TRUE(desktop.startsWith("[Desktop Entry]"));
     EXPECT_TRUE(desktop.contains("\nExec=quintel-slots\n"));
-    EXPECT_TRUE(desktop.contains("\nIcon=quintel-slots\n"));
-    for (const char* xml : {"quintel-slots.metainfo.xml", "icons/quintel-slots.svg"}) {
+    EXPECT_TRUE(desktop.contains("\nIcon=" QUINTEL_APP_ID "\n"));
+    const QString metainfo = text(QUINTEL_APP_ID ".metainfo.xml");
+    EXPECT_TRUE(metainfo.contains("<id>" QUINTEL_APP_ID "</id>"));
+    EXPECT_TRUE(metainfo.contains(">" QUINTEL_APP_ID ".desktop</launchable>"));
+    for (const char* xml : {QUINTEL_APP_ID ".metainfo.xml", "icons/quintel-slots.svg"}) {
         QXmlStreamReader reader(text(xml));
         while (!reader.atEnd()) reader.readNext();
         EXPECT_FALSE(reader.hasError()) << xml << ": " << reader.errorString().toStdString();

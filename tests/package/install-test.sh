@@ -3,9 +3,10 @@
 # installed menu entry, AppStream file and manual pages, and starts the installed game offscreen with a
 # new profile: it must find its own pictures there, and name the ones that are missing when they are.
 #
-#   install-test.sh BUILD_DIR
+#   install-test.sh BUILD_DIR APP_ID
 set -u
 build=$1
+id=$2
 work=$(mktemp -d)
 trap 'kill -KILL $gpid 2>/dev/null; rm -rf "$work"' EXIT
 gpid=""
@@ -14,10 +15,10 @@ fail() { echo "FAIL: $*"; [ -f "$work/game.err" ] && { echo "--- game stderr"; c
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "cmake --install"; }
 
-for f in games/quintel-slots bin/quintel-analyze share/games/quintel-slots/QUINTEL.BMP share/games/quintel-slots/manual.html \
+for f in games/quintel-slots games/quintel-analyze share/games/quintel-slots/QUINTEL.BMP share/games/quintel-slots/manual.html \
          share/games/quintel-slots/QUIN00.MID share/games/quintel-slots/QUINTEL6.WAV \
-         share/applications/quintel-slots.desktop share/metainfo/quintel-slots.metainfo.xml \
-         share/icons/hicolor/48x48/apps/quintel-slots.png share/icons/hicolor/scalable/apps/quintel-slots.svg \
+         share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg \
          share/man/man6/quintel-slots.6.gz share/man/man1/quintel-analyze.1.gz \
          share/doc/quintel-slots/copyright share/doc/quintel-slots/changelog.gz; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
@@ -26,11 +27,10 @@ done
 # The Statistics window's module, which the game loads on first use, in the game's private library folder.
 find "$prefix/lib" -path '*/quintel-slots/quintel-statistics.so' | grep -q . || fail "not installed: lib/.../quintel-slots/quintel-statistics.so"
 
-desktop-file-validate "$prefix/share/applications/quintel-slots.desktop" || fail "desktop-file-validate"
-# The component id is the desktop id, icon name and Wayland app id "quintel-slots"; the game owns no
-# domain to build a reverse-DNS id from, so that recommendation is shown as information only.
-appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
-  "$prefix/share/metainfo/quintel-slots.metainfo.xml" || fail "appstreamcli validate"
+desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
+grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the menu entry does not name the icon $id"
+# Strict: any issue above the pedantic level fails.
+appstreamcli validate --no-net --strict "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
 for page in man6/quintel-slots.6.gz man1/quintel-analyze.1.gz; do
   warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/$page" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "$page: $warnings"
@@ -50,7 +50,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 game=$prefix/games/quintel-slots
 "$game" --version | grep -q '^quintel-slots [0-9]' || fail "--version"
 "$game" --help | grep -q -- '--version' || fail "--help"
-"$prefix/bin/quintel-analyze" --version | grep -q '^quintel-analyze [0-9]' || fail "quintel-analyze --version"
+"$prefix/games/quintel-analyze" --version | grep -q '^quintel-analyze [0-9]' || fail "quintel-analyze --version"
 
 # play_once: starts the installed game, waits until it listens for later starts and answers one (its
 # event loop runs), closes it with SIGTERM and expects a clean exit and a saved game.

@@ -26,7 +26,7 @@ std::string TextFiles::desktopEntry()
            "GenericName=Slot Machine\n"
            "Comment=Three classic slot machines: Quintel, Lucky 7 and Treasure Chest\n"
            "Exec=quintel-slots\n"
-           "Icon=quintel-slots\n"
+           "Icon=" QUINTEL_APP_ID "\n"
            "Terminal=false\n"
            "Categories=Game;CardGame;\n"
            "Keywords=slots;casino;fruit machine;jackpot;\n";
@@ -38,7 +38,7 @@ std::string TextFiles::metainfo()
     // Debian's screenshot service for the package name.
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<component type=\"desktop-application\">\n"
-           "  <id>quintel-slots</id>\n"
+           "  <id>" QUINTEL_APP_ID "</id>\n"
            "  <metadata_license>CC0-1.0</metadata_license>\n"
            "  <project_license>MIT</project_license>\n"
            "  <name>Quintel Slots 95</name>\n"
@@ -51,7 +51,7 @@ std::string TextFiles::metainfo()
            "    statistics.</p>\n"
            "    <p>All money in the game is play money: nothing can be bought, won or paid out.</p>\n"
            "  </description>\n"
-           "  <launchable type=\"desktop-id\">quintel-slots.desktop</launchable>\n"
+           "  <launchable type=\"desktop-id\">" QUINTEL_APP_ID ".desktop</launchable>\n"
            "  <provides>\n"
            "    <binary>quintel-slots</binary>\n"
            "    <binary>quintel-analyze</binary>\n"

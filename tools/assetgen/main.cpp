@@ -118,8 +118,8 @@ int main(int argc, char** argv)
         for (const auto& m : machines) plain.push_back(m.get());
         ManualWriter::write(out, plain);
         out.writeText("CREDITS", TextFiles::credits());
-        out.writeText("quintel-slots.desktop", TextFiles::desktopEntry());
-        out.writeText("quintel-slots.metainfo.xml", TextFiles::metainfo());
+        out.writeText(QUINTEL_APP_ID ".desktop", TextFiles::desktopEntry());
+        out.writeText(QUINTEL_APP_ID ".metainfo.xml", TextFiles::metainfo());
         for (const auto& [name, bytes] : SoundEffects::all()) out.writeBytes(name, bytes);
         for (const auto& [name, bytes] : TuneComposer::all()) out.writeBytes(name, bytes);
         out.writePng("contact-sheet.png", sheet.render());
