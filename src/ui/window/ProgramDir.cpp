@@ -9,9 +9,5 @@ QString ProgramDir::find(const QString& executableDir)
     if (!fromEnvironment.isEmpty() && QFileInfo(fromEnvironment).isDir()) return QDir(fromEnvironment).absolutePath();
     const QString installed = QDir(executableDir).absoluteFilePath(QStringLiteral(QUINTEL_INSTALLED_ASSET_DIR));
     if (QFileInfo(installed).isDir()) return QDir(installed).absolutePath();
-#ifdef QUINTEL_SOURCE_ASSET_DIR
-    const QString source = QStringLiteral(QUINTEL_SOURCE_ASSET_DIR);
-    if (QFileInfo(source).isDir()) return source;
-#endif
     return QDir(executableDir).absoluteFilePath(QStringLiteral("assets"));
 }
