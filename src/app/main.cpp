@@ -11,6 +11,7 @@
 #include "AssetCheck.h"
 #include "CommandLine.h"
 #include "GameSession.h"
+#include "Language.h"
 #include "MachineTable.h"
 #include "MersenneRandom.h"
 #include "MusicPlayer.h"
@@ -36,6 +37,8 @@ int main(int argc, char* argv[])
         return 0;
     }
     QApplication app(argc, argv);
+    // LANGUAGE, LC_ALL, LC_MESSAGES and LANG choose the language, as for every program.
+    installTranslations(app, QLocale::system());
     QGuiApplication::setDesktopFileName(QStringLiteral("quintel-slots"));
     CommandLine::process(app);
 

@@ -7,6 +7,7 @@
 #include "AboutDialog.h"
 #include "CustomBannerDialog.h"
 #include "GameHistoryDialog.h"
+#include "EngineTextTr.h"
 #include "GameStore.h"
 #include "HelpWindow.h"
 #include "LoadSaveDialog.h"
@@ -102,12 +103,14 @@ void GameSession::start()
     window_.setBannerText(bannerText_);
 
     if (check.outcome != FileCheck::Outcome::Fine) {
-        std::string text = "The saved games file could not be read and was kept aside as \"" +
-                           check.setAsidePath.filename().string() + "\". ";
-        text += check.outcome == FileCheck::Outcome::RestoredFromBackup
-                    ? "Your games were restored from the last good copy."
-                    : "There was no earlier copy, so a new game has started.";
-        tell(kTitle, text);
+        const QString aside = QString::fromStdString(check.setAsidePath.filename().string());
+        const QString text =
+            check.outcome == FileCheck::Outcome::RestoredFromBackup
+                ? tr("The saved games file could not be read and was kept aside as \"%1\". Your games were restored "
+                     "from the last good copy.")
+                : tr("The saved games file could not be read and was kept aside as \"%1\". There was no earlier "
+                     "copy, so a new game has started.");
+        tell(kTitle, text.arg(aside).toStdString());
     }
     tellSpinLogNotice();
 
@@ -118,9 +121,12 @@ void GameSession::start()
         beginHistoryEntry(*pending);
         const Money paid = machine.completeRecordedSpin(*pending);
         window_.showLoadedMachine(machine.state().currentMachine);
-        std::string text = "The game ended while the reels were turning. That spin has been completed: ";
-        text += paid > Money() ? "it paid $" + paid.toString() + "." : "it did not win.";
-        tell(kTitle, text);
+        const QString text =
+            paid > Money()
+                ? tr("The game ended while the reels were turning. That spin has been completed: it paid $%1.")
+                      .arg(QString::fromStdString(paid.toString()))
+                : tr("The game ended while the reels were turning. That spin has been completed: it did not win.");
+        tell(kTitle, text.toStdString());
     }
 }
 
@@ -167,9 +173,10 @@ bool GameSession::saveSlot(int slot, const std::string& name)
         reportFileTrouble();
         return true;
     }
-    tell("Save Failed",
-         "The game could not be saved to \"" + file_.path().string() +
-             "\". Check that the folder exists and can be written, then save again.",
+    tell(tr("Save Failed").toStdString(),
+         tr("The game could not be saved to \"%1\". Check that the folder exists and can be written, then save again.")
+             .arg(filePath())
+             .toStdString(),
          Icon::Warning);
     return false;
 }
@@ -180,8 +187,9 @@ void GameSession::saveReduceFlashing(bool on)
         reportFileTrouble();
         return;
     }
-    tell(kTitle,
-         "The setting could not be saved to \"" + file_.path().string() + "\"; it applies until the game closes.");
+    tell(kTitle, tr("The setting could not be saved to \"%1\"; it applies until the game closes.")
+                     .arg(filePath())
+                     .toStdString());
 }
 
 void GameSession::changeBannerText(const std::string& text)
@@ -196,9 +204,12 @@ void GameSession::reportFileTrouble()
 {
     const FileCheck check = file_.takeLastCheck();
     if (check.outcome == FileCheck::Outcome::Fine) return;
-    tell(kTitle, "The saved games file had been damaged and was kept aside as \"" +
-                     check.setAsidePath.filename().string() + "\"; it has been written anew.");
+    tell(kTitle, tr("The saved games file had been damaged and was kept aside as \"%1\"; it has been written anew.")
+                     .arg(QString::fromStdString(check.setAsidePath.filename().string()))
+                     .toStdString());
 }
+
+QString GameSession::filePath() const { return QString::fromStdString(file_.path().string()); }
 
 void GameSession::tell(const std::string& title, const std::string& text, Icon icon)
 {
@@ -340,11 +351,13 @@ void GameSession::openHistory()
         row.symbols = e.symbols;
         for (int symbol : e.symbols) {
             if (!row.symbolNames.empty()) row.symbolNames += ", ";
-            row.symbolNames += symbolName(e.machine, symbol);
+            row.symbolNames += machineText(symbolName(e.machine, symbol)).toStdString();
         }
         row.bet = e.bet;
         if (e.combo >= 0 && e.combo < kComboCount && isValidMachine(e.machine))
-            row.combination = machineDefinition(e.machine).combinations[static_cast<std::size_t>(e.combo)].name;
+            row.combination =
+                machineText(machineDefinition(e.machine).combinations[static_cast<std::size_t>(e.combo)].name)
+                    .toStdString();
         row.win = e.win.toString();
         row.poolWon = e.poolWon > Money() ? e.poolWon.toString() : std::string();
         row.freeSpin = e.freeSpin;
@@ -370,8 +383,10 @@ void GameSession::savePlaySettings()
 {
     const PlaySettings settings = window_.playSettings();
     if (!file_.update([&](IniDocument& doc) { writePlaySettings(doc, settings); })) {
-        tell("Settings Not Saved", "Your settings could not be written to \"" + file_.path().string() +
-                                       "\". They apply until the game closes.");
+        tell(tr("Settings Not Saved").toStdString(),
+             tr("Your settings could not be written to \"%1\". They apply until the game closes.")
+                 .arg(filePath())
+                 .toStdString());
         return;
     }
     reportFileTrouble();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -22,6 +23,8 @@ class SpinLogSink;
 // and Game History commands of the window, and keeps the play settings (auto play, quick stop, volume,
 // reminders) with their dialogs.
 class GameSession {
+    Q_DECLARE_TR_FUNCTIONS(GameSession)
+
 public:
     // messages: where the session tells the player things; null shows message boxes on the window.
     GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages = nullptr);
@@ -55,6 +58,7 @@ private:
     void tell(const std::string& title, const std::string& text, Icon icon = Icon::Information);
     void tellSpinLogNotice();
     void reportFileTrouble();
+    QString filePath() const;
 
     void openLoad();
     void openSave();

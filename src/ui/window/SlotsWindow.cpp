@@ -17,8 +17,10 @@
 #include <cmath>
 
 #include "FaceAccessible.h"
+#include "EngineTextTr.h"
 #include "FaceWidget.h"
 #include "MusicControl.h"
+#include "SessionSummary.h"
 #include "SoundControl.h"
 #include "ZoomSetting.h"
 #include "TickSource.h"
@@ -764,7 +766,8 @@ void SlotsWindow::previewVolume(int effects, int music)
 
 std::string SlotsWindow::sessionSummaryText()
 {
-    return sessionSummary(reminder_.elapsedMs(ports_.clock.now()), machine_.sessionWagered(), machine_.sessionWon());
+    return sessionSummary(reminder_.elapsedMs(ports_.clock.now()), machine_.sessionWagered(), machine_.sessionWon())
+        .toStdString();
 }
 
 void SlotsWindow::reminderTick()
@@ -798,5 +801,5 @@ bool SlotsWindow::askReminder(const std::string& text)
 
 void SlotsWindow::showExclamation(const std::string& title, const std::string& text)
 {
-    QMessageBox::warning(this, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
+    QMessageBox::warning(this, translatedEngineText(title), translatedEngineText(text), QMessageBox::Ok);
 }
