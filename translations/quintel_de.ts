@@ -290,6 +290,209 @@ Die Automatik leiht nie Geld.</translation>
     </message>
 </context>
 <context>
+    <name>GameMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Change Game</source>
+        <translation>Automat wechseln</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Load </source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Bet Amount</source>
+        <translation>Münzwert</translation>
+    </message>
+    <message>
+        <source>Digit Colors</source>
+        <translation>Ziffernfarbe</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Lauftext</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Spin Speed</source>
+        <translation>Drehgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Very Fast</source>
+        <translation>Sehr schnell</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Banner Text</source>
+        <translation>Lauftext bearbeiten</translation>
+    </message>
+    <message>
+        <source>Reduce Flashing</source>
+        <translation>Weniger Blinken</translation>
+    </message>
+    <message>
+        <source>Quick Stop</source>
+        <translation>Schnellstopp</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Erinnerungen…</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Spin Sound</source>
+        <translation>Drehgeräusch</translation>
+    </message>
+    <message>
+        <source>Stop Sound</source>
+        <translation>Stoppgeräusch</translation>
+    </message>
+    <message>
+        <source>Win Sounds</source>
+        <translation>Gewinnklänge</translation>
+    </message>
+    <message>
+        <source>Lose Sounds</source>
+        <translation>Verlustklänge</translation>
+    </message>
+    <message>
+        <source>Coin Sound</source>
+        <translation>Münzgeräusch</translation>
+    </message>
+    <message>
+        <source>Credit Sound</source>
+        <translation>Guthabengeräusch</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Volume…</source>
+        <translation>Lautstärke…</translation>
+    </message>
+    <message>
+        <source>Window Size</source>
+        <translation>Fenstergröße</translation>
+    </message>
+    <message>
+        <source>&amp;Bank</source>
+        <translation>&amp;Bank</translation>
+    </message>
+    <message>
+        <source>Borrow</source>
+        <translation>Leihen</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Automatik</translation>
+    </message>
+    <message>
+        <source>Auto Spin</source>
+        <translation>Automatisch drehen</translation>
+    </message>
+    <message>
+        <source>Auto Play Settings…</source>
+        <translation>Automatik-Einstellungen…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Machine Odds</source>
+        <translation>Gewinnchancen</translation>
+    </message>
+    <message>
+        <source>Game History</source>
+        <translation>Spielverlauf</translation>
+    </message>
+    <message>
+        <source>Statistics…</source>
+        <translation>Statistik…</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch (Englisch)</translation>
+    </message>
+    <message>
+        <source>Auto Play (%1 left)</source>
+        <translation>Automatik (noch %1)</translation>
+    </message>
+</context>
+<context>
     <name>GameSession</name>
     <message>
         <source>The saved games file could not be read and was kept aside as &quot;%1&quot;. Your games were restored from the last good copy.</source>
@@ -626,6 +829,21 @@ Die Automatik leiht nie Geld.</translation>
     <message>
         <source>On average this machine pays back %1 of what you bet at %2</source>
         <translation>Im Schnitt zahlt dieser Automat bei %2 %1 Ihrer Einsätze zurück</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderPrompt</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Erinnerung</translation>
+    </message>
+    <message>
+        <source>Keep Playing</source>
+        <translation>Weiterspielen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,209 @@ El juego automático nunca pide préstamos.</translation>
     </message>
 </context>
 <context>
+    <name>GameMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Change Game</source>
+        <translation>Cambiar de máquina</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Partida nueva</translation>
+    </message>
+    <message>
+        <source>Load </source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Bet Amount</source>
+        <translation>Valor de la moneda</translation>
+    </message>
+    <message>
+        <source>Digit Colors</source>
+        <translation>Color de los dígitos</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Letrero</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Spin Speed</source>
+        <translation>Velocidad de giro</translation>
+    </message>
+    <message>
+        <source>Very Fast</source>
+        <translation>Muy rápida</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápida</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Banner Text</source>
+        <translation>Texto del letrero</translation>
+    </message>
+    <message>
+        <source>Reduce Flashing</source>
+        <translation>Reducir los destellos</translation>
+    </message>
+    <message>
+        <source>Quick Stop</source>
+        <translation>Parada rápida</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Recordatorios…</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Spin Sound</source>
+        <translation>Sonido de giro</translation>
+    </message>
+    <message>
+        <source>Stop Sound</source>
+        <translation>Sonido de parada</translation>
+    </message>
+    <message>
+        <source>Win Sounds</source>
+        <translation>Sonidos de premio</translation>
+    </message>
+    <message>
+        <source>Lose Sounds</source>
+        <translation>Sonidos de pérdida</translation>
+    </message>
+    <message>
+        <source>Coin Sound</source>
+        <translation>Sonido de monedas</translation>
+    </message>
+    <message>
+        <source>Credit Sound</source>
+        <translation>Sonido de créditos</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Volume…</source>
+        <translation>Volumen…</translation>
+    </message>
+    <message>
+        <source>Window Size</source>
+        <translation>Tamaño de la ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Bank</source>
+        <translation>&amp;Banco</translation>
+    </message>
+    <message>
+        <source>Borrow</source>
+        <translation>Pedir préstamo</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Auto Spin</source>
+        <translation>Tiradas automáticas</translation>
+    </message>
+    <message>
+        <source>Auto Play Settings…</source>
+        <translation>Ajustes del juego automático…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Machine Odds</source>
+        <translation>Probabilidades de la máquina</translation>
+    </message>
+    <message>
+        <source>Game History</source>
+        <translation>Historial de juego</translation>
+    </message>
+    <message>
+        <source>Statistics…</source>
+        <translation>Estadísticas…</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual (en inglés)</translation>
+    </message>
+    <message>
+        <source>Auto Play (%1 left)</source>
+        <translation>Automático (quedan %1)</translation>
+    </message>
+</context>
+<context>
     <name>GameSession</name>
     <message>
         <source>The saved games file could not be read and was kept aside as &quot;%1&quot;. Your games were restored from the last good copy.</source>
@@ -626,6 +829,21 @@ El juego automático nunca pide préstamos.</translation>
     <message>
         <source>On average this machine pays back %1 of what you bet at %2</source>
         <translation>De media, esta máquina devuelve el %1 de lo que apuestas con %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderPrompt</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Recordatorio</translation>
+    </message>
+    <message>
+        <source>Keep Playing</source>
+        <translation>Seguir jugando</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,209 @@ Le jeu automatique n’emprunte jamais.</translation>
     </message>
 </context>
 <context>
+    <name>GameMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Change Game</source>
+        <translation>Changer de machine</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Load </source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Bet Amount</source>
+        <translation>Valeur de la pièce</translation>
+    </message>
+    <message>
+        <source>Digit Colors</source>
+        <translation>Couleur des chiffres</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Texte défilant</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Spin Speed</source>
+        <translation>Vitesse des rouleaux</translation>
+    </message>
+    <message>
+        <source>Very Fast</source>
+        <translation>Très rapide</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>Banner Text</source>
+        <translation>Modifier le texte défilant</translation>
+    </message>
+    <message>
+        <source>Reduce Flashing</source>
+        <translation>Réduire le clignotement</translation>
+    </message>
+    <message>
+        <source>Quick Stop</source>
+        <translation>Arrêt rapide</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Rappels…</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Spin Sound</source>
+        <translation>Son des rouleaux</translation>
+    </message>
+    <message>
+        <source>Stop Sound</source>
+        <translation>Son d’arrêt</translation>
+    </message>
+    <message>
+        <source>Win Sounds</source>
+        <translation>Sons de gain</translation>
+    </message>
+    <message>
+        <source>Lose Sounds</source>
+        <translation>Sons de perte</translation>
+    </message>
+    <message>
+        <source>Coin Sound</source>
+        <translation>Son des pièces</translation>
+    </message>
+    <message>
+        <source>Credit Sound</source>
+        <translation>Son des crédits</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Volume…</source>
+        <translation>Volume…</translation>
+    </message>
+    <message>
+        <source>Window Size</source>
+        <translation>Taille de la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Bank</source>
+        <translation>&amp;Banque</translation>
+    </message>
+    <message>
+        <source>Borrow</source>
+        <translation>Emprunter</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Jeu auto</translation>
+    </message>
+    <message>
+        <source>Auto Spin</source>
+        <translation>Tours automatiques</translation>
+    </message>
+    <message>
+        <source>Auto Play Settings…</source>
+        <translation>Réglages du jeu auto…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Machine Odds</source>
+        <translation>Probabilités de la machine</translation>
+    </message>
+    <message>
+        <source>Game History</source>
+        <translation>Historique de jeu</translation>
+    </message>
+    <message>
+        <source>Statistics…</source>
+        <translation>Statistiques…</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel (en anglais)</translation>
+    </message>
+    <message>
+        <source>Auto Play (%1 left)</source>
+        <translation>Jeu auto (encore %1)</translation>
+    </message>
+</context>
+<context>
     <name>GameSession</name>
     <message>
         <source>The saved games file could not be read and was kept aside as &quot;%1&quot;. Your games were restored from the last good copy.</source>
@@ -626,6 +829,21 @@ Le jeu automatique n’emprunte jamais.</translation>
     <message>
         <source>On average this machine pays back %1 of what you bet at %2</source>
         <translation>En moyenne, cette machine redistribue %1 de vos mises à %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderPrompt</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>Keep Playing</source>
+        <translation>Continuer à jouer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>

@@ -76,11 +76,13 @@ int main(int argc, char* argv[])
 
     ProfileFile profile(profileFile);
     SlotsWindow window(SlotsWindowPorts{clock, clock, random, sound, music, assetDir});
+    SlotMachine machine(window.machinePorts());
+    window.play(machine);
     GameSession session(window, profile, assetDir);
     SpinRecorder spinLog(SpinLog::defaultPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     session.setSpinLog(&spinLog);
-    window.commands().statistics = [&window, &spinLog] {
-        openStatistics(&window, spinLog, window.machine().state(), [](int machine, int combo) {
+    window.commands().statistics = [&window, &machine, &spinLog] {
+        openStatistics(&window, spinLog, machine.state(), [](int machine, int combo) {
             return std::string(machineDefinition(machine).combinations[static_cast<std::size_t>(combo)].name);
         });
     };

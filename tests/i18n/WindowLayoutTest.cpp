@@ -13,6 +13,7 @@
 #include "GameSession.h"
 #include "NullMusic.h"
 #include "NullSound.h"
+#include "PlayingWindow.h"
 #include "ProfileFile.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
@@ -39,7 +40,8 @@ TEST_P(WindowLayout, EveryMenuTitleAndEntryShowsWhole)
 {
     ProfileFile file(dir / "QUINTEL.INI");
     const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-    SlotsWindow window(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+    PlayingWindow playing(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+    SlotsWindow& window = playing.window;
     GameSession session(window, file, assets, &messages);
     session.start();
     window.show();

@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 #include <QTimer>
-#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -10,42 +9,56 @@
 #include "BannerStrip.h"
 #include "Face.h"
 #include "GameHooks.h"
+#include "GameMenus.h"
+#include "GameOptions.h"
 #include "GameView.h"
 #include "Graphics.h"
 #include "MessageSink.h"
 #include "PlaySettings.h"
-#include "SessionReminder.h"
 #include "SlotMachine.h"
 #include "SlotsWindowCommands.h"
+#include "ReminderPrompt.h"
 #include "SlotsWindowPorts.h"
 
+class BannerAnimation;
 class FaceReadout;
+class FaceScale;
 class FaceWidget;
-class QAction;
-class QActionGroup;
-class QMenu;
 
 // The main window `Slots`: the cabinet face with its reels, counters, banner and statistics, the two
-// click zones and the keys, the menu bar, and the slot machine it plays. It is the machine's view,
-// hooks and message sink; dialogs and saving reach it through SlotsWindowCommands.
+// click zones and the keys, and the menu bar. It is the view, hooks and message sink of the slot machine
+// it plays; whoever sets the program up owns that machine:
+//
+//     SlotsWindow window(ports);
+//     SlotMachine machine(window.machinePorts());
+//     window.play(machine);
+//
+// Dialogs and saving reach the window through SlotsWindowCommands.
 class SlotsWindow : public QMainWindow, private GameView, private GameHooks, private MessageSink {
     Q_OBJECT
 public:
     explicit SlotsWindow(const SlotsWindowPorts& ports, QWidget* parent = nullptr);
     ~SlotsWindow() override;
 
-    SlotMachine& machine() { return machine_; }
+    // What a machine played in this window is built with.
+    SlotMachinePorts machinePorts();
+    // Builds the face and the menus for the machine and starts its new game; once, before the window shows.
+    void play(SlotMachine& machine);
+
+    SlotMachine& machine() { return *machine_; }
     SlotsWindowCommands& commands() { return commands_; }
-    const Face& face() const { return face_; }
+    const Face& face() const { return *face_; }
     const Graphics& graphics() const { return graphics_; }
     const BannerStrip& banner() const { return banner_; }
+    const GameMenus& menus() const { return *menus_; }
+    ReminderPrompt& reminders() { return *reminders_; }
 
     // Play actions: click zone 0 / Enter and click zone 1 / B.
     void spinAction();
     void insertCoinAction();
 
     // The player's options: the menus show them and change them through the commands below.
-    const GameOptions& options() const { return machine_.state().options; }
+    const GameOptions& options() const { return machine_->state().options; }
     // Menu commands, exactly as the menus run them (a loaded game restores its choices so).
     void chooseBetAmount(BetChoice bet);
     void chooseDigitColor(DigitColor color);
@@ -60,7 +73,6 @@ public:
     // Runs the bet, digit colour, speed and banner commands with the given choices, and the sound and
     // music commands where they differ from the current ones.
     void applyOptions(const GameOptions& options);
-    // What the menus show: the checked index of each radio group, the checked sound toggles and music.
     // Options > Window Size: 100%, 150%, 200%, 300%; as the player chooses it (it is kept).
     void chooseWindowSize(int entry);
     // Ctrl++ and Ctrl+-: the next larger or smaller size, as chosen by the player.
@@ -70,11 +82,12 @@ public:
     int zoom() const;
     // The largest size whose window fits within 80% of the screen's available height.
     int largestFittingZoom() const;
-    int betEntry() const { return checkedIndex(betActions_); }
-    int digitEntry() const { return checkedIndex(digitActions_); }
-    int speedEntry() const { return checkedIndex(speedActions_); }
-    int bannerEntry() const { return checkedIndex(bannerActions_); }
-    int windowSizeEntry() const { return checkedIndex(sizeActions_); }
+    // What the menus show: the checked entry of each radio group, the checked sound toggles and music.
+    int betEntry() const;
+    int digitEntry() const;
+    int speedEntry() const;
+    int bannerEntry() const;
+    int windowSizeEntry() const;
     bool soundToggle(int index) const;
     bool musicOn() const;
 
@@ -83,31 +96,29 @@ public:
     std::string bannerText() const { return banner_.text().toStdString(); }
     // A changed text is rendered again at the next banner tick.
     void setBannerText(const std::string& text);
-    int captionColor() const { return face_.captionColor(); }
+    int captionColor() const;
 
     // Repaints the whole face.
     void refreshFace() { refresh(); }
     // The banner timer's handler and the music timer's handler.
     void bannerTick();
     void musicTick();
-    bool bannerRunning() const { return bannerTimer_.isActive(); }
+    bool bannerRunning() const;
     bool musicPolling() const { return musicTimer_.isActive(); }
     // One step of the start-up lamp flash that the first banner tick starts.
     void lampFlashStep();
-    bool lampFlashing() const { return flashTimer_.isActive(); }
+    bool lampFlashing() const;
 
     // The player's limits and comforts: applied to the machine, the mixer and the reminder, then
     // reported through commands().playSettingsChanged.
     void setPlaySettings(const PlaySettings& settings);
-    const PlaySettings& playSettings() const { return machine_.playSettings(); }
+    const PlaySettings& playSettings() const { return machine_->playSettings(); }
     // Sets the mixer's levels without keeping them (the volume sliders while they move).
     void previewVolume(int effects, int music);
     // What this session has run, wagered and won.
     std::string sessionSummaryText();
     // The reminder timer's handler: shows a due reminder once play is idle.
     void reminderTick();
-    // Shows a reminder text; true when the player chose to quit. Empty: a message box asks.
-    std::function<bool(const std::string& text)> reminderPrompt;
 
 signals:
     // The window has run its close sequence: the program ends (other windows, e.g. the manual, go too).
@@ -150,53 +161,25 @@ private:
     // MessageSink
     void showExclamation(const std::string& title, const std::string& text) override;
 
-    void buildMenus();
-    QMenu* addTopMenu(int index, const QString& caption);
-    void buildFileMenu();
-    void buildOptionsMenu();
-    void buildSoundMenu(QMenu* optionsMenu);
-    void buildWindowSizeMenu(QMenu* optionsMenu);
-    void buildBankMenu();
-    void buildAutoPlayMenu();
-    void buildHelpMenu();
-    void addRadioGroup(QMenu* menu, const QStringList& captions, const QString& prefix, std::vector<QAction*>& group,
-                       const std::function<void(int)>& choose);
-    void addCommand(QMenu* menu, const QString& caption, const QString& name, std::function<void()>& command);
-    void addPlayMenuItems();
-    bool askReminder(const std::string& text);
-    QAction* addItem(QMenu* menu, const QString& caption, const QString& name, bool checkable = false);
-    static int checkedIndex(const std::vector<QAction*>& group);
-    static void checkOnly(const std::vector<QAction*>& group, int index);
+    void buildFace();
+    void connectMenus();
     void showChanged(const QRect& changed);
     void runPlay(bool spin);
-    void adoptPixelRatio();
 
     SlotsWindowPorts ports_;
     SlotsWindowCommands commands_;
     Graphics graphics_;
-    SlotMachine machine_;
-    Face face_;
     BannerStrip banner_;
+    SlotMachine* machine_ = nullptr;
+    std::unique_ptr<Face> face_;
     FaceWidget* faceWidget_ = nullptr;
     std::unique_ptr<FaceReadout> readout_;
-    QTimer bannerTimer_; // Timer1
-    QTimer musicTimer_;  // Timer2
-    QTimer flashTimer_;  // the start-up lamp flash
-    QTimer reminderTimer_;
-    SessionReminder reminder_;
-    bool reminding_ = false;
+    GameMenus* menus_ = nullptr;
+    std::unique_ptr<BannerAnimation> bannerAnimation_;
+    std::unique_ptr<FaceScale> scale_;
+    std::unique_ptr<ReminderPrompt> reminders_;
+    QTimer musicTimer_; // polls the music: the next tune, or the end of a failed one
 
-    std::array<QMenu*, 5> menus_{};
-    std::vector<QAction*> changeActions_, gamesActions_, betActions_, digitActions_, bannerActions_, speedActions_,
-        soundActions_, toggleActions_, borrowActions_, sizeActions_;
-    QAction* autoAction_ = nullptr;
-    QAction* musicAction_ = nullptr;
-    QAction* quickStopAction_ = nullptr;
-    QAction* autoSettingsAction_ = nullptr;
-    QAction* reduceFlashingAction_ = nullptr;
-
-    bool lampFlashPending_ = true;
-    int flashStep_ = 0;
     int playDepth_ = 0;
     bool closePending_ = false;
     bool closed_ = false;

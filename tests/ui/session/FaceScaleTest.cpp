@@ -17,6 +17,7 @@
 #include "QuintelSymbols.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
+#include "PlayingWindow.h"
 #include "SlotsWindow.h"
 #include "SymbolSheets.h"
 #include "TreasureSymbols.h"
@@ -52,7 +53,9 @@ protected:
         }
         file = std::make_unique<ProfileFile>(ini.toStdString());
         const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-        window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        playing =
+            std::make_unique<PlayingWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        window = &playing->window;
         session = std::make_unique<GameSession>(*window, *file, assets, &messages);
         session->start();
         window->show();
@@ -76,7 +79,8 @@ protected:
     NullMusic music;
     RecordingMessages messages;
     std::unique_ptr<ProfileFile> file;
-    std::unique_ptr<SlotsWindow> window;
+    std::unique_ptr<PlayingWindow> playing;
+    SlotsWindow* window = nullptr;
     std::unique_ptr<GameSession> session;
 };
 

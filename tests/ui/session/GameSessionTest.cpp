@@ -19,6 +19,7 @@
 #include "ProfileFile.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
+#include "PlayingWindow.h"
 #include "SlotsWindow.h"
 #include "TempDir.h"
 #include "VirtualClock.h"
@@ -35,7 +36,8 @@ struct ProgramRun {
     NullMusic music;
     RecordingMessages messages;
     ProfileFile file;
-    std::unique_ptr<SlotsWindow> window;
+    std::unique_ptr<PlayingWindow> playing;
+    SlotsWindow* window = nullptr;
     std::unique_ptr<GameSession> session;
 
     // boxes: the player is told things in real message boxes rather than through the recorder.
@@ -44,7 +46,8 @@ struct ProgramRun {
     {
         const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
         MessageSink* sink = boxes ? nullptr : &messages;
-        window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, sink});
+        playing = std::make_unique<PlayingWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, sink});
+        window = &playing->window;
         session = std::make_unique<GameSession>(*window, file, assets, sink);
         session->start();
     }
@@ -236,7 +239,7 @@ TEST_F(SessionTest, SaveFailedComesWithTheWarningIcon)
     EXPECT_FALSE(run.session->saveSlot(0, "Mine"));
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QTimer::singleShot(0, run.window.get(), [&] { // runs inside the box's own loop
+    QTimer::singleShot(0, run.window, [&] { // runs inside the box's own loop
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
                 title = box->windowTitle();
@@ -256,7 +259,7 @@ TEST_F(SessionTest, AQuitDuringTheSaveDialogSavesOnlyTheCurrentGame)
     ProgramRun run(ini());
     run.machine().borrow(0);
     bool sawDialog = false;
-    QTimer::singleShot(0, run.window.get(), [&] {
+    QTimer::singleShot(0, run.window, [&] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* dialog = qobject_cast<LoadSaveDialog*>(w); dialog && dialog->isVisible()) {
                 sawDialog = true;

@@ -19,6 +19,7 @@
 #include "ProfileFile.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
+#include "PlayingWindow.h"
 #include "SlotsWindow.h"
 #include "VirtualClock.h"
 
@@ -42,14 +43,17 @@ struct ProgramRun {
     VolumeMusic music;
     RecordingMessages messages;
     ProfileFile file;
-    std::unique_ptr<SlotsWindow> window;
+    std::unique_ptr<PlayingWindow> playing;
+    SlotsWindow* window = nullptr;
     std::unique_ptr<GameSession> session;
 
     explicit ProgramRun(const fs::path& ini)
         : file(ini)
     {
         const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-        window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        playing =
+            std::make_unique<PlayingWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        window = &playing->window;
         session = std::make_unique<GameSession>(*window, file, assets, &messages);
         session->start();
     }

@@ -11,6 +11,7 @@
 #include "ProfileFile.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
+#include "PlayingWindow.h"
 #include "SlotsWindow.h"
 #include "SpinRecorder.h"
 #include "VirtualClock.h"
@@ -28,7 +29,8 @@ struct LoggedRun {
     RecordingMessages messages;
     ProfileFile file;
     SpinRecorder recorder;
-    std::unique_ptr<SlotsWindow> window;
+    std::unique_ptr<PlayingWindow> playing;
+    SlotsWindow* window = nullptr;
     std::unique_ptr<GameSession> session;
 
     LoggedRun(const fs::path& ini, const fs::path& db)
@@ -36,7 +38,9 @@ struct LoggedRun {
         , recorder(db, [] { return std::chrono::system_clock::time_point(std::chrono::hours(24 * 20000)); })
     {
         const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-        window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        playing =
+            std::make_unique<PlayingWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        window = &playing->window;
         session = std::make_unique<GameSession>(*window, file, assets, &messages);
         session->setSpinLog(&recorder);
         session->start();

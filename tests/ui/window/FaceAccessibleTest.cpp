@@ -12,6 +12,7 @@
 #include "NullSound.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
+#include "PlayingWindow.h"
 #include "SlotsWindow.h"
 #include "VirtualClock.h"
 
@@ -27,8 +28,9 @@ class FaceAccessibleTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<SlotsWindow>(
+        playing = std::make_unique<PlayingWindow>(
             SlotsWindowPorts{clock, clock, random, sound, music, qEnvironmentVariable("QUINTEL_ASSET_DIR"), &messages});
+        window = &playing->window;
         window->show();
         face = QAccessible::queryAccessibleInterface(window->centralWidget());
         ASSERT_NE(face, nullptr);
@@ -77,7 +79,8 @@ protected:
     NullSound sound;
     NullMusic music;
     RecordingMessages messages;
-    std::unique_ptr<SlotsWindow> window;
+    std::unique_ptr<PlayingWindow> playing;
+    SlotsWindow* window = nullptr;
     QAccessibleInterface* face = nullptr;
     std::vector<Announcement> events;
     std::vector<QString> faceEvents; // the face's description, each time it changed

@@ -11,6 +11,7 @@
 #include "NullSound.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
+#include "PlayingWindow.h"
 #include "SlotsWindow.h"
 #include "VirtualClock.h"
 
@@ -20,8 +21,9 @@ class PlayControlsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<SlotsWindow>(
+        playing = std::make_unique<PlayingWindow>(
             SlotsWindowPorts{clock, clock, random, sound, music, qEnvironmentVariable("QUINTEL_ASSET_DIR"), &messages});
+        window = &playing->window;
         window->show();
         window->commands().playSettingsChanged = [this] { ++settingsSaved; };
     }
@@ -29,7 +31,7 @@ protected:
     void press(int key)
     {
         QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(window.get(), &down);
+        QCoreApplication::sendEvent(window, &down);
     }
     QString autoPlayCaption() { return window->findChild<QMenu*>(QStringLiteral("menu3"))->title(); }
     GameState& state() { return window->machine().state(); }
@@ -47,7 +49,8 @@ protected:
     NullSound sound;
     NullMusic music;
     RecordingMessages messages;
-    std::unique_ptr<SlotsWindow> window;
+    std::unique_ptr<PlayingWindow> playing;
+    SlotsWindow* window = nullptr;
     int settingsSaved = 0;
 };
 
@@ -111,7 +114,7 @@ TEST_F(PlayControlsTest, RemindersComeOnTimeAndQuitClosesTheGame)
 {
     std::vector<std::string> shown;
     bool quit = false;
-    window->reminderPrompt = [&](const std::string& text) {
+    window->reminders().prompt = [&](const std::string& text) {
         shown.push_back(text);
         return quit;
     };

@@ -20,6 +20,7 @@
 #include "Palette.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
+#include "PlayingWindow.h"
 #include "SlotsWindow.h"
 #include "TempDir.h"
 #include "VirtualClock.h"
@@ -32,8 +33,10 @@ protected:
 
     void open(const QString& assets)
     {
-        window.reset();
-        window = std::make_unique<SlotsWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        playing.reset();
+        playing =
+            std::make_unique<PlayingWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        window = &playing->window;
         window->show();
     }
 
@@ -66,7 +69,7 @@ protected:
     void press(int key)
     {
         QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(window.get(), &down);
+        QCoreApplication::sendEvent(window, &down);
     }
     const QImage& face() const { return window->face().surface(); }
     GameState& state() { return window->machine().state(); }
@@ -140,7 +143,8 @@ protected:
     NullSound sound;
     NullMusic music;
     RecordingMessages messages;
-    std::unique_ptr<SlotsWindow> window;
+    std::unique_ptr<PlayingWindow> playing;
+    SlotsWindow* window = nullptr;
 };
 
 } // namespace
@@ -211,17 +215,17 @@ TEST_F(WindowTest, WindowSizeScalesTheFaceAndItsClickZonesAndFollowsTheKeys)
     QTest::mouseClick(faceWidget, Qt::LeftButton, {}, QPoint(200, 40));
     EXPECT_GT(state().wager, wager);
 
-    QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(window->zoom(), 150);
     EXPECT_EQ(faceWidget->size(), QSize(Face::kWidth * 3 / 2, Face::kHeight * 3 / 2));
     // Drawn at device resolution, one and a half device pixels per face pixel, from the next larger set.
     EXPECT_EQ(face().size(), QSize(Face::kWidth * 3 / 2, Face::kHeight * 3 / 2));
     EXPECT_EQ(window->graphics().scale(), 2);
-    for (int i = 0; i < 3; ++i) QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(window->zoom(), 300); // and no further
     EXPECT_EQ(window->graphics().scale(), 3);
     EXPECT_EQ(checkedNames(menu("mnuWindowSize")), (QStringList{"mnuSize3"}));
-    QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
     QCoreApplication::processEvents();
     EXPECT_EQ(window->zoom(), 100);
     EXPECT_EQ(window->size(), atFaceSize);
@@ -655,7 +659,9 @@ TEST_F(WindowTest, TheBannerTextAppearsWhenTheStartUpFlashHasEnded)
 TEST_F(WindowTest, AMusicFailureOpensOneBoxAndStopsThePollFirst)
 {
     // The real message box, whose own event loop runs while it is open.
-    SlotsWindow plain(SlotsWindowPorts{clock, clock, random, sound, music, qEnvironmentVariable("QUINTEL_ASSET_DIR")});
+    PlayingWindow plainRun(
+        SlotsWindowPorts{clock, clock, random, sound, music, qEnvironmentVariable("QUINTEL_ASSET_DIR")});
+    SlotsWindow& plain = plainRun.window;
     plain.setMusicOn(true);
     music.tickResult = false;
     int boxes = 0;
