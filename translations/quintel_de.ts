@@ -921,6 +921,186 @@ Die Automatik leiht nie Geld.</translation>
     </message>
 </context>
 <context>
+    <name>SpinLog</name>
+    <message>
+        <source>The spin log was damaged and has been kept aside as &quot;%1&quot;. A new spin log has been started.</source>
+        <translation>Das Spielprotokoll war beschädigt und wurde als „%1“ beiseitegelegt. Ein neues Spielprotokoll wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Spins are not being recorded (%1). You can play on as usual.</source>
+        <translation>Spins werden nicht aufgezeichnet (%1). Sie können wie gewohnt weiterspielen.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>Spins</source>
+        <translation>Spins</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>Wagered</source>
+        <translation>Gesetzt</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Biggest win</source>
+        <translation>Höchster Gewinn</translation>
+    </message>
+    <message>
+        <source>Longest run without a win</source>
+        <translation>Längste Serie ohne Gewinn</translation>
+    </message>
+    <message>
+        <source>Pools won</source>
+        <translation>Gewonnene Jackpots</translation>
+    </message>
+    <message>
+        <source>Free-spin sequences</source>
+        <translation>Freispielserien</translation>
+    </message>
+    <message>
+        <source>1 spin</source>
+        <translation>1 Spin</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spins</source>
+        <translation>
+            <numerusform>%n Spin</numerusform>
+            <numerusform>%n Spins</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 paid spin</source>
+        <translation>1 bezahlter Spin</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paid spins</source>
+        <translation>
+            <numerusform>%n bezahlter Spin</numerusform>
+            <numerusform>%n bezahlte Spins</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Anzeigen:</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Dieses Spiel</translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation>Alle Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Credits by spin</source>
+        <translation>Guthaben je Spin</translation>
+    </message>
+    <message>
+        <source>Return to player against the machine&apos;s odds</source>
+        <translation>Auszahlung an Sie im Vergleich zu den Gewinnchancen des Automaten</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 frei)</translation>
+    </message>
+    <message>
+        <source>Credits after the spin</source>
+        <translation>Guthaben nach dem Spin</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Spin</translation>
+    </message>
+    <message>
+        <source>Credits ($)</source>
+        <translation>Guthaben ($)</translation>
+    </message>
+    <message>
+        <source>Your return %</source>
+        <translation>Ihre Auszahlung in %</translation>
+    </message>
+    <message>
+        <source>Machine&apos;s return %</source>
+        <translation>Auszahlung des Automaten in %</translation>
+    </message>
+    <message>
+        <source>Ordinary luck (±2 sd)</source>
+        <translation>Gewöhnliches Glück (±2 σ)</translation>
+    </message>
+    <message>
+        <source>Paid spin</source>
+        <translation>Bezahlter Spin</translation>
+    </message>
+    <message>
+        <source>Return %</source>
+        <translation>Auszahlung in %</translation>
+    </message>
+    <message>
+        <source>Hits per combination on %1 (%2)</source>
+        <translation>Treffer je Kombination am %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Exporting spins…</source>
+        <translation>Spins werden exportiert…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export Spins</source>
+        <translation>Spins exportieren</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The spins could not be written to &quot;%1&quot;.</source>
+        <translation>Die Spins konnten nicht in „%1“ geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Spins are not being recorded (%1).</source>
+        <translation>Spins werden nicht aufgezeichnet (%1).</translation>
+    </message>
+</context>
+<context>
     <name>VolumeDialog</name>
     <message>
         <source>Volume</source>

@@ -921,6 +921,186 @@ El juego automático nunca pide préstamos.</translation>
     </message>
 </context>
 <context>
+    <name>SpinLog</name>
+    <message>
+        <source>The spin log was damaged and has been kept aside as &quot;%1&quot;. A new spin log has been started.</source>
+        <translation>El registro de tiradas estaba dañado y se ha apartado como «%1». Se ha empezado un registro nuevo.</translation>
+    </message>
+    <message>
+        <source>Spins are not being recorded (%1). You can play on as usual.</source>
+        <translation>Las tiradas no se están registrando (%1). Puedes seguir jugando con normalidad.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>Spins</source>
+        <translation>Tiradas</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Tiempo de juego</translation>
+    </message>
+    <message>
+        <source>Wagered</source>
+        <translation>Apostado</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganado</translation>
+    </message>
+    <message>
+        <source>Biggest win</source>
+        <translation>Mayor premio</translation>
+    </message>
+    <message>
+        <source>Longest run without a win</source>
+        <translation>Racha más larga sin premio</translation>
+    </message>
+    <message>
+        <source>Pools won</source>
+        <translation>Botes ganados</translation>
+    </message>
+    <message>
+        <source>Free-spin sequences</source>
+        <translation>Series de tiradas gratis</translation>
+    </message>
+    <message>
+        <source>1 spin</source>
+        <translation>1 tirada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spins</source>
+        <translation>
+            <numerusform>%n tirada</numerusform>
+            <numerusform>%n tiradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 paid spin</source>
+        <translation>1 tirada pagada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paid spins</source>
+        <translation>
+            <numerusform>%n tirada pagada</numerusform>
+            <numerusform>%n tiradas pagadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Esta sesión</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Esta partida</translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation>Todas las partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Credits by spin</source>
+        <translation>Créditos por tirada</translation>
+    </message>
+    <message>
+        <source>Return to player against the machine&apos;s odds</source>
+        <translation>Retorno al jugador frente a las probabilidades de la máquina</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 gratis)</translation>
+    </message>
+    <message>
+        <source>Credits after the spin</source>
+        <translation>Créditos tras la tirada</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Tirada</translation>
+    </message>
+    <message>
+        <source>Credits ($)</source>
+        <translation>Créditos ($)</translation>
+    </message>
+    <message>
+        <source>Your return %</source>
+        <translation>Tu retorno en %</translation>
+    </message>
+    <message>
+        <source>Machine&apos;s return %</source>
+        <translation>Retorno de la máquina en %</translation>
+    </message>
+    <message>
+        <source>Ordinary luck (±2 sd)</source>
+        <translation>Suerte normal (±2 σ)</translation>
+    </message>
+    <message>
+        <source>Paid spin</source>
+        <translation>Tirada pagada</translation>
+    </message>
+    <message>
+        <source>Return %</source>
+        <translation>Retorno en %</translation>
+    </message>
+    <message>
+        <source>Hits per combination on %1 (%2)</source>
+        <translation>Premios por combinación en %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Premios</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Esperados</translation>
+    </message>
+    <message>
+        <source>Exporting spins…</source>
+        <translation>Exportando tiradas…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Export Spins</source>
+        <translation>Exportar tiradas</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>No se ha podido exportar</translation>
+    </message>
+    <message>
+        <source>The spins could not be written to &quot;%1&quot;.</source>
+        <translation>No se han podido escribir las tiradas en «%1».</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Spins are not being recorded (%1).</source>
+        <translation>Las tiradas no se están registrando (%1).</translation>
+    </message>
+</context>
+<context>
     <name>VolumeDialog</name>
     <message>
         <source>Volume</source>

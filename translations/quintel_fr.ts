@@ -921,6 +921,186 @@ Le jeu automatique n’emprunte jamais.</translation>
     </message>
 </context>
 <context>
+    <name>SpinLog</name>
+    <message>
+        <source>The spin log was damaged and has been kept aside as &quot;%1&quot;. A new spin log has been started.</source>
+        <translation>Le journal des tours était endommagé et a été mis de côté sous le nom « %1 ». Un nouveau journal a été commencé.</translation>
+    </message>
+    <message>
+        <source>Spins are not being recorded (%1). You can play on as usual.</source>
+        <translation>Les tours ne sont pas enregistrés (%1). Vous pouvez continuer à jouer normalement.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>Spins</source>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Temps de jeu</translation>
+    </message>
+    <message>
+        <source>Wagered</source>
+        <translation>Misé</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagné</translation>
+    </message>
+    <message>
+        <source>Biggest win</source>
+        <translation>Plus gros gain</translation>
+    </message>
+    <message>
+        <source>Longest run without a win</source>
+        <translation>Plus longue série sans gain</translation>
+    </message>
+    <message>
+        <source>Pools won</source>
+        <translation>Cagnottes gagnées</translation>
+    </message>
+    <message>
+        <source>Free-spin sequences</source>
+        <translation>Séries de tours gratuits</translation>
+    </message>
+    <message>
+        <source>1 spin</source>
+        <translation>1 tour</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spins</source>
+        <translation>
+            <numerusform>%n tour</numerusform>
+            <numerusform>%n tours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 paid spin</source>
+        <translation>1 tour payant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paid spins</source>
+        <translation>
+            <numerusform>%n tour payant</numerusform>
+            <numerusform>%n tours payants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Afficher :</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Cette session</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Cette partie</translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation>Toutes les parties</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Credits by spin</source>
+        <translation>Crédits par tour</translation>
+    </message>
+    <message>
+        <source>Return to player against the machine&apos;s odds</source>
+        <translation>Redistribution au joueur face aux probabilités de la machine</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 gratuits)</translation>
+    </message>
+    <message>
+        <source>Credits after the spin</source>
+        <translation>Crédits après le tour</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Credits ($)</source>
+        <translation>Crédits ($)</translation>
+    </message>
+    <message>
+        <source>Your return %</source>
+        <translation>Votre redistribution en %</translation>
+    </message>
+    <message>
+        <source>Machine&apos;s return %</source>
+        <translation>Redistribution de la machine en %</translation>
+    </message>
+    <message>
+        <source>Ordinary luck (±2 sd)</source>
+        <translation>Chance ordinaire (±2 σ)</translation>
+    </message>
+    <message>
+        <source>Paid spin</source>
+        <translation>Tour payant</translation>
+    </message>
+    <message>
+        <source>Return %</source>
+        <translation>Redistribution en %</translation>
+    </message>
+    <message>
+        <source>Hits per combination on %1 (%2)</source>
+        <translation>Gains par combinaison sur %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Gains</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Attendus</translation>
+    </message>
+    <message>
+        <source>Exporting spins…</source>
+        <translation>Exportation des tours…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Export Spins</source>
+        <translation>Exporter les tours</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Échec de l’exportation</translation>
+    </message>
+    <message>
+        <source>The spins could not be written to &quot;%1&quot;.</source>
+        <translation>Les tours n’ont pas pu être écrits dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Spins are not being recorded (%1).</source>
+        <translation>Les tours ne sont pas enregistrés (%1).</translation>
+    </message>
+</context>
+<context>
     <name>VolumeDialog</name>
     <message>
         <source>Volume</source>

@@ -11,6 +11,7 @@
 #include "AssetCheck.h"
 #include "CommandLine.h"
 #include "GameSession.h"
+#include "EngineTextTr.h"
 #include "Language.h"
 #include "MachineTable.h"
 #include "MersenneRandom.h"
@@ -83,7 +84,8 @@ int main(int argc, char* argv[])
     session.setSpinLog(&spinLog);
     window.commands().statistics = [&window, &machine, &spinLog] {
         openStatistics(&window, spinLog, machine.state(), [](int machine, int combo) {
-            return std::string(machineDefinition(machine).combinations[static_cast<std::size_t>(combo)].name);
+            return machineText(machineDefinition(machine).combinations[static_cast<std::size_t>(combo)].name)
+                .toStdString();
         });
     };
     session.start();

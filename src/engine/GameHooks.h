@@ -12,6 +12,8 @@ struct SpinRecord;
 class GameHooks {
 public:
     virtual ~GameHooks() = default;
+    // New Game or Change Game has begun a game.
+    virtual void gameStarted() {}
     virtual void stopMusic() {}
     virtual void setMusicMachine(int /*machine*/) {}
     virtual void checkGamesEntry(int /*machine*/) {}

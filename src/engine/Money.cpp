@@ -22,4 +22,17 @@ std::string Money::toString() const
     return cents_ < 0 ? "-" + text : text;
 }
 
+std::string Money::toGroupedString() const
+{
+    const std::string plain = toString();
+    const std::size_t digitsFrom = cents_ < 0 ? 1 : 0;
+    std::string text = plain.substr(plain.size() - 3); // ".50"
+    const std::size_t whole = plain.size() - 3 - digitsFrom;
+    for (std::size_t i = 0; i < whole; ++i) {
+        if (i > 0 && i % 3 == 0) text.insert(text.begin(), ',');
+        text.insert(text.begin(), plain[plain.size() - 4 - i]);
+    }
+    return cents_ < 0 ? "-" + text : text;
+}
+
 std::string Money::toWholeString() const { return std::to_string(roundedCredits()); }

@@ -19,6 +19,8 @@ public:
 
     // "1234.50", "-0.05": always two decimals, no grouping.
     std::string toString() const;
+    // "1,234.50", "-1,000,000.00": as the player reads amounts, thousands grouped.
+    std::string toGroupedString() const;
     // Whole credits rounded half away from zero: "500", "-3".
     std::string toWholeString() const;
 

@@ -48,6 +48,7 @@ void SlotMachine::NewGame(MachineId id)
     state_.totalWagers[static_cast<std::size_t>(machine)] = Money();
     state_.totalPaid[static_cast<std::size_t>(machine)] = Money();
     startMachine(machine);
+    ports_.hooks.gameStarted();
     ports_.hooks.playIdle();
 }
 
@@ -57,6 +58,7 @@ void SlotMachine::ChangeGame(MachineId id)
     if (!isValidMachine(machine) || !state_.spinEnabled) return;
     state_.keepCredits = true;
     startMachine(machine);
+    ports_.hooks.gameStarted();
     ports_.hooks.playIdle();
 }
 

@@ -28,12 +28,24 @@ constexpr std::array<const char*, SpinLog::kSchemaVersion> kMigrations = {
     " credits_after_cents INTEGER NOT NULL);"
     // The last number given to a spin, so that two programs on one log never give out the same one.
     "CREATE TABLE IF NOT EXISTS spin_numbers (last INTEGER NOT NULL)",
+    // Each spin carries the number of its game. The rows of an older log had none: there, a game is taken
+    // to be a run of rows with one game name on one machine, numbered from 1 in order.
+    "ALTER TABLE spins ADD COLUMN game_number INTEGER NOT NULL DEFAULT 0;"
+    "UPDATE spins SET game_number = runs.number FROM"
+    " (SELECT id, sum(starts) OVER (ORDER BY id) AS number FROM"
+    "  (SELECT id, (game IS NOT lag(game) OVER (ORDER BY id) OR machine IS NOT lag(machine) OVER (ORDER BY id))"
+    "   AS starts FROM spins)) AS runs"
+    " WHERE runs.id = spins.id;"
+    "CREATE INDEX spins_by_game ON spins (game_number);"
+    // The game in play, so that a game continued after a restart keeps its number.
+    "CREATE TABLE current_game (number INTEGER NOT NULL);"
+    "INSERT INTO current_game (rowid, number) SELECT 1, coalesce(max(game_number), 0) FROM spins",
 };
 
 constexpr const char* kInsert =
     "INSERT OR IGNORE INTO spins (id, time, game, machine, stop1, stop2, stop3, combination, stake_cents,"
-    " free_spin, paid_cents, pool_cents, credits_after_cents) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10,"
-    " ?11, ?12, ?13)";
+    " free_spin, paid_cents, pool_cents, credits_after_cents, game_number) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8,"
+    " ?9, ?10, ?11, ?12, ?13, ?14)";
 
 bool isDamage(int code)
 {
@@ -78,15 +90,13 @@ SpinLog::~SpinLog() { close(); }
 
 void SpinLog::close()
 {
-    sqlite3_finalize(insert_);
-    insert_ = nullptr;
-    sqlite3_close(db_);
-    db_ = nullptr;
+    insert_.reset(); // before the connection it belongs to
+    db_.reset();
 }
 
 void SpinLog::fail(const std::string& what)
 {
-    error_ = what + (db_ ? std::string(": ") + sqlite3_errmsg(db_) : std::string());
+    error_ = what + (db_ ? std::string(": ") + sqlite3_errmsg(db_.get()) : std::string());
     close();
 }
 
@@ -99,24 +109,26 @@ bool SpinLog::openFile()
         return false;
     }
     // One thread uses a log: no lock around every call (reading 100,000 rows makes over a million).
+    sqlite3* db = nullptr;
     const int code =
-        sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+        sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    db_.reset(db); // a handle comes back even when the open fails, for its message
     if (code != SQLITE_OK) {
         fail("cannot open " + path_.string());
         return false;
     }
-    sqlite3_busy_timeout(db_, 2000);
+    sqlite3_busy_timeout(db_.get(), 2000);
     return prepareSchema();
 }
 
 bool SpinLog::prepareSchema()
 {
     int version = -1;
-    sqlite3_stmt* st = nullptr;
-    int code = sqlite3_prepare_v2(db_, "PRAGMA user_version", -1, &st, nullptr);
-    if (code == SQLITE_OK) code = sqlite3_step(st);
-    if (code == SQLITE_ROW) version = sqlite3_column_int(st, 0);
-    sqlite3_finalize(st);
+    int code = SQLITE_OK;
+    if (SqliteStatement st = prepareStatement(db_.get(), "PRAGMA user_version", code)) {
+        code = sqlite3_step(st.get());
+        if (code == SQLITE_ROW) version = sqlite3_column_int(st.get(), 0);
+    }
     if (isDamage(code) || (code == SQLITE_ROW && version < 0)) return replaceDamaged();
     if (code != SQLITE_ROW) {
         fail("cannot read " + path_.string());
@@ -124,21 +136,21 @@ bool SpinLog::prepareSchema()
     }
 
     // WAL: a spin's commit appends to the log file and need not wait for the disk.
-    code = exec(db_, "PRAGMA journal_mode=WAL");
-    if (code == SQLITE_OK) code = exec(db_, "PRAGMA synchronous=NORMAL");
+    code = exec(db_.get(), "PRAGMA journal_mode=WAL");
+    if (code == SQLITE_OK) code = exec(db_.get(), "PRAGMA synchronous=NORMAL");
     if (code == SQLITE_OK && version < kSchemaVersion) {
-        code = exec(db_, "BEGIN IMMEDIATE");
+        code = exec(db_.get(), "BEGIN IMMEDIATE");
         for (int v = version; code == SQLITE_OK && v < kSchemaVersion; ++v)
-            code = exec(db_, kMigrations[static_cast<std::size_t>(v)]);
+            code = exec(db_.get(), kMigrations[static_cast<std::size_t>(v)]);
         if (code == SQLITE_OK) {
             const std::string set = "PRAGMA user_version=" + std::to_string(kSchemaVersion);
-            code = exec(db_, set.c_str());
+            code = exec(db_.get(), set.c_str());
         }
-        code = code == SQLITE_OK ? exec(db_, "COMMIT") : (exec(db_, "ROLLBACK"), code);
+        code = code == SQLITE_OK ? exec(db_.get(), "COMMIT") : (exec(db_.get(), "ROLLBACK"), code);
     }
     // A log of a later version keeps its schema: it still has these columns.
-    if (code == SQLITE_OK) code = sqlite3_prepare_v2(db_, kInsert, -1, &insert_, nullptr);
-    if (code == SQLITE_OK) code = exec(db_, "SELECT max(id) FROM spins");
+    if (code == SQLITE_OK) insert_ = prepareStatement(db_.get(), kInsert, code);
+    if (code == SQLITE_OK) code = exec(db_.get(), "SELECT max(id) FROM spins");
     if (isDamage(code)) return replaceDamaged();
     if (code != SQLITE_OK) {
         fail("cannot write " + path_.string());
@@ -175,38 +187,32 @@ bool SpinLog::replaceDamaged()
 std::int64_t SpinLog::lastId()
 {
     if (!db_) return 0;
-    sqlite3_stmt* st = nullptr;
-    std::int64_t last = 0;
-    if (sqlite3_prepare_v2(db_, "SELECT max(id) FROM spins", -1, &st, nullptr) == SQLITE_OK &&
-        sqlite3_step(st) == SQLITE_ROW)
-        last = sqlite3_column_int64(st, 0);
-    sqlite3_finalize(st);
-    return last;
+    int code = SQLITE_OK;
+    const SqliteStatement st = prepareStatement(db_.get(), "SELECT max(id) FROM spins", code);
+    return st && sqlite3_step(st.get()) == SQLITE_ROW ? sqlite3_column_int64(st.get(), 0) : 0;
 }
 
 std::int64_t SpinLog::reserveId()
 {
     if (!db_) return 0;
-    int code = exec(db_, "BEGIN IMMEDIATE");
+    int code = exec(db_.get(), "BEGIN IMMEDIATE");
     std::int64_t id = 0;
     if (code == SQLITE_OK) {
-        sqlite3_stmt* st = nullptr;
-        code = sqlite3_prepare_v2(db_,
-                                  "SELECT max(coalesce((SELECT max(id) FROM spins), 0),"
-                                  " coalesce((SELECT max(last) FROM spin_numbers), 0)) + 1",
-                                  -1, &st, nullptr);
-        if (code == SQLITE_OK) code = sqlite3_step(st);
-        if (code == SQLITE_ROW) id = sqlite3_column_int64(st, 0);
-        sqlite3_finalize(st);
+        const SqliteStatement st = prepareStatement(db_.get(),
+                                                    "SELECT max(coalesce((SELECT max(id) FROM spins), 0),"
+                                                    " coalesce((SELECT max(last) FROM spin_numbers), 0)) + 1",
+                                                    code);
+        if (code == SQLITE_OK) code = sqlite3_step(st.get());
+        if (code == SQLITE_ROW) id = sqlite3_column_int64(st.get(), 0);
     }
     if (id > 0) {
         const std::string keep =
             "INSERT OR REPLACE INTO spin_numbers (rowid, last) VALUES (1, " + std::to_string(id) + ")";
-        code = exec(db_, keep.c_str());
-        if (code == SQLITE_OK) code = exec(db_, "COMMIT");
+        code = exec(db_.get(), keep.c_str());
+        if (code == SQLITE_OK) code = exec(db_.get(), "COMMIT");
     }
     if (code == SQLITE_OK && id > 0) return id;
-    exec(db_, "ROLLBACK");
+    exec(db_.get(), "ROLLBACK");
     if (isDamage(code) && replaceDamaged()) return reserveId();
     if (db_) error_ = std::string("cannot write ") + path_.string() + ": " + sqlite3_errstr(code);
     if (!db_) status_ = Status::Unavailable;
@@ -215,7 +221,7 @@ std::int64_t SpinLog::reserveId()
 
 bool SpinLog::insert(const LoggedSpin& s, int& code)
 {
-    sqlite3_stmt* st = insert_;
+    sqlite3_stmt* st = insert_.get();
     sqlite3_reset(st);
     sqlite3_bind_int64(st, 1, s.id);
     sqlite3_bind_text(st, 2, s.time.c_str(), static_cast<int>(s.time.size()), SQLITE_TRANSIENT);
@@ -228,6 +234,7 @@ bool SpinLog::insert(const LoggedSpin& s, int& code)
     sqlite3_bind_int64(st, 11, s.paidCents);
     sqlite3_bind_int64(st, 12, s.poolCents);
     sqlite3_bind_int64(st, 13, s.creditsAfterCents);
+    sqlite3_bind_int64(st, 14, s.gameNumber);
     code = sqlite3_step(st); // one statement outside a transaction commits on its own
     sqlite3_reset(st);
     return code == SQLITE_DONE;
@@ -239,43 +246,7 @@ bool SpinLog::append(const LoggedSpin& spin)
     int code = SQLITE_OK;
     if (insert(spin, code)) return true;
     if (isDamage(code) && replaceDamaged()) return insert(spin, code);
-    if (db_) error_ = std::string("cannot write ") + path_.string() + ": " + sqlite3_errmsg(db_);
+    if (db_) error_ = std::string("cannot write ") + path_.string() + ": " + sqlite3_errmsg(db_.get());
     if (!db_) status_ = Status::Unavailable;
     return false;
-}
-
-std::vector<LoggedSpin> SpinLog::read(std::int64_t afterId)
-{
-    std::vector<LoggedSpin> rows;
-    if (!db_) return rows;
-    sqlite3_stmt* st = nullptr;
-    const char* sql = "SELECT id, time, game, machine, stop1, stop2, stop3, combination, stake_cents, free_spin,"
-                      " paid_cents, pool_cents, credits_after_cents FROM spins WHERE id > ?1 ORDER BY id";
-    if (sqlite3_prepare_v2(db_, sql, -1, &st, nullptr) != SQLITE_OK) return rows;
-    sqlite3_bind_int64(st, 1, afterId);
-    const std::int64_t last = lastId();
-    if (last > afterId) rows.reserve(static_cast<std::size_t>(std::min<std::int64_t>(last - afterId, 10'000'000)));
-    auto text = [st](int col) {
-        const unsigned char* t = sqlite3_column_text(st, col);
-        return t ? std::string(reinterpret_cast<const char*>(t),
-                               static_cast<std::size_t>(sqlite3_column_bytes(st, col)))
-                 : std::string();
-    };
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        LoggedSpin s;
-        s.id = sqlite3_column_int64(st, 0);
-        s.time = text(1);
-        s.game = text(2);
-        s.machine = sqlite3_column_int(st, 3);
-        for (int r = 0; r < 3; ++r) s.stops[r] = sqlite3_column_int(st, 4 + r);
-        s.combination = sqlite3_column_int(st, 7);
-        s.stakeCents = sqlite3_column_int64(st, 8);
-        s.freeSpin = sqlite3_column_int(st, 9) != 0;
-        s.paidCents = sqlite3_column_int64(st, 10);
-        s.poolCents = sqlite3_column_int64(st, 11);
-        s.creditsAfterCents = sqlite3_column_int64(st, 12);
-        rows.push_back(std::move(s));
-    }
-    sqlite3_finalize(st);
-    return rows;
 }

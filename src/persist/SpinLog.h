@@ -2,17 +2,18 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
-struct sqlite3;
-struct sqlite3_stmt;
+#include "SqliteHandle.h"
 
 // One spin as the spin log keeps it; money in whole cents.
 struct LoggedSpin {
-    std::int64_t id = 0; // the spin's number: increasing, and the same when a spin is completed again
-    std::string time;    // UTC, "2026-12-08T21:04:05Z"
-    std::string game;    // the game's name
+    std::int64_t id = 0;         // the spin's number: increasing, and the same when a spin is completed again
+    std::string time;            // UTC, "2026-12-08T21:04:05Z"
+    std::string game;            // the game's name
+    std::int64_t gameNumber = 0; // the game the spin belongs to (see SpinLog::startGame)
     int machine = 0;
     int stops[3] = {0, 0, 0};
     int combination = -1;        // 0..7, -1 for none
@@ -25,12 +26,18 @@ struct LoggedSpin {
     bool operator==(const LoggedSpin&) const = default;
 };
 
+// Which rows of the log a reading covers.
+struct SpinFilter {
+    std::int64_t afterId = 0; // rows with a higher number only
+    std::int64_t game = -1;   // the rows of this game number only; -1 for every game
+};
+
 // Every spin the player has made, one row each in table "spins" of a SQLite database (WAL mode, one
 // transaction a spin). A row is keyed by the spin's number, taken when its reels start, so writing a spin
 // again (a spin completed after a crash whose row was already written) leaves the one row there is.
 class SpinLog {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     enum class Status {
         Ready,       // open and writable
@@ -65,6 +72,18 @@ public:
     // The rows with id > afterId, in id order.
     std::vector<LoggedSpin> read(std::int64_t afterId = 0);
 
+    // The number of the game in play, kept in the log across runs; 0 before any game was started.
+    std::int64_t currentGame();
+    // New Game, Change Game and Load start a game: a number higher than every game's before it, kept as the
+    // current game. 0 when it cannot be written.
+    std::int64_t startGame();
+
+    // How many rows the filter covers.
+    std::int64_t count(const SpinFilter& filter);
+    // Hands each row the filter covers to visit, in id order, one at a time, until visit returns false.
+    // False when the rows could not be read to the end or visit stopped.
+    bool forEach(const SpinFilter& filter, const std::function<bool(const LoggedSpin&)>& visit);
+
 private:
     bool openFile();
     bool prepareSchema();
@@ -77,6 +96,6 @@ private:
     std::filesystem::path setAside_;
     std::string error_;
     Status status_ = Status::Unavailable;
-    sqlite3* db_ = nullptr;
-    sqlite3_stmt* insert_ = nullptr;
+    SqliteConnection db_;
+    SqliteStatement insert_; // kept prepared: one row a spin
 };

@@ -13,6 +13,15 @@ TEST(Money, FormatsTwoDecimalsAndRoundsWholeCredits)
     EXPECT_EQ(Money::fromCents(-15050).roundedCredits(), -151);
 }
 
+TEST(Money, GroupsThousandsForThePlayer)
+{
+    EXPECT_EQ(Money::fromCents(102000).toGroupedString(), "1,020.00");
+    EXPECT_EQ(Money::fromCents(99999).toGroupedString(), "999.99");
+    EXPECT_EQ(Money::fromCents(5).toGroupedString(), "0.05");
+    EXPECT_EQ(Money::fromCents(-123456789).toGroupedString(), "-1,234,567.89");
+    EXPECT_EQ(Money::fromCents(100000000).toGroupedString(), "1,000,000.00");
+}
+
 TEST(Money, StaysExactFarBeyondSinglePrecision)
 {
     // Single precision cannot hold cents above 131,072 credits; cents must never drift here.

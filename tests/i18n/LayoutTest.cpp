@@ -29,6 +29,9 @@
 #include "MachineTable.h"
 #include "PlaySettingsDialogs.h"
 #include "SessionSummary.h"
+#include "SpinLog.h"
+#include "StatisticsWindow.h"
+#include "TempDir.h"
 #include "TranslationFixture.h"
 
 namespace {
@@ -135,8 +138,30 @@ std::unique_ptr<QWidget> messageBox(const char* title, const std::string& text)
     return box;
 }
 
-std::vector<DialogCase> dialogs()
+// A spin log of two games on the Treasure Chest, with wins of every kind.
+std::shared_ptr<SpinLog> spinLog(const TempDir& dir)
 {
+    auto log = std::make_shared<SpinLog>(dir / "spins.sqlite");
+    for (std::int64_t id = 1; id <= 60; ++id) {
+        LoggedSpin s;
+        s.id = id;
+        s.gameNumber = id <= 30 ? 1 : 2;
+        s.machine = 2;
+        s.stakeCents = 3000;
+        s.freeSpin = id % 7 == 0;
+        s.combination = id % 3 == 0 ? static_cast<int>(id % 8) : -1;
+        s.paidCents = s.combination >= 0 ? 12'345'00 : 0;
+        s.poolCents = id == 42 ? 2514'75 : 0;
+        s.creditsAfterCents = 1'000'000'00 + id * 1000;
+        s.time = "2026-12-08T10:00:00Z";
+        log->append(s);
+    }
+    return log;
+}
+
+std::vector<DialogCase> dialogs(const TempDir& dir)
+{
+    std::shared_ptr<SpinLog> log = spinLog(dir);
     LoadSaveDialog::SlotNames names;
     names[0] = "Sunday night";
     names[3] = "Lucky streak";
@@ -166,6 +191,14 @@ std::vector<DialogCase> dialogs()
              return messageBox(EngineTexts::kLossLimitTitle,
                                fillText(EngineTexts::kLossLimitText, {"1234.50", "1000.00"}));
          }},
+        {"statistics",
+         [log] {
+             return std::make_unique<StatisticsWindow>(
+                 *log, StatisticsContext{20, 2, 2, {}}, [](int machine, int combo) {
+                     return machineText(machineDefinition(machine).combinations[static_cast<std::size_t>(combo)].name)
+                         .toStdString();
+                 });
+         }},
         {"message-invalid-wager",
          [] { return messageBox(EngineTexts::kInvalidWagerTitle, EngineTexts::kInvalidWagerText); }},
     };
@@ -176,7 +209,8 @@ class DialogLayout : public TranslationFixture {};
 TEST_P(DialogLayout, EveryTextFitsItsWidget)
 {
     const QString shots = qEnvironmentVariable("QUINTEL_LAYOUT_SHOTS");
-    for (const DialogCase& c : dialogs()) {
+    const TempDir dir;
+    for (const DialogCase& c : dialogs(dir)) {
         std::unique_ptr<QWidget> dialog = c.make();
         dialog->show();
         QApplication::processEvents();

@@ -140,6 +140,77 @@ TEST(SpinLogTest, ALogOfALaterVersionIsWrittenWithoutTouchingItsSchema)
     EXPECT_EQ(query(db, "SELECT count(*) FROM spins WHERE note IS NULL"), 1);
 }
 
+// A log as the first version wrote it: no game numbers. Its games are told apart by their name and machine.
+TEST(SpinLogTest, AVersionOneLogGetsGameNumbersFromItsRunsOfOneGame)
+{
+    TempDir dir;
+    const fs::path db = dir / "spins.sqlite";
+    execute(db, "CREATE TABLE spins (id INTEGER PRIMARY KEY, time TEXT NOT NULL, game TEXT NOT NULL,"
+                " machine INTEGER NOT NULL, stop1 INTEGER NOT NULL, stop2 INTEGER NOT NULL, stop3 INTEGER NOT NULL,"
+                " combination INTEGER NOT NULL, stake_cents INTEGER NOT NULL, free_spin INTEGER NOT NULL,"
+                " paid_cents INTEGER NOT NULL, pool_cents INTEGER NOT NULL, credits_after_cents INTEGER NOT NULL);"
+                "CREATE TABLE spin_numbers (last INTEGER NOT NULL);"
+                "INSERT INTO spin_numbers VALUES (9);"
+                "PRAGMA user_version = 1;");
+    const char* games[][2] = {{"Current Game", "0"}, {"Current Game", "0"}, {"Current Game", "1"},
+                              {"Kim", "1"},          {"Kim", "1"},          {"Current Game", "1"}};
+    for (int i = 0; i < 6; ++i) {
+        const std::string insert = "INSERT INTO spins VALUES (" + std::to_string(i + 2) +
+                                   ", '2026-12-08T21:04:05Z', '" + games[i][0] + "', " + games[i][1] +
+                                   ", 1, 2, 3, -1, 300, 0, 0, 0, 1000)";
+        execute(db, insert.c_str());
+    }
+    SpinLog log(db);
+    ASSERT_EQ(log.status(), SpinLog::Status::Ready) << log.error();
+    EXPECT_EQ(query(db, "PRAGMA user_version"), 2);
+    std::vector<std::int64_t> numbers;
+    for (const LoggedSpin& s : log.read()) numbers.push_back(s.gameNumber);
+    EXPECT_EQ(numbers, (std::vector<std::int64_t>{1, 1, 2, 3, 3, 4}));
+    EXPECT_EQ(log.currentGame(), 4); // the game in play goes on with its spins
+    EXPECT_EQ(log.count(SpinFilter{0, 3}), 2);
+    EXPECT_EQ(log.reserveId(), 10); // numbers already given out stay given
+    EXPECT_EQ(log.startGame(), 5);
+}
+
+TEST(SpinLogTest, GamesAreNumberedOnAndReadByTheirNumber)
+{
+    TempDir dir;
+    const fs::path db = dir / "spins.sqlite";
+    {
+        SpinLog log(db);
+        EXPECT_EQ(log.currentGame(), 0);
+        for (std::int64_t i = 1; i <= 5; ++i) {
+            if (i == 3) {
+                EXPECT_EQ(log.startGame(), 1);
+            }
+            LoggedSpin s = spin(i);
+            s.gameNumber = log.currentGame();
+            ASSERT_TRUE(log.append(s));
+        }
+    }
+    SpinLog again(db);
+    EXPECT_EQ(again.currentGame(), 1); // kept across runs
+    std::vector<std::int64_t> ids;
+    EXPECT_TRUE(again.forEach(SpinFilter{0, 1}, [&](const LoggedSpin& s) {
+        ids.push_back(s.id);
+        return true;
+    }));
+    EXPECT_EQ(ids, (std::vector<std::int64_t>{3, 4, 5}));
+    EXPECT_EQ(again.count(SpinFilter{3, -1}), 2);
+    EXPECT_EQ(again.count(SpinFilter{0, 0}), 2);
+    // Stopped by the reader: false, no further rows.
+    ids.clear();
+    EXPECT_FALSE(again.forEach(SpinFilter{}, [&](const LoggedSpin& s) {
+        ids.push_back(s.id);
+        return ids.size() < 2;
+    }));
+    EXPECT_EQ(ids.size(), 2u);
+    // Another program on the same log started a game meanwhile: the next one goes past it.
+    SpinLog other(db);
+    EXPECT_EQ(other.startGame(), 2);
+    EXPECT_EQ(again.startGame(), 3);
+}
+
 TEST(SpinLogTest, TheDataDirectoryFollowsXdgDataHome)
 {
     EXPECT_EQ(SpinLog::defaultPath("/x/data", "/home/kim"), fs::path("/x/data/quintel-slots/spins.sqlite"));

@@ -174,7 +174,9 @@ std::string ManualWriter::html(const std::vector<const SymbolSet*>& machines)
          "ordinary luck lies for that many spins, how often each combination came up against how often it should, "
          "and your spins, time played, wagers, winnings, biggest win, longest run without a win, pools and free-spin "
          "sequences. <span class=\"menu\">Export&hellip;</span> saves the spins shown as a CSV file for a "
-         "spreadsheet.</p>\n";
+         "spreadsheet, one row a spin: its number, time, game and game number, the machine and the combination by "
+         "number and by name, the reel stops, whether it was free, and the stake, the payout, the pool won and the "
+         "credits after it, each in cents and in dollars.</p>\n";
 
     h << "<h2><a name=\"menus\"></a>Menus</h2>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
          "<tr><th>Menu</th><th>Commands</th></tr>\n"

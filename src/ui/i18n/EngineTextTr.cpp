@@ -37,13 +37,21 @@ QString fromTemplate(const char* context, const char* source, const QString& eng
 
 } // namespace
 
-QString translatedEngineText(const std::string& english)
+QString translatedText(const std::string& english, const char* context, std::initializer_list<const char*> sources)
 {
     const QString text = QString::fromStdString(english);
-    for (const char* source : EngineTexts::kAll)
-        if (QString t = fromTemplate("Engine", source, text); !t.isNull()) return t;
-    if (QString t = fromTemplate("Sound", kMidiErrorTemplate, text); !t.isNull()) return t;
+    for (const char* source : sources)
+        if (QString t = fromTemplate(context, source, text); !t.isNull()) return t;
     return text;
+}
+
+QString translatedEngineText(const std::string& english)
+{
+    for (const char* source : EngineTexts::kAll)
+        if (english == source) return QCoreApplication::translate("Engine", source);
+    const QString engine = translatedText(english, "Engine", {EngineTexts::kLossLimitText});
+    if (engine != QString::fromStdString(english)) return engine;
+    return translatedText(english, "Sound", {kMidiErrorTitle, kMidiErrorTemplate});
 }
 
 QString machineText(const std::string& english) { return QCoreApplication::translate("Machine", english.c_str()); }

@@ -63,6 +63,9 @@ void GameSession::wireCommands()
         if (!restoring_) savePlaySettings();
     };
     c.spinStarting = [this](const SpinRecord& spin) { spinStarting(spin); };
+    c.gameStarted = [this] {
+        if (spinLog_) spinLog_->gameStarted();
+    };
     c.windowSizeChosen = [this](int percent) {
         ZoomSetting::write(file_, percent);
         reportFileTrouble();
@@ -124,7 +127,7 @@ void GameSession::start()
         const QString text =
             paid > Money()
                 ? tr("The game ended while the reels were turning. That spin has been completed: it paid $%1.")
-                      .arg(QString::fromStdString(paid.toString()))
+                      .arg(QString::fromStdString(paid.toGroupedString()))
                 : tr("The game ended while the reels were turning. That spin has been completed: it did not win.");
         tell(kTitle, text.toStdString());
     }
@@ -162,6 +165,7 @@ void GameSession::loadSlot(int slot)
 {
     if (slot < 0 || slot >= GameStore::kSlotCount) return;
     applyLoaded(store_->LoadGame(slot, snapshot(gameName_)));
+    if (spinLog_) spinLog_->gameStarted();
     history_ = GameHistory();
     saveCurrentGame();
 }
@@ -290,7 +294,11 @@ void GameSession::finishHistoryEntry()
 void GameSession::tellSpinLogNotice()
 {
     if (!spinLog_) return;
-    if (const std::optional<std::string> notice = spinLog_->takeNotice()) tell(kTitle, *notice, Icon::Warning);
+    if (const std::optional<std::string> notice = spinLog_->takeNotice())
+        tell(kTitle,
+             translatedText(*notice, "SpinLog", {SpinLogSink::kReplacedNotice, SpinLogSink::kUnavailableNotice})
+                 .toStdString(),
+             Icon::Warning);
 }
 
 // ---- dialogs -------------------------------------------------------------------------------
@@ -358,11 +366,11 @@ void GameSession::openHistory()
             row.combination =
                 machineText(machineDefinition(e.machine).combinations[static_cast<std::size_t>(e.combo)].name)
                     .toStdString();
-        row.win = e.win.toString();
-        row.poolWon = e.poolWon > Money() ? e.poolWon.toString() : std::string();
+        row.win = e.win.toGroupedString();
+        row.poolWon = e.poolWon > Money() ? e.poolWon.toGroupedString() : std::string();
         row.freeSpin = e.freeSpin;
-        row.creditsBefore = e.creditsBefore.toString();
-        row.creditsAfter = e.creditsAfter.toString();
+        row.creditsBefore = e.creditsBefore.toGroupedString();
+        row.creditsAfter = e.creditsAfter.toGroupedString();
         rows.push_back(row);
     }
     const QString dir = assetDir_;

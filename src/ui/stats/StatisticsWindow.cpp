@@ -15,28 +15,56 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
-#include <fstream>
+#include <sstream>
 
-#include "MachineInfo.h"
 #include "GameState.h"
+#include "MachineInfo.h"
+#include "Money.h"
 #include "SpinCsv.h"
 #include "SpinRecorder.h"
 
 namespace {
 
-const char* const kFigureNames[] = {"Spins",     "Time played",        "Wagered",
-                                    "Won",       "Biggest win",        "Longest run without a win",
-                                    "Pools won", "Free-spin sequences"};
+const char* const kFigureNames[] = {QT_TRANSLATE_NOOP("StatisticsWindow", "Spins"),
+                                    QT_TRANSLATE_NOOP("StatisticsWindow", "Time played"),
+                                    QT_TRANSLATE_NOOP("StatisticsWindow", "Wagered"),
+                                    QT_TRANSLATE_NOOP("StatisticsWindow", "Won"),
+                                    QT_TRANSLATE_NOOP("StatisticsWindow", "Biggest win"),
+                                    QT_TRANSLATE_NOOP("StatisticsWindow", "Longest run without a win"),
+                                    QT_TRANSLATE_NOOP("StatisticsWindow", "Pools won"),
+                                    QT_TRANSLATE_NOOP("StatisticsWindow", "Free-spin sequences")};
 
+// Amounts as on the cabinet, thousands grouped: "$1,020.00", "-$3.00".
 QString dollars(std::int64_t cents)
 {
-    const QString sign = cents < 0 ? QStringLiteral("-") : QString();
-    const std::int64_t a = cents < 0 ? -cents : cents;
-    return sign + QStringLiteral("$%1.%2").arg(a / 100).arg(a % 100, 2, 10, QLatin1Char('0'));
+    const std::string amount = Money::fromCents(cents < 0 ? -cents : cents).toGroupedString();
+    return (cents < 0 ? QStringLiteral("-$") : QStringLiteral("$")) + QString::fromStdString(amount);
+}
+
+// "1 spin", "2 spins" (translations give their own plural forms through %n).
+QString spinCount(std::int64_t n)
+{
+    return n == 1 ? StatisticsWindow::tr("1 spin") : StatisticsWindow::tr("%n spins", nullptr, static_cast<int>(n));
+}
+
+QString paidSpinCount(std::int64_t n)
+{
+    return n == 1 ? StatisticsWindow::tr("1 paid spin")
+                  : StatisticsWindow::tr("%n paid spins", nullptr, static_cast<int>(n));
+}
+
+// A line of one point draws nothing: its point is drawn as a dot.
+void showLonePoint(QLineSeries* series)
+{
+    if (series->count() != 1) return;
+    series->setPointsVisible(true);
+    series->setMarkerSize(9);
 }
 
 QString duration(std::int64_t seconds)
@@ -100,34 +128,33 @@ void addAxes(QChart* chart, const QString& xTitle, double xMax, const QString& y
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(std::vector<LoggedSpin> rows, const StatisticsContext& context, ComboName comboName,
-                                   QWidget* parent)
+StatisticsWindow::StatisticsWindow(SpinLog& log, const StatisticsContext& context, ComboName comboName, QWidget* parent)
     : QDialog(parent)
-    , rows_(std::move(rows))
+    , log_(log)
     , context_(context)
     , comboName_(std::move(comboName))
 {
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     setObjectName(QStringLiteral("statisticsWindow"));
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Show:")));
+    top->addWidget(new QLabel(tr("Show:")));
     scopeBox_ = new QComboBox;
     scopeBox_->setObjectName(QStringLiteral("scope"));
-    scopeBox_->addItems({QStringLiteral("This session"), QStringLiteral("This game"), QStringLiteral("All games")});
+    scopeBox_->addItems({tr("This session"), tr("This game"), tr("All games")});
     scopeBox_->setCurrentIndex(static_cast<int>(scope_));
     top->addWidget(scopeBox_);
     top->addStretch();
-    auto* exportButton = new QPushButton(QStringLiteral("&Export…"));
+    auto* exportButton = new QPushButton(tr("&Export…"));
     exportButton->setObjectName(QStringLiteral("export"));
     top->addWidget(exportButton);
-    auto* closeButton = new QPushButton(QStringLiteral("&Close"));
+    auto* closeButton = new QPushButton(tr("&Close"));
     top->addWidget(closeButton);
 
     creditsChart_ = new QChart;
-    creditsChart_->setTitle(QStringLiteral("Credits by spin"));
+    creditsChart_->setTitle(tr("Credits by spin"));
     returnChart_ = new QChart;
-    returnChart_->setTitle(QStringLiteral("Return to player against the machine's odds"));
+    returnChart_->setTitle(tr("Return to player against the machine's odds"));
     hitsChart_ = new QChart;
 
     auto* figures = new QFormLayout;
@@ -135,7 +162,7 @@ StatisticsWindow::StatisticsWindow(std::vector<LoggedSpin> rows, const Statistic
         auto* value = new QLabel;
         value->setObjectName(QString::fromLatin1(name));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        figures->addRow(QString::fromLatin1(name) + QLatin1Char(':'), value);
+        figures->addRow(tr(name) + QLatin1Char(':'), value);
         figures_.push_back(value);
     }
     auto* figuresBox = new QWidget;
@@ -174,18 +201,17 @@ void StatisticsWindow::setScope(SpinScope scope)
 
 void StatisticsWindow::refresh()
 {
-    shown_ = selectSpins(rows_, scope_, context_.sessionStart, context_.machine, context_.spins);
-    stats_ = computeStatistics(shown_, context_.machine);
+    stats_ = computeStatistics(log_, spinFilter(scope_, context_.sessionStart, context_.game), context_.machine);
     buildCharts();
 
     const SpinSummary& s = stats_.summary;
     const QString values[] = {
-        QStringLiteral("%1 (%2 free)").arg(s.spins).arg(s.freeSpins),
+        tr("%1 (%2 free)").arg(s.spins).arg(s.freeSpins),
         duration(s.secondsPlayed),
         dollars(s.wageredCents),
         dollars(s.wonCents),
         dollars(s.biggestWinCents),
-        QStringLiteral("%1 spins").arg(s.longestRunWithoutWin),
+        spinCount(s.longestRunWithoutWin),
         QString::number(s.poolsWon),
         QString::number(s.freeSpinSequences),
     };
@@ -197,7 +223,7 @@ void StatisticsWindow::buildCharts()
     // Credits by spin.
     clearChart(creditsChart_);
     auto* credits = new QLineSeries;
-    credits->setName(QStringLiteral("Credits after the spin"));
+    credits->setName(tr("Credits after the spin"));
     QList<QPointF> points;
     points.reserve(static_cast<qsizetype>(stats_.credits.size()));
     double lowest = 0, highest = 0;
@@ -207,16 +233,17 @@ void StatisticsWindow::buildCharts()
         highest = std::max(highest, p.credits);
     }
     credits->replace(points);
+    showLonePoint(credits);
     creditsChart_->addSeries(credits);
-    addAxes(creditsChart_, QStringLiteral("Spin"), static_cast<double>(stats_.summary.spins),
-            QStringLiteral("Credits ($)"), lowest, highest * 1.05);
+    addAxes(creditsChart_, tr("Spin"), static_cast<double>(stats_.summary.spins), tr("Credits ($)"), lowest,
+            highest * 1.05);
 
     // Return so far against the exact odds, with the band of ±2 standard deviations.
     clearChart(returnChart_);
     auto* actual = new QLineSeries;
-    actual->setName(QStringLiteral("Your return %"));
+    actual->setName(tr("Your return %"));
     auto* expected = new QLineSeries;
-    expected->setName(QStringLiteral("Machine's return %"));
+    expected->setName(tr("Machine's return %"));
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
     QList<QPointF> a, e, u, l;
@@ -233,26 +260,27 @@ void StatisticsWindow::buildCharts()
     expected->replace(e);
     upper->replace(u);
     lower->replace(l);
+    showLonePoint(actual);
+    showLonePoint(expected);
     auto* band = new QAreaSeries(upper, lower);
     upper->setParent(band); // the area does not own its edges
     lower->setParent(band);
-    band->setName(QStringLiteral("Ordinary luck (±2 sd)"));
+    band->setName(tr("Ordinary luck (±2 sd)"));
     band->setColor(QColor(120, 170, 230, 90));
     band->setBorderColor(QColor(120, 170, 230, 140));
     returnChart_->addSeries(band);
     returnChart_->addSeries(expected);
     returnChart_->addSeries(actual);
     const double paidSpins = stats_.returns.empty() ? 0.0 : static_cast<double>(stats_.returns.back().paidSpin);
-    addAxes(returnChart_, QStringLiteral("Paid spin"), paidSpins, QStringLiteral("Return %"), 0, std::min(top, 400.0));
+    addAxes(returnChart_, tr("Paid spin"), paidSpins, tr("Return %"), 0, std::min(top, 400.0));
 
     // Hits per combination of the machine in play.
     clearChart(hitsChart_);
     const ComboHits& h = stats_.hits;
-    hitsChart_->setTitle(QStringLiteral("Hits per combination on %1 (%2 paid spins)")
-                             .arg(QString::fromStdString(machineMenuCaption(h.machine)))
-                             .arg(h.paidSpins));
-    auto* hit = new QBarSet(QStringLiteral("Hits"));
-    auto* expect = new QBarSet(QStringLiteral("Expected"));
+    hitsChart_->setTitle(tr("Hits per combination on %1 (%2)")
+                             .arg(QString::fromStdString(machineMenuCaption(h.machine)), paidSpinCount(h.paidSpins)));
+    auto* hit = new QBarSet(tr("Hits"));
+    auto* expect = new QBarSet(tr("Expected"));
     QStringList names;
     double most = 1;
     for (std::size_t c = 0; c < h.hits.size(); ++c) {
@@ -284,30 +312,58 @@ void StatisticsWindow::buildCharts()
     bars->attachAxis(count);
 }
 
-bool StatisticsWindow::exportTo(const QString& path)
+bool StatisticsWindow::exportTo(const QString& path, int showAfterMs)
 {
-    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
-    if (out) writeSpinCsv(out, shown_);
-    out.flush();
-    if (out) return true;
-    QMessageBox::warning(this, QStringLiteral("Export Failed"),
-                         QStringLiteral("The spins could not be written to \"%1\".").arg(path));
+    const SpinFilter filter = spinFilter(scope_, context_.sessionStart, context_.game);
+    const std::int64_t total = log_.count(filter);
+    // Written beside the target and renamed over it once complete.
+    QSaveFile file(path);
+    QProgressDialog progress(tr("Exporting spins…"), tr("Cancel"), 0, 1000, this);
+    progress.setWindowTitle(tr("Export Spins"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(showAfterMs);
+    progress.setValue(0);
+    // About 200 steps, each one chunk written to the file.
+    const std::int64_t rowsPerStep = std::max<std::int64_t>(total / 200, 1);
+    std::int64_t written = 0;
+    std::ostringstream chunk;
+    writeSpinCsvHeader(chunk);
+    auto flush = [&] {
+        const std::string text = chunk.str();
+        chunk.str(std::string());
+        return file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+    };
+    bool ok = file.open(QIODevice::WriteOnly) && log_.forEach(filter, [&](const LoggedSpin& s) {
+        writeSpinCsvRow(chunk, s);
+        if (++written % rowsPerStep != 0) return true;
+        progress.setValue(static_cast<int>(written * 1000 / std::max<std::int64_t>(total, 1)));
+        return flush() && !progress.wasCanceled();
+    }) && flush();
+    if (ok && !progress.wasCanceled() && file.commit()) return true;
+    const bool cancelled = progress.wasCanceled();
+    file.cancelWriting(); // the temporary file goes, the target stays as it was
+    if (cancelled) return false;
+    progress.reset();
+    QMessageBox::warning(this, tr("Export Failed"), tr("The spins could not be written to \"%1\".").arg(path));
     return false;
 }
 
 void StatisticsWindow::exportWithDialog()
 {
     const QString start = QDir::home().filePath(QStringLiteral("spins.csv"));
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Spins"), start,
-                                                      QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export Spins"), start, tr("CSV files (*.csv);;All files (*)"));
     if (!path.isEmpty()) exportTo(path);
 }
 
 void openStatistics(QWidget* parent, SpinRecorder& recorder, const GameState& state,
                     const StatisticsWindow::ComboName& comboName)
 {
-    StatisticsContext context{recorder.sessionStart(), state.currentMachine, state.machineSpins(), {}};
-    if (!recorder.log().writable()) context.notice = "Spins are not being recorded (" + recorder.log().error() + ").";
-    StatisticsWindow window(recorder.log().read(), context, comboName, parent);
+    StatisticsContext context{recorder.sessionStart(), state.currentMachine, recorder.gameNumber(), {}};
+    if (!recorder.log().writable())
+        context.notice = StatisticsWindow::tr("Spins are not being recorded (%1).")
+                             .arg(QString::fromStdString(recorder.log().error()))
+                             .toStdString();
+    StatisticsWindow window(recorder.log(), context, comboName, parent);
     window.exec();
 }

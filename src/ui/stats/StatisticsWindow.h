@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "SpinStatistics.h"
 
@@ -11,41 +10,40 @@ class QAbstractAxis;
 class QChart;
 class QComboBox;
 class QLabel;
-class SpinLog;
 
 // Where the player stands when the window opens: what "this session" and "this game" mean.
 struct StatisticsContext {
     std::int64_t sessionStart = 0; // the highest spin number logged before this run
     int machine = 0;               // the machine in play
-    std::int64_t spins = 0;        // the spins the current game counts on it
+    std::int64_t game = 0;         // the number of the game in play in the log
     std::string notice;            // shown above the charts when not empty: why spins are missing
 };
 
 // Statistics…: the spin log of this session, this game or all games as charts (credits by spin, the return
 // so far against the exact odds with a band of two standard deviations, hits per combination against the
-// expected counts) and figures, with an export of the shown spins as CSV.
+// expected counts) and figures, with an export of the shown spins as CSV. The figures are worked out from the
+// log one row at a time: the window holds the figures and thinned chart lines, never the rows.
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
     using ComboName = std::function<std::string(int machine, int combo)>;
 
-    StatisticsWindow(std::vector<LoggedSpin> rows, const StatisticsContext& context, ComboName comboName,
-                     QWidget* parent = nullptr);
+    StatisticsWindow(SpinLog& log, const StatisticsContext& context, ComboName comboName, QWidget* parent = nullptr);
 
     void setScope(SpinScope scope);
     SpinScope scope() const { return scope_; }
-    const std::vector<LoggedSpin>& shownSpins() const { return shown_; }
     const SpinStatistics& statistics() const { return stats_; }
-    // Writes the shown spins to path; false (after telling the player) when it cannot be written.
-    bool exportTo(const QString& path);
+    // Writes the shown spins to path, with a progress dialog the player can cancel (shown once the export takes
+    // longer than showAfterMs). The file appears only once complete; a cancelled or failed export leaves
+    // nothing behind. False when cancelled or failed (a failure is told to the player).
+    bool exportTo(const QString& path, int showAfterMs = 400);
 
 private:
     void buildCharts();
     void refresh();
     void exportWithDialog();
 
-    std::vector<LoggedSpin> rows_;
-    std::vector<LoggedSpin> shown_;
+    SpinLog& log_;
     StatisticsContext context_;
     ComboName comboName_;
     SpinScope scope_ = SpinScope::Game;

@@ -447,6 +447,11 @@ void SlotsWindow::spinStarting(const SpinRecord& spin)
     if (commands_.spinStarting) commands_.spinStarting(spin);
 }
 
+void SlotsWindow::gameStarted()
+{
+    if (commands_.gameStarted) commands_.gameStarted();
+}
+
 void SlotsWindow::spinScored(const SpinOutcome& outcome) { readout_->spinScored(outcome); }
 
 void SlotsWindow::playIdle()

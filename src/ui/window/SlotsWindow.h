@@ -148,6 +148,7 @@ private:
     void resumeBanner() override;
     void refresh() override;
     // GameHooks
+    void gameStarted() override;
     void stopMusic() override;
     void setMusicMachine(int machine) override;
     void checkGamesEntry(int machine) override;

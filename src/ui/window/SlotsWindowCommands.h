@@ -25,6 +25,8 @@ struct SlotsWindowCommands {
     std::function<void()> closing;
     // A spin's stake is charged and its outcome planned.
     std::function<void(const SpinRecord&)> spinStarting;
+    // New Game or Change Game has begun a game.
+    std::function<void()> gameStarted;
     // Play is idle after money moved.
     std::function<void()> playIdle;
     // The player chose a window size (a percentage of the face's own size).

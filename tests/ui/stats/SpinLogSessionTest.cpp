@@ -183,3 +183,34 @@ TEST_F(SpinLogSessionTest, ADamagedLogIsReplacedWithOneMessage)
     expectLogMatchesGame(run);
     EXPECT_EQ(run.messages.shown.size(), 1u);
 }
+
+// "This game" is the game's number in the log: New Game, Change Game and Load each start one, and a game
+// continued after a restart keeps its number.
+TEST_F(SpinLogSessionTest, NewGameChangeGameAndLoadEachStartAGameInTheLog)
+{
+    auto spinOnce = [](LoggedRun& run) {
+        run.window->chooseBetAmount(BetChoice::One);
+        for (int coin = 0; coin < 3; ++coin) run.window->insertCoinAction(); // the third coin spins
+    };
+    std::vector<std::int64_t> numbers;
+    {
+        LoggedRun run(ini(), db());
+        spinOnce(run);
+        ASSERT_TRUE(run.session->saveSlot(1, "Kim"));
+        run.window->machine().ChangeGame(MachineId::Lucky7);
+        spinOnce(run);
+        run.window->machine().NewGame(MachineId::Lucky7);
+        spinOnce(run);
+        run.session->loadSlot(1);
+        spinOnce(run);
+    }
+    LoggedRun restarted(ini(), db());
+    spinOnce(restarted);
+    for (const LoggedSpin& s : restarted.recorder.log().read()) numbers.push_back(s.gameNumber);
+    ASSERT_EQ(numbers.size(), 5u);
+    EXPECT_EQ(numbers[1], numbers[0] + 1);
+    EXPECT_EQ(numbers[2], numbers[1] + 1);
+    EXPECT_EQ(numbers[3], numbers[2] + 1);
+    EXPECT_EQ(numbers[4], numbers[3]);
+    EXPECT_EQ(restarted.recorder.gameNumber(), numbers[4]);
+}

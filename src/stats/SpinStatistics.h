@@ -10,10 +10,9 @@
 // Which spins of the log the statistics cover.
 enum class SpinScope { Session, Game, All };
 
-// The rows of a scope. Session: after sessionStart. Game: the last `spins` rows of `machine`, the spins
-// the current game counts on its machine. All: every row.
-std::vector<LoggedSpin> selectSpins(std::vector<LoggedSpin> rows, SpinScope scope, std::int64_t sessionStart,
-                                    int machine, std::int64_t spins);
+// The rows of a scope. Session: after sessionStart, the highest spin number logged before this run. Game:
+// the rows of game number `game`. All: every row.
+SpinFilter spinFilter(SpinScope scope, std::int64_t sessionStart, std::int64_t game);
 
 struct SpinSummary {
     std::int64_t spins = 0;
@@ -51,13 +50,37 @@ struct ComboHits {
 
 struct SpinStatistics {
     SpinSummary summary;
-    std::vector<CreditsPoint> credits; // at most about maxPoints, keeping each stretch's lowest and highest
-    std::vector<ReturnPoint> returns;  // at most about maxPoints, the last paid spin always included
+    std::vector<CreditsPoint> credits; // at most maxPoints, keeping each stretch's lowest and highest
+    std::vector<ReturnPoint> returns;  // at most about maxPoints / 2, the last paid spin always included
     ComboHits hits;
 };
 
-// hitsMachine: the machine whose combinations are counted.
+// Works the statistics out spin by spin, holding only the figures and the thinned chart lines.
+class StatisticsCounter {
+public:
+    // hitsMachine: the machine whose combinations are counted; rows: how many spins will be added, which
+    // sets how the lines are thinned to about maxPoints points.
+    StatisticsCounter(int hitsMachine, std::int64_t rows, std::size_t maxPoints = 2000);
+    void add(const LoggedSpin& s);
+    SpinStatistics finish();
+
+private:
+    void addReturnPoint();
+
+    SpinStatistics st_;
+    std::int64_t step_ = 1;
+    std::int64_t index_ = 0;
+    std::int64_t run_ = 0;
+    std::int64_t lastTime_ = -1;
+    bool previousFree_ = false;
+    double stakeSum_ = 0, expectedSum_ = 0, varianceSum_ = 0;
+    std::int64_t paidSpins_ = 0;
+    CreditsPoint low_, high_; // the lowest and highest credits of the stretch being thinned
+};
+
 SpinStatistics computeStatistics(const std::vector<LoggedSpin>& rows, int hitsMachine, std::size_t maxPoints = 2000);
+// The statistics of the rows of the log the filter covers, read one at a time.
+SpinStatistics computeStatistics(SpinLog& log, const SpinFilter& filter, int hitsMachine, std::size_t maxPoints = 2000);
 
 // Seconds since 1970 of "YYYY-MM-DDTHH:MM:SSZ"; -1 when the text is not such a time.
 std::int64_t parseIsoTime(const std::string& text);

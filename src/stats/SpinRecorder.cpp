@@ -9,6 +9,7 @@ SpinRecorder::SpinRecorder(std::filesystem::path path, WallClock clock)
     , clock_(std::move(clock))
 {
     sessionStart_ = log_.lastId();
+    gameNumber_ = log_.currentGame();
     noteTrouble(false);
 }
 
@@ -30,6 +31,14 @@ std::int64_t SpinRecorder::nextSpinNumber()
     return number;
 }
 
+void SpinRecorder::gameStarted()
+{
+    if (!log_.writable()) return;
+    const std::int64_t number = log_.startGame();
+    if (number > 0) gameNumber_ = number;
+    noteTrouble(number == 0);
+}
+
 void SpinRecorder::spinFinished(std::int64_t number, const HistoryEntry& spin, const std::string& gameName)
 {
     if (!log_.writable()) return;
@@ -37,6 +46,7 @@ void SpinRecorder::spinFinished(std::int64_t number, const HistoryEntry& spin, c
     row.id = number;
     row.time = isoTime(clock_());
     row.game = gameName;
+    row.gameNumber = gameNumber_;
     row.machine = spin.machine;
     for (int r = 0; r < 3; ++r) row.stops[r] = spin.stops[static_cast<std::size_t>(r)];
     row.combination = spin.combo;
@@ -52,12 +62,11 @@ void SpinRecorder::noteTrouble(bool writeFailed)
 {
     if (log_.status() == SpinLog::Status::Replaced && !replacedTold_) {
         replacedTold_ = true;
-        notice_ = "The spin log was damaged and has been kept aside as \"" + log_.setAsidePath().filename().string() +
-                  "\". A new spin log has been started.";
+        notice_ = fillText(kReplacedNotice, {log_.setAsidePath().filename().string()});
     }
     if ((writeFailed || !log_.writable()) && !unavailableTold_) {
         unavailableTold_ = true;
-        notice_ = "Spins are not being recorded (" + log_.error() + "). You can play on as usual.";
+        notice_ = fillText(kUnavailableNotice, {log_.error()});
     }
 }
 

@@ -17,11 +17,14 @@ public:
 
     std::int64_t nextSpinNumber() override;
     void spinFinished(std::int64_t number, const HistoryEntry& spin, const std::string& gameName) override;
+    void gameStarted() override;
     std::optional<std::string> takeNotice() override;
 
     SpinLog& log() { return log_; }
     // The highest spin number logged before this run: the rows after it are this session's.
     std::int64_t sessionStart() const { return sessionStart_; }
+    // The number the spins of the game in play are logged under.
+    std::int64_t gameNumber() const { return gameNumber_; }
 
     // "2026-12-08T21:04:05Z".
     static std::string isoTime(std::chrono::system_clock::time_point t);
@@ -32,6 +35,7 @@ private:
     SpinLog log_;
     WallClock clock_;
     std::int64_t sessionStart_ = 0;
+    std::int64_t gameNumber_ = 0;
     std::optional<std::string> notice_;
     bool replacedTold_ = false;
     bool unavailableTold_ = false;
