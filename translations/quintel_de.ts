@@ -1021,7 +1021,7 @@ Die Automatik leiht nie Geld.</translation>
     </message>
     <message>
         <source>Return to player against the machine&apos;s odds</source>
-        <translation>Auszahlung an Sie im Vergleich zu den Gewinnchancen des Automaten</translation>
+        <translation>Ihre Auszahlung gegenüber den Chancen</translation>
     </message>
     <message>
         <source>%1 (%2 free)</source>
@@ -1041,15 +1041,15 @@ Die Automatik leiht nie Geld.</translation>
     </message>
     <message>
         <source>Your return %</source>
-        <translation>Ihre Auszahlung in %</translation>
+        <translation>Ihre Quote %</translation>
     </message>
     <message>
         <source>Machine&apos;s return %</source>
-        <translation>Auszahlung des Automaten in %</translation>
+        <translation>Automat %</translation>
     </message>
     <message>
         <source>Ordinary luck (±2 sd)</source>
-        <translation>Gewöhnliches Glück (±2 σ)</translation>
+        <translation>Normales Glück (±2 σ)</translation>
     </message>
     <message>
         <source>Paid spin</source>

@@ -1021,7 +1021,7 @@ El juego automático nunca pide préstamos.</translation>
     </message>
     <message>
         <source>Return to player against the machine&apos;s odds</source>
-        <translation>Retorno al jugador frente a las probabilidades de la máquina</translation>
+        <translation>Tu retorno frente a las probabilidades</translation>
     </message>
     <message>
         <source>%1 (%2 free)</source>
@@ -1041,11 +1041,11 @@ El juego automático nunca pide préstamos.</translation>
     </message>
     <message>
         <source>Your return %</source>
-        <translation>Tu retorno en %</translation>
+        <translation>Tu retorno %</translation>
     </message>
     <message>
         <source>Machine&apos;s return %</source>
-        <translation>Retorno de la máquina en %</translation>
+        <translation>Máquina %</translation>
     </message>
     <message>
         <source>Ordinary luck (±2 sd)</source>

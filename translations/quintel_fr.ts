@@ -1021,7 +1021,7 @@ Le jeu automatique n’emprunte jamais.</translation>
     </message>
     <message>
         <source>Return to player against the machine&apos;s odds</source>
-        <translation>Redistribution au joueur face aux probabilités de la machine</translation>
+        <translation>Votre retour face aux probabilités</translation>
     </message>
     <message>
         <source>%1 (%2 free)</source>
@@ -1041,15 +1041,15 @@ Le jeu automatique n’emprunte jamais.</translation>
     </message>
     <message>
         <source>Your return %</source>
-        <translation>Votre redistribution en %</translation>
+        <translation>Votre taux %</translation>
     </message>
     <message>
         <source>Machine&apos;s return %</source>
-        <translation>Redistribution de la machine en %</translation>
+        <translation>Machine %</translation>
     </message>
     <message>
         <source>Ordinary luck (±2 sd)</source>
-        <translation>Chance ordinaire (±2 σ)</translation>
+        <translation>Chance normale (±2 σ)</translation>
     </message>
     <message>
         <source>Paid spin</source>
