@@ -6,6 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev libx11-dev
   libsqlite3-dev sqlite3 qt6-charts-dev libqt6opengl6-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   timgm6mb-soundfont fonts-liberation fonts-dejavu-core fonts-liberation2 fonts-lobster
   libgtest-dev libgmock-dev libbenchmark-dev valgrind
   xvfb xauth xdotool x11-utils imagemagick openbox

@@ -11,6 +11,8 @@
 #include "AssetCheck.h"
 #include "CommandLine.h"
 #include "GameSession.h"
+#include "EngineTextTr.h"
+#include "Language.h"
 #include "MachineNames.h"
 #include "MersenneRandom.h"
 #include "MusicPlayer.h"
@@ -36,6 +38,8 @@ int main(int argc, char* argv[])
         return 0;
     }
     QApplication app(argc, argv);
+    // LANGUAGE, LC_ALL, LC_MESSAGES and LANG choose the language, as for every program.
+    installTranslations(app, QLocale::system());
     QGuiApplication::setDesktopFileName(QStringLiteral(QUINTEL_APP_ID));
     CommandLine::process(app);
 
@@ -80,7 +84,9 @@ int main(int argc, char* argv[])
     session.setSpinLog(&spinLog);
     StatisticsLoader statistics(StatisticsLoader::defaultDirs(QCoreApplication::applicationDirPath()));
     window.commands().statistics = [&window, &machine, &spinLog, &statistics] {
-        statistics.open(&window, spinLog, machine.state(), combinationName);
+        statistics.open(&window, spinLog, machine.state(), [](int machine, int combo) {
+            return machineText(combinationName(machine, combo)).toStdString();
+        });
     };
     session.start();
     SignalBridge signalBridge([&window, &session] {

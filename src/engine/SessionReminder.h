@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "Money.h"
 
@@ -26,7 +25,3 @@ private:
     std::uint32_t next_;
     int minutes_ = 0;
 };
-
-// "This session has run for 1 hour 5 minutes. You have wagered $120.00 and won $95.00: a net loss of
-// $25.00."
-std::string sessionSummary(std::uint32_t elapsedMs, Money wagered, Money won);

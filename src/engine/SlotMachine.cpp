@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "EngineText.h"
 #include "EventPump.h"
 #include "GameHooks.h"
 #include "GameView.h"
@@ -145,10 +146,9 @@ bool SlotMachine::lossLimitReached() const
 bool SlotMachine::refuseOverLossLimit()
 {
     if (!lossLimitReached()) return false;
-    ports_.messages.showExclamation("Loss Limit Reached",
-                                    "This session has lost $" + (sessionWagered_ - sessionWon_).toString() +
-                                        ", which reaches your loss limit of $" + settings_.lossLimit.toString() +
-                                        ". Raise or clear the limit under Options > Reminders to play on.");
+    ports_.messages.showExclamation(EngineTexts::kLossLimitTitle,
+                                    fillText(EngineTexts::kLossLimitText, {(sessionWagered_ - sessionWon_).toString(),
+                                                                           settings_.lossLimit.toString()}));
     return true;
 }
 
@@ -163,7 +163,7 @@ void SlotMachine::InsertCoin()
         charge(bet.coinValue);
         if (state_.wager >= bet.maxWager) Spin();
     } else {
-        ports_.messages.showExclamation("Wager Not Allowed", "You cannot wager more credits than you have!");
+        ports_.messages.showExclamation(EngineTexts::kNotAllowedTitle, EngineTexts::kNotAllowedText);
     }
 }
 
@@ -178,12 +178,11 @@ void SlotMachine::Spin()
             const char* refusal = nullptr;
             const char* text = nullptr;
             if (state_.lastBet <= 0) {
-                refusal = "No Wager Placed";
-                text = "Place a bet before spinning!";
+                refusal = EngineTexts::kNoWagerTitle;
+                text = EngineTexts::kNoWagerText;
             } else if (Money::fromCredits(state_.lastBet) > state_.credits) {
-                refusal = "Invalid Wager";
-                text = "Your last wager is more than your available credits!  "
-                       "You need to borrow more credits or place a new wager.";
+                refusal = EngineTexts::kInvalidWagerTitle;
+                text = EngineTexts::kInvalidWagerText;
             }
             if (refusal) {
                 ports_.messages.showExclamation(refusal, text);

@@ -126,7 +126,7 @@ private:
     std::string error_;
     Status status_ = Status::Unavailable;
     SqliteConnection db_;
-    SqliteStatement insert_; // kept prepared: one row a spin
+    SqliteStatement insert_;          // kept prepared: one row a spin
     std::vector<LoggedSpin> pending_; // rows the disk refused, oldest first
     std::int64_t lastGiven_ = 0;      // the highest number given out or kept back in this run
     int lastError_ = 0;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "WriteFailure.h"
+#include "EngineText.h"
 
 struct HistoryEntry;
 
@@ -25,4 +26,11 @@ public:
     virtual std::optional<WriteFailure> takeWriteFailure() { return std::nullopt; }
     // Writes the spins kept back while the disk refused them: nullopt when none is left, else why not.
     virtual std::optional<WriteFailure> writePending() { return std::nullopt; }
+
+    // The notices, marked for the window to translate. %1: the file kept aside ("spins.sqlite.damaged-...").
+    static constexpr const char* kReplacedNotice = QUINTEL_TR_NOOP(
+        "SpinLog", "The spin log was damaged and has been kept aside as \"%1\". A new spin log has been started.");
+    // %1: why the log cannot be written, as SQLite or the file system says it (English).
+    static constexpr const char* kUnavailableNotice =
+        QUINTEL_TR_NOOP("SpinLog", "Spins are not being recorded (%1). You can play on as usual.");
 };

@@ -63,8 +63,7 @@ void SpinRecorder::noteTrouble(bool writeFailed)
 {
     if (log_.status() == SpinLog::Status::Replaced && !replacedTold_) {
         replacedTold_ = true;
-        notice_ = "The spin log was damaged and has been kept aside as \"" + log_.setAsidePath().filename().string() +
-                  "\". A new spin log has been started.";
+        notice_ = fillText(kReplacedNotice, {log_.setAsidePath().filename().string()});
     }
     // The disk refuses the rows: they wait in the log until it takes them.
     if (log_.writable() && (log_.lastError() != 0 || log_.pendingCount() > 0)) {
@@ -76,7 +75,7 @@ void SpinRecorder::noteTrouble(bool writeFailed)
     refusalTold_ = false;
     if ((writeFailed || !log_.writable()) && !unavailableTold_) {
         unavailableTold_ = true;
-        notice_ = "Spins are not being recorded (" + log_.error() + "). You can play on as usual.";
+        notice_ = fillText(kUnavailableNotice, {log_.error()});
     }
 }
 

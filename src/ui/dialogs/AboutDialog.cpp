@@ -11,11 +11,17 @@ using dialoglook::twips;
 
 const QString AboutDialog::kTitle = QStringLiteral("Quintel Slots 95");
 const QString AboutDialog::kVersion = QStringLiteral("v2.0");
-const QString AboutDialog::kDescription =
-    QStringLiteral("QUINTEL SLOTS is a collection of 3 slot machine games: QUINTEL, LUCKY 7 and TREASURE CHEST slots.  "
+namespace {
+
+const char* const kDescriptionSource = QT_TRANSLATE_NOOP(
+    "AboutDialog", "QUINTEL SLOTS is a collection of 3 slot machine games: QUINTEL, LUCKY 7 and TREASURE CHEST slots.  "
                    "Each of the games are fun and exciting and will keep you entertained for hours.  "
                    "All 3 games are played from a standard 3 wheel slot machine but have different graphics and "
                    "payoff combinations. ");
+
+} // namespace
+
+const QString AboutDialog::kDescription = QString::fromLatin1(kDescriptionSource);
 
 namespace {
 
@@ -66,18 +72,18 @@ AboutDialog::AboutDialog(const QString& machineName, const QIcon& icon, QWidget*
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     text_->setTabChangesFocus(true);
-    text_->setAccessibleName(QStringLiteral("Description"));
+    text_->setAccessibleName(tr("Description"));
 
     QFrame* frame2 = captionlessFrame(this, "Frame2");
     frame2->setGeometry(twips(4920), twips(120), twips(1575), twips(4455));
 
-    programButton_ = new QPushButton(QStringLiteral("&Program"), frame2);
+    programButton_ = new QPushButton(tr("&Program"), frame2);
     programButton_->setObjectName(QStringLiteral("Command2_0"));
     programButton_->setGeometry(twips(120), twips(480), twips(1335), twips(735));
     programButton_->setFont(dialoglook::font(9.75, false));
     connect(programButton_, &QPushButton::clicked, this, &AboutDialog::restoreDescription);
 
-    okButton_ = new QPushButton(QStringLiteral("&OK"), frame2);
+    okButton_ = new QPushButton(tr("&OK"), frame2);
     okButton_->setObjectName(QStringLiteral("Command2_3"));
     okButton_->setGeometry(twips(120), twips(3360), twips(1335), twips(735));
     okButton_->setFont(dialoglook::font(9.75, false));
@@ -91,7 +97,7 @@ AboutDialog::AboutDialog(const QString& machineName, const QIcon& icon, QWidget*
     teal.setColor(QPalette::Text, Qt::white);
     text_->setPalette(teal);
 
-    setWindowTitle(QStringLiteral("About ") + kTitle + QStringLiteral(" for Windows 95"));
+    setWindowTitle(tr("About %1 for Windows 95").arg(kTitle));
     restoreDescription();
     setMachineName(machineName);
     setProgramIcon(icon);
@@ -104,7 +110,7 @@ void AboutDialog::setMachineName(const QString& machineName)
     // Only trailing blanks go: the name comes from a fixed-width, space-padded field.
     QString name = machineName;
     while (!name.isEmpty() && name.back() == QLatin1Char(' ')) name.chop(1);
-    if (!name.isEmpty()) setWindowTitle(QStringLiteral("About ") + name);
+    if (!name.isEmpty()) setWindowTitle(tr("About %1").arg(name));
 }
 
 void AboutDialog::setProgramIcon(const QIcon& icon)
@@ -121,4 +127,4 @@ void AboutDialog::setProgramIcon(const QIcon& icon)
 
 double AboutDialog::titlePointSize(const QString& label) { return label.trimmed().size() > 20 ? 8.0 : 12.0; }
 
-void AboutDialog::restoreDescription() { text_->setPlainText(kDescription); }
+void AboutDialog::restoreDescription() { text_->setPlainText(tr(kDescriptionSource)); }

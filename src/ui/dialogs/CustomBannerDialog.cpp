@@ -14,7 +14,7 @@ CustomBannerDialog::CustomBannerDialog(const std::string& currentText, QWidget* 
     setModal(true);
     setFont(dialoglook::windowFont());
     setFixedSize(twips(7365), twips(2250));
-    setWindowTitle(QStringLiteral("Change the Banner Text"));
+    setWindowTitle(tr("Change the Banner Text"));
 
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("Text1"));
@@ -23,10 +23,10 @@ CustomBannerDialog::CustomBannerDialog(const std::string& currentText, QWidget* 
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setTabChangesFocus(true);
-    text_->setAccessibleName(QStringLiteral("Banner text"));
+    text_->setAccessibleName(tr("Banner text"));
     text_->setPlainText(QString::fromStdString(currentText));
 
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_ = new QPushButton(tr("&OK"), this);
     okButton_->setObjectName(QStringLiteral("Command1"));
     okButton_->setGeometry(twips(1440), twips(1680), twips(4455), twips(495));
     okButton_->setFont(dialoglook::font(12, true));

@@ -64,25 +64,24 @@ GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryRow>& entries, Sym
     setObjectName(QStringLiteral("GameHistory"));
     setModal(true);
     setFont(dialoglook::windowFont());
-    setWindowTitle(QStringLiteral("Game History"));
+    setWindowTitle(tr("Game History"));
 
-    emptyLabel_ = new QLabel(QStringLiteral("No spins recorded yet."), this);
+    emptyLabel_ = new QLabel(tr("No spins recorded yet."), this);
     emptyLabel_->setObjectName(QStringLiteral("EmptyLabel"));
     emptyLabel_->setAlignment(Qt::AlignCenter);
     emptyLabel_->setFont(dialoglook::font(9.75, true));
 
     table_ = new QTableWidget(0, ColumnCount, this);
     table_->setObjectName(QStringLiteral("HistoryTable"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Reels"), QStringLiteral("Machine"), QStringLiteral("Bet"),
-                                       QStringLiteral("Combination"), QStringLiteral("Win"), QStringLiteral("Pool Won"),
-                                       QStringLiteral("Spin"), QStringLiteral("Credits")});
+    table_->setHorizontalHeaderLabels({tr("Reels"), tr("Machine"), tr("Bet"), tr("Combination"), tr("Win"),
+                                       tr("Pool Won"), tr("Spin"), tr("Credits")});
     table_->verticalHeader()->hide();
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Reachable with Tab, so that the rows can be read with the arrow keys.
     table_->setFocusPolicy(Qt::StrongFocus);
     table_->setTabKeyNavigation(false);
-    table_->setAccessibleName(QStringLiteral("Last spins"));
+    table_->setAccessibleName(tr("Last spins"));
     table_->setIconSize(QSize(3 * kCell, kCell));
     table_->setFont(dialoglook::font(8.25, false));
     table_->verticalHeader()->setDefaultSectionSize(kCell + 4);
@@ -109,16 +108,16 @@ GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryRow>& entries, Sym
         table_->setItem(row, Machine, textItem(fromUtf8(e.machineName)));
         table_->setItem(row, Bet, textItem(QString::number(e.bet), right));
         const QString combo = fromUtf8(e.combination);
-        table_->setItem(row, Combination, textItem(combo.isEmpty() ? QStringLiteral("No win") : combo));
+        table_->setItem(row, Combination, textItem(combo.isEmpty() ? tr("No win") : combo));
         table_->setItem(row, Win, textItem(fromUtf8(e.win), right));
         table_->setItem(row, Pool, textItem(fromUtf8(e.poolWon), right));
-        table_->setItem(row, Kind, textItem(e.freeSpin ? QStringLiteral("Free") : QStringLiteral("Paid")));
+        table_->setItem(row, Kind, textItem(e.freeSpin ? tr("Free") : tr("Paid")));
         table_->setItem(
             row, Credits,
             textItem(fromUtf8(e.creditsBefore) + QStringLiteral(" \u2192 ") + fromUtf8(e.creditsAfter), right));
     }
 
-    auto* close = new QPushButton(QStringLiteral("&OK"), this);
+    auto* close = new QPushButton(tr("&OK"), this);
     close->setObjectName(QStringLiteral("OK"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -15,21 +15,21 @@ HelpWindow::HelpWindow(const QString& manualPath, QWidget* parent)
     , path_(manualPath)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Quintel Slots 95 Manual"));
+    setWindowTitle(tr("Quintel Slots 95 Manual"));
     setFont(dialoglook::windowFont());
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("Browser"));
     browser_->setOpenExternalLinks(true);
     browser_->setFont(dialoglook::font(10, false));
-    browser_->setAccessibleName(QStringLiteral("Manual"));
+    browser_->setAccessibleName(tr("Manual"));
 
-    backButton_ = new QPushButton(QStringLiteral("&Back"), this);
+    backButton_ = new QPushButton(tr("&Back"), this);
     backButton_->setObjectName(QStringLiteral("Back"));
     backButton_->setEnabled(false);
-    homeButton_ = new QPushButton(QStringLiteral("&Home"), this);
+    homeButton_ = new QPushButton(tr("&Home"), this);
     homeButton_->setObjectName(QStringLiteral("Home"));
-    closeButton_ = new QPushButton(QStringLiteral("&Close"), this);
+    closeButton_ = new QPushButton(tr("&Close"), this);
     closeButton_->setObjectName(QStringLiteral("Close"));
 
     auto* buttons = new QHBoxLayout;
@@ -64,5 +64,5 @@ HelpWindow::HelpWindow(const QString& manualPath, QWidget* parent)
 
 QString HelpWindow::missingText(const QString& manualPath)
 {
-    return QStringLiteral("The manual could not be found at ") + manualPath + QStringLiteral(".");
+    return tr("The manual could not be found at %1.").arg(manualPath);
 }

@@ -19,9 +19,9 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, const SlotNames& names, QWidget* paren
     setModal(true);
     setFont(dialoglook::windowFont());
     setFixedSize(twips(4680), twips(4035));
-    setWindowTitle(mode == Mode::Load ? QStringLiteral("Load a Game") : QStringLiteral("Save a Game"));
+    setWindowTitle(mode == Mode::Load ? tr("Load a Game") : tr("Save a Game"));
 
-    nameLabel_ = new QLabel(QStringLiteral("Name of Game:"), this);
+    nameLabel_ = new QLabel(tr("Name of Game:"), this);
     nameLabel_->setObjectName(QStringLiteral("Label1"));
     nameLabel_->setGeometry(twips(120), twips(120), twips(1935), twips(375));
     nameLabel_->setFont(dialoglook::font(9.75, true));
@@ -52,12 +52,12 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, const SlotNames& names, QWidget* paren
     frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame1->setGeometry(twips(120), twips(3120), twips(4455), twips(855));
 
-    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"), frame1);
+    cancelButton_ = new QPushButton(tr("&Cancel"), frame1);
     cancelButton_->setObjectName(QStringLiteral("Command2"));
     cancelButton_->setGeometry(twips(240), twips(240), twips(1815), twips(495));
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
-    okButton_ = new QPushButton(QStringLiteral("&OK"), frame1);
+    okButton_ = new QPushButton(tr("&OK"), frame1);
     okButton_->setObjectName(QStringLiteral("Command3"));
     okButton_->setGeometry(twips(2400), twips(240), twips(1815), twips(495));
     okButton_->hide();
@@ -81,7 +81,7 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, const SlotNames& names, QWidget* paren
 QString LoadSaveDialog::slotCaption(int slot, const std::optional<std::string>& name)
 {
     const QString stored = name ? QString::fromStdString(*name).trimmed() : QString();
-    if (stored.isEmpty()) return QStringLiteral("Game #") + QString::number(slot + 1);
+    if (stored.isEmpty()) return tr("Game #%1").arg(slot + 1);
     return stored;
 }
 

@@ -75,51 +75,51 @@ AutoPlayDialog::AutoPlayDialog(const PlaySettings& current, QWidget* parent)
     : QDialog(parent, kDialogFlags)
     , current_(current.sanitised())
 {
-    setUp(this, QStringLiteral("AutoPlaySettings"), QStringLiteral("Auto Play Settings"));
+    setUp(this, QStringLiteral("AutoPlaySettings"), tr("Auto Play Settings"));
     auto* layout = new QVBoxLayout(this);
 
     auto* form = new QFormLayout;
     spins_ = new QComboBox(this);
     spins_->setObjectName(QStringLiteral("cmbSpins"));
     for (int n : PlaySettings::kSpinChoices) {
-        spins_->addItem(n > 0 ? QString::number(n) : QStringLiteral("Until stopped"), n);
+        spins_->addItem(n > 0 ? QString::number(n) : tr("Until stopped"), n);
     }
     spins_->setCurrentIndex(spins_->findData(current_.autoSpins));
-    form->addRow(QStringLiteral("Spins per run:"), spins_);
+    form->addRow(tr("Spins per run:"), spins_);
     layout->addLayout(form);
 
-    auto* stops = new QLabel(QStringLiteral("Stop the run:"), this);
+    auto* stops = new QLabel(tr("Stop the run:"), this);
     layout->addWidget(stops);
-    anyWin_ = new QCheckBox(QStringLiteral("On any win"), this);
+    anyWin_ = new QCheckBox(tr("On any win"), this);
     anyWin_->setObjectName(QStringLiteral("chkAnyWin"));
     anyWin_->setChecked(current_.stopOnAnyWin);
     layout->addWidget(anyWin_);
 
-    winOf_ = new QCheckBox(QStringLiteral("On a single win of at least"), this);
+    winOf_ = new QCheckBox(tr("On a single win of at least"), this);
     winOf_->setObjectName(QStringLiteral("chkWinOf"));
     winOf_->setChecked(current_.stopOnWinOf > Money());
     winOfAmount_ = amountBox(this, QStringLiteral("spnWinOf"), current_.stopOnWinOf, 100);
-    winOfAmount_->setAccessibleName(QStringLiteral("Smallest win that stops the run"));
+    winOfAmount_->setAccessibleName(tr("Smallest win that stops the run"));
     layout->addLayout(checkedAmount(winOf_, winOfAmount_));
 
-    below_ = new QCheckBox(QStringLiteral("When credits fall below"), this);
+    below_ = new QCheckBox(tr("When credits fall below"), this);
     below_->setObjectName(QStringLiteral("chkBelow"));
     below_->setChecked(current_.stopBelowCredits > Money());
     belowAmount_ = amountBox(this, QStringLiteral("spnBelow"), current_.stopBelowCredits, 100);
-    belowAmount_->setAccessibleName(QStringLiteral("Credits below which the run stops"));
+    belowAmount_->setAccessibleName(tr("Credits below which the run stops"));
     layout->addLayout(checkedAmount(below_, belowAmount_));
 
-    pool_ = new QCheckBox(QStringLiteral("When the bonus pool is won"), this);
+    pool_ = new QCheckBox(tr("When the bonus pool is won"), this);
     pool_->setObjectName(QStringLiteral("chkPool"));
     pool_->setChecked(current_.stopOnBonusPool);
     layout->addWidget(pool_);
-    freeSpins_ = new QCheckBox(QStringLiteral("When free spins start"), this);
+    freeSpins_ = new QCheckBox(tr("When free spins start"), this);
     freeSpins_->setObjectName(QStringLiteral("chkFreeSpins"));
     freeSpins_->setChecked(current_.stopOnFreeSpins);
     layout->addWidget(freeSpins_);
 
-    auto* note = new QLabel(QStringLiteral("Escape, Space or a click on the reels ends a run after the spin in play.\n"
-                                           "Auto play never borrows."),
+    auto* note = new QLabel(tr("Escape, Space or a click on the reels ends a run after the spin in play.\n"
+                               "Auto play never borrows."),
                             this);
     layout->addWidget(note);
     finish(this, layout);
@@ -145,7 +145,7 @@ VolumeDialog::VolumeDialog(int effects, int music, std::function<void(int, int)>
     , openedMusic_(std::clamp(music, 0, 100))
     , apply_(std::move(apply))
 {
-    setUp(this, QStringLiteral("Volume"), QStringLiteral("Volume"));
+    setUp(this, QStringLiteral("Volume"), tr("Volume"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     auto slider = [&](const QString& name, const QString& accessible, int value, QLabel*& shown) {
@@ -164,15 +164,14 @@ VolumeDialog::VolumeDialog(int effects, int music, std::function<void(int, int)>
         connect(s, &QSlider::valueChanged, this, &VolumeDialog::applyNow);
         return std::make_pair(s, row);
     };
-    auto [e, effectsRow] =
-        slider(QStringLiteral("sldEffects"), QStringLiteral("Effects volume"), openedEffects_, effectsValue_);
-    auto [m, musicRow] = slider(QStringLiteral("sldMusic"), QStringLiteral("Music volume"), openedMusic_, musicValue_);
+    auto [e, effectsRow] = slider(QStringLiteral("sldEffects"), tr("Effects volume"), openedEffects_, effectsValue_);
+    auto [m, musicRow] = slider(QStringLiteral("sldMusic"), tr("Music volume"), openedMusic_, musicValue_);
     effects_ = e;
     music_ = m;
-    form->addRow(QStringLiteral("Effects:"), effectsRow);
-    form->addRow(QStringLiteral("Music:"), musicRow);
+    form->addRow(tr("Effects:"), effectsRow);
+    form->addRow(tr("Music:"), musicRow);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("M switches all sound on and off."), this));
+    layout->addWidget(new QLabel(tr("M switches all sound on and off."), this));
     effectsValue_->setText(QStringLiteral("%1 %").arg(openedEffects_));
     musicValue_->setText(QStringLiteral("%1 %").arg(openedMusic_));
     finish(this, layout);
@@ -200,7 +199,7 @@ RemindersDialog::RemindersDialog(const PlaySettings& current, const QString& ses
     : QDialog(parent, kDialogFlags)
     , current_(current.sanitised())
 {
-    setUp(this, QStringLiteral("Reminders"), QStringLiteral("Reminders"));
+    setUp(this, QStringLiteral("Reminders"), tr("Reminders"));
     auto* layout = new QVBoxLayout(this);
     auto* summary = new QLabel(sessionSummary, this);
     summary->setObjectName(QStringLiteral("lblSession"));
@@ -210,17 +209,17 @@ RemindersDialog::RemindersDialog(const PlaySettings& current, const QString& ses
     every_ = new QComboBox(this);
     every_->setObjectName(QStringLiteral("cmbEvery"));
     for (int minutes : PlaySettings::kReminderChoices) {
-        every_->addItem(minutes > 0 ? QStringLiteral("Every %1 minutes").arg(minutes) : QStringLiteral("Off"), minutes);
+        every_->addItem(minutes > 0 ? tr("Every %1 minutes").arg(minutes) : tr("Off"), minutes);
     }
     every_->setCurrentIndex(every_->findData(current_.reminderMinutes));
-    form->addRow(QStringLiteral("Time and money reminder:"), every_);
+    form->addRow(tr("Time and money reminder:"), every_);
     layout->addLayout(form);
 
-    limit_ = new QCheckBox(QStringLiteral("Stop play when this session has lost"), this);
+    limit_ = new QCheckBox(tr("Stop play when this session has lost"), this);
     limit_->setObjectName(QStringLiteral("chkLossLimit"));
     limit_->setChecked(current_.lossLimit > Money());
     limitAmount_ = amountBox(this, QStringLiteral("spnLossLimit"), current_.lossLimit, 100);
-    limitAmount_->setAccessibleName(QStringLiteral("Session loss limit"));
+    limitAmount_->setAccessibleName(tr("Session loss limit"));
     layout->addLayout(checkedAmount(limit_, limitAmount_));
     finish(this, layout);
 }

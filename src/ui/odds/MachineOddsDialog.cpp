@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "EngineTextTr.h"
 #include "GameState.h"
 #include "MachineInfo.h"
 #include "MachineNames.h"
@@ -63,6 +65,15 @@ QLabel* makeLabel(const QString& text, const QString& name, QWidget* parent)
 
 QString percent(double fraction, int decimals) { return QString::fromStdString(formatPercent(fraction, decimals)); }
 
+// "1 in 27.3", with the number as the odds report writes it.
+QString oneIn(double probability)
+{
+    const QString english = QString::fromStdString(formatOneIn(probability));
+    if (english.startsWith(QLatin1String("1 in ")))
+        return QCoreApplication::translate("MachineOddsDialog", "1 in %1").arg(english.mid(5));
+    return QCoreApplication::translate("MachineOddsDialog", "never");
+}
+
 } // namespace
 
 MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPercentage, const QString& assetDir,
@@ -74,7 +85,7 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
     const BetAmount& bet = betAmount(betEntry);
     const MachineDefinition& def = machineDefinition(machine);
 
-    setWindowTitle("Machine Odds");
+    setWindowTitle(tr("Machine Odds"));
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -95,7 +106,7 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
     table->setHorizontalSpacing(18);
     QFont headerFont = font();
     headerFont.setBold(true);
-    const char* headers[] = {"Combination", "Pays", "Chance"};
+    const QString headers[] = {tr("Combination"), tr("Pays"), tr("Chance")};
     for (int col = 0; col < 3; ++col) {
         auto* header = new QLabel(headers[col], this);
         header->setFont(headerFont);
@@ -108,15 +119,15 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
         if (hasPictures_) {
             picture->setPixmap(legendPicture(sheet, def.combinations[static_cast<std::size_t>(c.combo)].legend, step));
         } else {
-            picture->setText("Combination " + n);
+            picture->setText(tr("Combination %1").arg(n));
         }
-        picture->setAccessibleName(QString::fromStdString(combinationName(machine, c.combo)));
+        picture->setAccessibleName(machineText(combinationName(machine, c.combo)));
         table->addWidget(picture, row, 0);
         const bool freeSpins = odds.hasFreeSpins && c.combo == odds.freeSpinCombination;
-        const QString pays = freeSpins ? QString("Free spins") : QString::fromUtf8("\u00d7 %1").arg(c.multiplier);
+        const QString pays = freeSpins ? tr("Free spins") : QString::fromUtf8("\u00d7 %1").arg(c.multiplier);
         table->addWidget(makeLabel(pays, "pays" + n, this), row, 1, Qt::AlignRight | Qt::AlignVCenter);
-        table->addWidget(makeLabel(QString::fromStdString(formatOneIn(c.probability.toDouble())), "chance" + n, this),
-                         row, 2, Qt::AlignRight | Qt::AlignVCenter);
+        table->addWidget(makeLabel(oneIn(c.probability.toDouble()), "chance" + n, this), row, 2,
+                         Qt::AlignRight | Qt::AlignVCenter);
     }
     layout->addLayout(table);
 
@@ -126,27 +137,25 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
     layout->addWidget(rule);
 
     const double hit = odds.hitFrequency.toDouble();
-    layout->addWidget(makeLabel(
-        QString("Hit frequency: %1 spins (%2)").arg(QString::fromStdString(formatOneIn(hit)), percent(hit, 1)),
-        "hitFrequency", this));
+    layout->addWidget(
+        makeLabel(tr("Hit frequency: %1 spins (%2)").arg(oneIn(hit), percent(hit, 1)), "hitFrequency", this));
     if (odds.hasFreeSpins) {
-        layout->addWidget(
-            makeLabel(QString("Spin 'til You Win!: %1 spins, %2 free spins on average, paying \u00d7 %3")
-                          .arg(QString::fromStdString(formatOneIn(odds.freeSpins.triggerProbability.toDouble())))
-                          .arg(odds.freeSpins.expectedSpins.toDouble(), 0, 'f', 1)
-                          .arg(odds.freeSpins.expectedMultiplier.toDouble(), 0, 'f', 2),
-                      "freeSpins", this));
+        layout->addWidget(makeLabel(tr("Spin 'til You Win!: %1 spins, %2 free spins on average, paying \u00d7 %3")
+                                        .arg(oneIn(odds.freeSpins.triggerProbability.toDouble()))
+                                        .arg(odds.freeSpins.expectedSpins.toDouble(), 0, 'f', 1)
+                                        .arg(odds.freeSpins.expectedMultiplier.toDouble(), 0, 'f', 2),
+                                    "freeSpins", this));
     }
 
-    const QString betText = QString::fromUtf8("%1 \u00d7 3 coins").arg(bet.label);
+    const QString betText = tr("%1 \u00d7 3 coins").arg(QString::fromLatin1(bet.label));
     const double theoretical = odds.totalReturn(bet.maxWager).toDouble();
-    layout->addWidget(makeLabel(QString("Theoretical return at %1: %2").arg(betText, percent(theoretical, 1)),
-                                "theoreticalReturn", this));
-    layout->addWidget(makeLabel(QString("Your payoff on this machine: %1").arg(percent(payoffPercentage / 100.0, 2)),
+    layout->addWidget(
+        makeLabel(tr("Theoretical return at %1: %2").arg(betText, percent(theoretical, 1)), "theoreticalReturn", this));
+    layout->addWidget(makeLabel(tr("Your payoff on this machine: %1").arg(percent(payoffPercentage / 100.0, 2)),
                                 "actualPayoff", this));
 
     auto* summary = makeLabel(
-        QString("On average this machine pays back %1 of what you bet at %2").arg(percent(theoretical, 1), betText),
+        tr("On average this machine pays back %1 of what you bet at %2").arg(percent(theoretical, 1), betText),
         "summary", this);
     summary->setFont(headerFont);
     layout->addWidget(summary);

@@ -12,6 +12,7 @@
 #include "AboutDialog.h"
 #include "CustomBannerDialog.h"
 #include "GameHistoryDialog.h"
+#include "EngineTextTr.h"
 #include "GameStore.h"
 #include "HelpWindow.h"
 #include "LoadSaveDialog.h"
@@ -31,39 +32,40 @@ const std::string kTitle = windowCaption(machineMenuCaption(0));
 // session manager that sent SIGTERM kills the game outright a few seconds later.
 constexpr int kSignalCloseAttempts = 3;
 
-QString tr(const char* text) { return QCoreApplication::translate("GameSession", text); }
-
 // Why the disk refused a write, in the player's words.
 QString refusalReason(int error)
 {
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return tr("the disk is full");
+        return QCoreApplication::translate("GameSession", "the disk is full");
     case EROFS:
-        return tr("the disk is read-only");
+        return QCoreApplication::translate("GameSession", "the disk is read-only");
     case EACCES:
     case EPERM:
-        return tr("you do not have permission to write there");
+        return QCoreApplication::translate("GameSession", "you do not have permission to write there");
     default:
-        return tr("the system reported \"%1\"").arg(QString::fromLocal8Bit(std::strerror(error)));
+        return QCoreApplication::translate("GameSession", "the system reported \"%1\"")
+            .arg(QString::fromLocal8Bit(std::strerror(error)));
     }
 }
 
 // What could not be written where, and why: the saved game, or the spin log's rows.
 QString refusal(bool spinLog, const WriteFailure& failure)
 {
-    const QString text = spinLog ? tr("Spins could not be recorded in the folder \"%1\": %2.")
-                                 : tr("The game could not be saved in the folder \"%1\": %2.");
+    const QString text =
+        spinLog ? QCoreApplication::translate("GameSession", "Spins could not be recorded in the folder \"%1\": %2.")
+                : QCoreApplication::translate("GameSession", "The game could not be saved in the folder \"%1\": %2.");
     return text.arg(QString::fromStdString(failure.folder.string()), refusalReason(failure.error));
 }
 
 std::string refusedWhilePlaying(bool spinLog, const WriteFailure& failure)
 {
-    const QString after = spinLog ? tr("You can play on; the spins are kept and recorded as soon as the folder "
-                                       "can be written again.")
-                                  : tr("You can play on; the game is saved as soon as the folder can be written "
-                                       "again.");
+    const QString after =
+        spinLog ? QCoreApplication::translate("GameSession", "You can play on; the spins are kept and recorded as "
+                                                             "soon as the folder can be written again.")
+                : QCoreApplication::translate("GameSession", "You can play on; the game is saved as soon as the "
+                                                             "folder can be written again.");
     return (refusal(spinLog, failure) + QLatin1Char(' ') + after).toStdString();
 }
 } // namespace
@@ -147,12 +149,14 @@ void GameSession::start()
     window_.setBannerText(bannerText_);
 
     if (check.outcome != FileCheck::Outcome::Fine) {
-        std::string text = "The saved games file could not be read and was kept aside as \"" +
-                           check.setAsidePath.filename().string() + "\". ";
-        text += check.outcome == FileCheck::Outcome::RestoredFromBackup
-                    ? "Your games were restored from the last good copy."
-                    : "There was no earlier copy, so a new game has started.";
-        tell(kTitle, text);
+        const QString aside = QString::fromStdString(check.setAsidePath.filename().string());
+        const QString text =
+            check.outcome == FileCheck::Outcome::RestoredFromBackup
+                ? tr("The saved games file could not be read and was kept aside as \"%1\". Your games were restored "
+                     "from the last good copy.")
+                : tr("The saved games file could not be read and was kept aside as \"%1\". There was no earlier "
+                     "copy, so a new game has started.");
+        tell(kTitle, text.arg(aside).toStdString());
     }
     tellSpinLogNotice();
 
@@ -163,9 +167,12 @@ void GameSession::start()
         beginHistoryEntry(*pending);
         const Money paid = machine.completeRecordedSpin(*pending);
         window_.showLoadedMachine(machine.state().currentMachine);
-        std::string text = "The game ended while the reels were turning. That spin has been completed: ";
-        text += paid > Money() ? "it paid $" + paid.toGroupedString() + "." : "it did not win.";
-        tell(kTitle, text);
+        const QString text =
+            paid > Money()
+                ? tr("The game ended while the reels were turning. That spin has been completed: it paid $%1.")
+                      .arg(QString::fromStdString(paid.toGroupedString()))
+                : tr("The game ended while the reels were turning. That spin has been completed: it did not win.");
+        tell(kTitle, text.toStdString());
     }
 }
 
@@ -270,9 +277,10 @@ bool GameSession::saveSlot(int slot, const std::string& name)
         reportFileTrouble();
         return true;
     }
-    tell("Save Failed",
-         "The game could not be saved to \"" + file_.path().string() +
-             "\". Check that the folder exists and can be written, then save again.",
+    tell(tr("Save Failed").toStdString(),
+         tr("The game could not be saved to \"%1\". Check that the folder exists and can be written, then save again.")
+             .arg(filePath())
+             .toStdString(),
          Icon::Warning);
     return false;
 }
@@ -289,9 +297,12 @@ void GameSession::reportFileTrouble()
 {
     const FileCheck check = file_.takeLastCheck();
     if (check.outcome == FileCheck::Outcome::Fine) return;
-    tell(kTitle, "The saved games file had been damaged and was kept aside as \"" +
-                     check.setAsidePath.filename().string() + "\"; it has been written anew.");
+    tell(kTitle, tr("The saved games file had been damaged and was kept aside as \"%1\"; it has been written anew.")
+                     .arg(QString::fromStdString(check.setAsidePath.filename().string()))
+                     .toStdString());
 }
+
+QString GameSession::filePath() const { return QString::fromStdString(file_.path().string()); }
 
 void GameSession::tell(const std::string& title, const std::string& text, Icon icon)
 {
@@ -372,7 +383,11 @@ void GameSession::finishHistoryEntry()
 void GameSession::tellSpinLogNotice()
 {
     if (!spinLog_) return;
-    if (const std::optional<std::string> notice = spinLog_->takeNotice()) tell(kTitle, *notice, Icon::Warning);
+    if (const std::optional<std::string> notice = spinLog_->takeNotice())
+        tell(kTitle,
+             translatedText(*notice, "SpinLog", {SpinLogSink::kReplacedNotice, SpinLogSink::kUnavailableNotice})
+                 .toStdString(),
+             Icon::Warning);
     if (const std::optional<WriteFailure> failure = spinLog_->takeWriteFailure())
         tell(kTitle, refusedWhilePlaying(true, *failure), Icon::Warning);
 }
@@ -435,10 +450,10 @@ void GameSession::openHistory()
         row.symbols = e.symbols;
         for (int symbol : e.symbols) {
             if (!row.symbolNames.empty()) row.symbolNames += ", ";
-            row.symbolNames += symbolName(e.machine, symbol);
+            row.symbolNames += machineText(symbolName(e.machine, symbol)).toStdString();
         }
         row.bet = e.bet;
-        row.combination = combinationName(e.machine, e.combo);
+        row.combination = machineText(combinationName(e.machine, e.combo)).toStdString();
         row.win = e.win.toGroupedString();
         row.poolWon = e.poolWon > Money() ? e.poolWon.toGroupedString() : std::string();
         row.freeSpin = e.freeSpin;
@@ -466,8 +481,10 @@ void GameSession::saveSettings()
         reportFileTrouble();
         return;
     }
-    tell("Settings Not Saved",
-         "Your settings could not be written to \"" + file_.path().string() + "\". They apply until the game closes.",
+    tell(tr("Settings Not Saved").toStdString(),
+         tr("Your settings could not be written to \"%1\". They apply until the game closes.")
+             .arg(filePath())
+             .toStdString(),
          Icon::Warning);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -25,6 +26,8 @@ class SpinLogSink;
 // and Game History commands of the window, and keeps the settings (auto play, quick stop, volume,
 // reminders with their dialogs, Reduce Flashing, the window size and the banner text).
 class GameSession {
+    Q_DECLARE_TR_FUNCTIONS(GameSession)
+
 public:
     // messages: where the session tells the player things; null shows message boxes on the window.
     GameSession(SlotsWindow& window, ProfileFile& file, QString assetDir, MessageSink* messages = nullptr);
@@ -69,6 +72,7 @@ private:
     // At close: the spin log's kept rows and the game are written, or the player chooses to quit without.
     void saveAtClose();
     bool askRetry(const std::string& title, const std::string& text);
+    QString filePath() const;
 
     void openLoad();
     void openSave();

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "EngineTextTr.h"
 #include "Face.h"
 #include "FaceWidget.h"
 #include "MachineNames.h"
@@ -23,36 +24,36 @@ QString money(Money m) { return QString::fromStdString(m.toString()); }
 FaceReadout::FaceReadout(FaceWidget& widget, const SlotMachine& machine)
     : widget_(widget)
     , machine_(machine)
-    , lastSpin_(QStringLiteral("Last spin: none"))
+    , lastSpin_(tr("Last spin: %1").arg(tr("none")))
 {}
 
 QString FaceReadout::name(int element) const
 {
     switch (element) {
     case Credits:
-        return QStringLiteral("Credits");
+        return tr("Credits");
     case Wager:
-        return QStringLiteral("Wager");
+        return tr("Wager");
     case BonusPool:
-        return QStringLiteral("Bonus Pool");
+        return tr("Bonus Pool");
     case Spins:
-        return QStringLiteral("Spins");
+        return tr("Spins");
     case Bet:
-        return QStringLiteral("Bet ") + value(Bet);
+        return tr("Bet %1").arg(value(Bet));
     case Wagers:
-        return QStringLiteral("Wagers");
+        return tr("Wagers");
     case Winnings:
-        return QStringLiteral("Winnings");
+        return tr("Winnings");
     case Payoff:
-        return QStringLiteral("Payoff");
+        return tr("Payoff");
     case PayLine:
-        return QStringLiteral("Pay line");
+        return tr("Pay line");
     case LastSpin:
         return lastSpin_;
     case InsertCoin:
-        return QStringLiteral("Insert Coin");
+        return tr("Insert Coin");
     case Spin:
-        return QStringLiteral("Spin");
+        return tr("Spin");
     default:
         return {};
     }
@@ -80,20 +81,19 @@ QString FaceReadout::value(int element) const
     case Payoff:
         return QString::fromStdString(NumberLayout::format(payoffPercentage(s), "#,##0.00")) + QLatin1Char('%');
     case PayLine: {
-        if (turning_) return QStringLiteral("Spinning");
+        if (turning_) return tr("Spinning");
         // The reels rest on the stops of the last spin's final frame.
         const ReelSet& reels = machine_.reels();
         QStringList names;
         for (int r = 0; r < kReelCount; ++r) {
-            names << QString::fromStdString(
-                symbolName(reels.machine, reels.symbolAt(r, machine_.plan().stopOfReel(r))));
+            names << machineText(symbolName(reels.machine, reels.symbolAt(r, machine_.plan().stopOfReel(r))));
         }
         return names.join(QStringLiteral(", "));
     }
     case InsertCoin:
-        return QStringLiteral("Stakes one %1 coin").arg(QString::fromLatin1(s.bet().label));
+        return tr("Stakes one %1 coin").arg(QString::fromLatin1(s.bet().label));
     case Spin:
-        return QStringLiteral("Spins with the coins inserted, or the last bet again");
+        return tr("Spins with the coins inserted, or the last bet again");
     default:
         return {};
     }
@@ -160,24 +160,24 @@ void FaceReadout::spinStarting()
 void FaceReadout::spinScored(const SpinOutcome& outcome)
 {
     turning_ = false;
-    lastSpin_ = lastSpinText(outcome);
-    summary_ = QStringLiteral("Spin %1: ").arg(machine_.state().machineSpins()) +
-               lastSpin_.mid(lastSpin_.indexOf(QLatin1Char(':')) + 2);
+    const QString result = spinResult(outcome);
+    lastSpin_ = tr("Last spin: %1").arg(result);
+    summary_ = tr("Spin %1: %2").arg(machine_.state().machineSpins()).arg(result);
     announceChanges();
 }
 
-QString FaceReadout::lastSpinText(const SpinOutcome& outcome)
+QString FaceReadout::spinResult(const SpinOutcome& outcome)
 {
-    QString text = QStringLiteral("Last spin: ");
-    if (outcome.freeSpinsStart) return text + QStringLiteral("free spins start");
-    if (outcome.paid <= Money() && outcome.poolWon <= Money()) {
-        return text + (outcome.freeSpin ? QStringLiteral("no win, free spins go on") : QStringLiteral("no win"));
-    }
-    QString combo = QString::fromStdString(combinationName(outcome.machine, outcome.combo));
-    if (!combo.isEmpty()) combo[0] = combo[0].toLower();
-    text += combo + QStringLiteral(", paid ") + money(outcome.paid);
-    if (outcome.poolWon > Money()) text += QStringLiteral(", bonus pool won, ") + money(outcome.poolWon);
-    return text;
+    if (outcome.freeSpinsStart) return tr("free spins start");
+    if (outcome.paid <= Money() && outcome.poolWon <= Money())
+        return outcome.freeSpin ? tr("no win, free spins go on") : tr("no win");
+    const std::string english = combinationName(outcome.machine, outcome.combo);
+    QString combo = machineText(english);
+    // Mid-sentence in English; a translated name keeps its own capitals (German nouns).
+    if (!combo.isEmpty() && combo == QString::fromStdString(english)) combo[0] = combo[0].toLower();
+    return outcome.poolWon > Money()
+               ? tr("%1, paid %2, bonus pool won, %3").arg(combo, money(outcome.paid), money(outcome.poolWon))
+               : tr("%1, paid %2").arg(combo, money(outcome.paid));
 }
 
 void FaceReadout::raise(int child, QAccessible::Event event)
@@ -221,7 +221,7 @@ void FaceReadout::announceChanges()
 // ---- the face's interface ------------------------------------------------------------------
 
 FaceAccessible::FaceAccessible(FaceWidget* widget)
-    : QAccessibleWidget(widget, QAccessible::Pane, QStringLiteral("Slot machine"))
+    : QAccessibleWidget(widget, QAccessible::Pane, FaceReadout::tr("Slot machine"))
 {}
 
 FaceAccessible::~FaceAccessible()

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -18,6 +19,8 @@ struct SpinOutcome;
 // the accessibility events that make a screen reader speak are raised only at the moments play
 // settles (a stake charged, a spin scored, play idle), never for each credit of a payout's count-up.
 class FaceReadout {
+    Q_DECLARE_TR_FUNCTIONS(FaceReadout)
+
 public:
     enum Element {
         Credits,
@@ -62,8 +65,8 @@ public:
     using Announcer = std::function<void(QAccessibleInterface* target, QAccessible::Event event)>;
     void setAnnouncer(Announcer announcer) { announcer_ = std::move(announcer); }
 
-    // "Last spin: three cherries, paid 50.00", "Last spin: no win", ...
-    static QString lastSpinText(const SpinOutcome& outcome);
+    // What a spin did, after "Last spin: " ("three bells, paid 20.00").
+    static QString spinResult(const SpinOutcome& outcome);
 
 private:
     void raise(int child, QAccessible::Event event);

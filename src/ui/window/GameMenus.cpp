@@ -103,10 +103,10 @@ void GameMenus::addCommand(QMenu* menu, const QString& caption, const QString& n
 
 void GameMenus::buildFileMenu()
 {
-    QMenu* file = addTopMenu(kFileMenu, QStringLiteral("&File"));
-    QMenu* change = addSubMenu(file, QStringLiteral("Change Game"), QStringLiteral("mnuChangeGame"));
+    QMenu* file = addTopMenu(kFileMenu, tr("&File"));
+    QMenu* change = addSubMenu(file, tr("Change Game"), QStringLiteral("mnuChangeGame"));
     file->addSeparator();
-    QMenu* newGame = addSubMenu(file, QStringLiteral("New Game"), QStringLiteral("mnuNewGame"));
+    QMenu* newGame = addSubMenu(file, tr("New Game"), QStringLiteral("mnuNewGame"));
     for (int i = 0; i < kMachineCount; ++i) {
         const QString caption = QString::fromStdString(machineMenuCaption(i));
         QAction* c = addItem(change, caption, QStringLiteral("mnuChange%1").arg(i));
@@ -117,68 +117,63 @@ void GameMenus::buildFileMenu()
         games_.push_back(g);
     }
     file->addSeparator();
-    addCommand(file, QStringLiteral("Load "), QStringLiteral("mnuLoadSave0"), commands_.load);
-    addCommand(file, QStringLiteral("Save"), QStringLiteral("mnuLoadSave1"), commands_.save);
+    addCommand(file, tr("Load "), QStringLiteral("mnuLoadSave0"), commands_.load);
+    addCommand(file, tr("Save"), QStringLiteral("mnuLoadSave1"), commands_.save);
     file->addSeparator();
-    connect(addItem(file, QStringLiteral("Quit"), QStringLiteral("mnuQuit")), &QAction::triggered, this,
-            &GameMenus::quitChosen);
+    connect(addItem(file, tr("Quit"), QStringLiteral("mnuQuit")), &QAction::triggered, this, &GameMenus::quitChosen);
 }
 
 void GameMenus::buildOptionsMenu()
 {
-    QMenu* menu = addTopMenu(kOptionsMenu, QStringLiteral("&Options"));
+    QMenu* menu = addTopMenu(kOptionsMenu, tr("&Options"));
     QStringList bets;
     for (const BetAmount& bet : kBetAmounts) bets << QString::fromLatin1(bet.label);
-    addRadioGroup(addSubMenu(menu, QStringLiteral("Bet Amount"), QStringLiteral("mnuWager")), bets,
-                  QStringLiteral("mnuBet"), bet_, [this](int i) { emit betChosen(static_cast<BetChoice>(i)); });
-    addRadioGroup(addSubMenu(menu, QStringLiteral("Digit Colors"), QStringLiteral("mnuDig")),
-                  {QStringLiteral("Blue"), QStringLiteral("Cyan"), QStringLiteral("Green"), QStringLiteral("Purple"),
-                   QStringLiteral("Red"), QStringLiteral("White"), QStringLiteral("Yellow")},
+    addRadioGroup(addSubMenu(menu, tr("Bet Amount"), QStringLiteral("mnuWager")), bets, QStringLiteral("mnuBet"), bet_,
+                  [this](int i) { emit betChosen(static_cast<BetChoice>(i)); });
+    addRadioGroup(addSubMenu(menu, tr("Digit Colors"), QStringLiteral("mnuDig")),
+                  {tr("Blue"), tr("Cyan"), tr("Green"), tr("Purple"), tr("Red"), tr("White"), tr("Yellow")},
                   QStringLiteral("mnuDigits"), digit_,
                   [this](int i) { emit digitColorChosen(static_cast<DigitColor>(i)); });
-    addRadioGroup(addSubMenu(menu, QStringLiteral("Banner"), QStringLiteral("mnuBannerMenu")),
-                  {QStringLiteral("On"), QStringLiteral("Off")}, QStringLiteral("mnuBanner"), banner_,
-                  [this](int i) { emit bannerChosen(i == 0); });
-    addRadioGroup(
-        addSubMenu(menu, QStringLiteral("Spin Speed"), QStringLiteral("mnuSpeedMenu")),
-        {QStringLiteral("Very Fast"), QStringLiteral("Fast"), QStringLiteral("Medium"), QStringLiteral("Slow")},
-        QStringLiteral("mnuSpeed"), speed_, [this](int i) { emit speedChosen(static_cast<SpinSpeed>(i)); });
+    addRadioGroup(addSubMenu(menu, tr("Banner"), QStringLiteral("mnuBannerMenu")), {tr("On"), tr("Off")},
+                  QStringLiteral("mnuBanner"), banner_, [this](int i) { emit bannerChosen(i == 0); });
+    addRadioGroup(addSubMenu(menu, tr("Spin Speed"), QStringLiteral("mnuSpeedMenu")),
+                  {tr("Very Fast"), tr("Fast"), tr("Medium"), tr("Slow")}, QStringLiteral("mnuSpeed"), speed_,
+                  [this](int i) { emit speedChosen(static_cast<SpinSpeed>(i)); });
     buildSoundMenu(menu);
-    addCommand(menu, QStringLiteral("Banner Text"), QStringLiteral("mnuBannerText"), commands_.bannerText);
-    reduceFlashing_ = addItem(menu, QStringLiteral("Reduce Flashing"), QStringLiteral("mnuReduceFlashing"), true);
+    addCommand(menu, tr("Banner Text"), QStringLiteral("mnuBannerText"), commands_.bannerText);
+    reduceFlashing_ = addItem(menu, tr("Reduce Flashing"), QStringLiteral("mnuReduceFlashing"), true);
     connect(reduceFlashing_, &QAction::triggered, this, &GameMenus::reduceFlashingChosen);
     buildWindowSizeMenu(menu);
     menu->addSeparator();
-    quickStop_ = addItem(menu, QStringLiteral("Quick Stop"), QStringLiteral("mnuQuickStop"), true);
+    quickStop_ = addItem(menu, tr("Quick Stop"), QStringLiteral("mnuQuickStop"), true);
     connect(quickStop_, &QAction::triggered, this, &GameMenus::quickStopChosen);
-    addCommand(menu, QStringLiteral("Reminders\u2026"), QStringLiteral("mnuReminders"), commands_.reminders);
+    addCommand(menu, tr("Reminders\u2026"), QStringLiteral("mnuReminders"), commands_.reminders);
 }
 
 void GameMenus::buildSoundMenu(QMenu* options)
 {
-    QMenu* sound = addSubMenu(options, QStringLiteral("Sound"), QStringLiteral("mnuSoundMenu"));
-    addRadioGroup(sound, {QStringLiteral("On"), QStringLiteral("Off")}, QStringLiteral("mnuSound"), sound_,
+    QMenu* sound = addSubMenu(options, tr("Sound"), QStringLiteral("mnuSoundMenu"));
+    addRadioGroup(sound, {tr("On"), tr("Off")}, QStringLiteral("mnuSound"), sound_,
                   [this](int i) { emit soundChosen(i == 0); });
     sound->addSeparator();
-    const QStringList toggles = {QStringLiteral("Spin Sound"), QStringLiteral("Stop Sound"),
-                                 QStringLiteral("Win Sounds"), QStringLiteral("Lose Sounds"),
-                                 QStringLiteral("Coin Sound"), QStringLiteral("Credit Sound")};
+    const QStringList toggles = {tr("Spin Sound"),  tr("Stop Sound"), tr("Win Sounds"),
+                                 tr("Lose Sounds"), tr("Coin Sound"), tr("Credit Sound")};
     for (int i = 0; i < toggles.size(); ++i) {
         QAction* a = addItem(sound, toggles[i], QStringLiteral("mnuSounds%1").arg(i), true);
         connect(a, &QAction::toggled, this,
                 [this, i](bool on) { emit soundToggleChosen(static_cast<SoundToggle>(i), on); });
         toggles_.push_back(a);
     }
-    music_ = addItem(sound, QStringLiteral("Music"), QStringLiteral("mnuMusic"), true);
+    music_ = addItem(sound, tr("Music"), QStringLiteral("mnuMusic"), true);
     connect(music_, &QAction::triggered, this, &GameMenus::musicChosen);
-    addCommand(sound, QStringLiteral("Volume\u2026"), QStringLiteral("mnuVolume"), commands_.volume);
+    addCommand(sound, tr("Volume\u2026"), QStringLiteral("mnuVolume"), commands_.volume);
 }
 
 void GameMenus::buildWindowSizeMenu(QMenu* options)
 {
     QStringList sizes;
     for (int size : Settings::kWindowSizes) sizes << QStringLiteral("%1%").arg(size);
-    QMenu* menu = addSubMenu(options, QStringLiteral("Window Size"), QStringLiteral("mnuWindowSize"));
+    QMenu* menu = addSubMenu(options, tr("Window Size"), QStringLiteral("mnuWindowSize"));
     addRadioGroup(menu, sizes, QStringLiteral("mnuSize"), size_, [this](int i) { emit windowSizeChosen(i); });
     menu->setToolTipsVisible(true);
     connect(menu, &QMenu::aboutToShow, this, &GameMenus::showSizesThatFit);
@@ -200,8 +195,8 @@ void GameMenus::buildWindowSizeMenu(QMenu* options)
 
 void GameMenus::buildBankMenu()
 {
-    QMenu* bank = addTopMenu(kBankMenu, QStringLiteral("&Bank"));
-    QMenu* borrow = addSubMenu(bank, QStringLiteral("Borrow"), QStringLiteral("mnuBorrowMain"));
+    QMenu* bank = addTopMenu(kBankMenu, tr("&Bank"));
+    QMenu* borrow = addSubMenu(bank, tr("Borrow"), QStringLiteral("mnuBorrowMain"));
     for (int i = 0; i < kBorrowEntryCount; ++i) {
         QAction* a = addItem(borrow, QStringLiteral("$%1").arg(borrowAmount(i)), QStringLiteral("mnuBorrow%1").arg(i));
         connect(a, &QAction::triggered, this, [this, i] { emit borrowChosen(i); });
@@ -211,11 +206,11 @@ void GameMenus::buildBankMenu()
 void GameMenus::buildAutoPlayMenu()
 {
     // Auto Play stays usable while the reels turn.
-    QMenu* autoPlay = addTopMenu(kAutoPlayMenu, QStringLiteral("Auto Play"));
-    QAction* autoSpin = addItem(autoPlay, QStringLiteral("Auto Spin"), QStringLiteral("mnuAuto"), true);
+    QMenu* autoPlay = addTopMenu(kAutoPlayMenu, tr("Auto Play"));
+    QAction* autoSpin = addItem(autoPlay, tr("Auto Spin"), QStringLiteral("mnuAuto"), true);
     connect(autoSpin, &QAction::toggled, this, &GameMenus::autoSpinChosen);
     autoPlay->addSeparator();
-    autoSettings_ = addItem(autoPlay, QStringLiteral("Auto Play Settings\u2026"), QStringLiteral("mnuAutoSettings"));
+    autoSettings_ = addItem(autoPlay, tr("Auto Play Settings\u2026"), QStringLiteral("mnuAutoSettings"));
     connect(autoSettings_, &QAction::triggered, this, [this] {
         if (commands_.autoPlaySettings) commands_.autoPlaySettings();
     });
@@ -223,13 +218,13 @@ void GameMenus::buildAutoPlayMenu()
 
 void GameMenus::buildHelpMenu()
 {
-    QMenu* help = addTopMenu(kHelpMenu, QStringLiteral("&Help"));
-    addCommand(help, QStringLiteral("About"), QStringLiteral("mnuAbout"), commands_.about);
-    addCommand(help, QStringLiteral("Machine Odds"), QStringLiteral("mnuOdds"), commands_.machineOdds);
-    addCommand(help, QStringLiteral("Game History"), QStringLiteral("mnuHistory"), commands_.gameHistory);
-    addCommand(help, QStringLiteral("Statistics…"), QStringLiteral("mnuStatistics"), commands_.statistics);
+    QMenu* help = addTopMenu(kHelpMenu, tr("&Help"));
+    addCommand(help, tr("About"), QStringLiteral("mnuAbout"), commands_.about);
+    addCommand(help, tr("Machine Odds"), QStringLiteral("mnuOdds"), commands_.machineOdds);
+    addCommand(help, tr("Game History"), QStringLiteral("mnuHistory"), commands_.gameHistory);
+    addCommand(help, tr("Statistics…"), QStringLiteral("mnuStatistics"), commands_.statistics);
     help->addSeparator();
-    QAction* manual = addItem(help, QStringLiteral("Manual"), QStringLiteral("mnuHelp"));
+    QAction* manual = addItem(help, tr("Manual"), QStringLiteral("mnuHelp"));
     manual->setShortcut(QKeySequence(Qt::Key_F1));
     manual->setShortcutContext(Qt::ApplicationShortcut);
     window_.addAction(manual);
@@ -284,8 +279,7 @@ void GameMenus::setPlayEnabled(bool enabled)
 
 void GameMenus::showAutoPlayLeft(int left)
 {
-    menu(kAutoPlayMenu)
-        ->setTitle(left >= 0 ? QStringLiteral("Auto Play (%1 left)").arg(left) : QStringLiteral("Auto Play"));
+    menu(kAutoPlayMenu)->setTitle(left >= 0 ? tr("Auto Play (%1 left)").arg(left) : tr("Auto Play"));
 }
 
 int GameMenus::checkedIndex(const std::vector<QAction*>& group)

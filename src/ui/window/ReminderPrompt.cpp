@@ -43,11 +43,11 @@ bool ReminderPrompt::offer()
 
 bool ReminderPrompt::ask(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Reminder"), QString::fromStdString(text),
-                    QMessageBox::NoButton, &parent_);
+    QMessageBox box(QMessageBox::Information, tr("Reminder"), QString::fromStdString(text), QMessageBox::NoButton,
+                    &parent_);
     box.setObjectName(QStringLiteral("ReminderBox"));
-    QPushButton* keep = box.addButton(QStringLiteral("Keep Playing"), QMessageBox::AcceptRole);
-    QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(tr("Keep Playing"), QMessageBox::AcceptRole);
+    QPushButton* quit = box.addButton(tr("Quit"), QMessageBox::DestructiveRole);
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
     box.exec();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -12,6 +13,8 @@ class TickSource;
 // The reminders of the session's time and money: when they are due, and the box that shows one and asks
 // whether to go on playing. A reminder waits for play to be idle and never comes over another dialog.
 class ReminderPrompt {
+    Q_DECLARE_TR_FUNCTIONS(ReminderPrompt)
+
 public:
     // parent: the box's window. summary: the text of a reminder, made when one is shown.
     ReminderPrompt(TickSource& clock, QWidget& parent, std::function<std::string()> summary);

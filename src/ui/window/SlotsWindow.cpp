@@ -12,12 +12,14 @@
 #include "BannerAnimation.h"
 #include "Face.h"
 #include "FaceAccessible.h"
+#include "EngineTextTr.h"
 #include "FaceScale.h"
 #include "FaceWidget.h"
 #include "GameMenus.h"
 #include "MidiErrorText.h"
 #include "MusicControl.h"
 #include "ReminderPrompt.h"
+#include "SessionSummary.h"
 #include "Settings.h"
 #include "SoundControl.h"
 
@@ -494,7 +496,7 @@ void SlotsWindow::previewVolume(int effects, int music)
 
 std::string SlotsWindow::sessionSummaryText()
 {
-    return sessionSummary(reminders_->elapsedMs(), machine_->sessionWagered(), machine_->sessionWon());
+    return sessionSummary(reminders_->elapsedMs(), machine_->sessionWagered(), machine_->sessionWon()).toStdString();
 }
 
 void SlotsWindow::reminderTick()
@@ -509,5 +511,5 @@ void SlotsWindow::reminderTick()
 
 void SlotsWindow::showExclamation(const std::string& title, const std::string& text)
 {
-    QMessageBox::warning(this, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
+    QMessageBox::warning(this, translatedEngineText(title), translatedEngineText(text), QMessageBox::Ok);
 }
