@@ -103,7 +103,8 @@ Graphics::Graphics(const QString& assetDir, int scale)
 {
     loadWindowPictures();
     legend_ = blank(96, 96, Palette::rgb(3));
-    symbolSheet_ = placeholderSheet(3);
+    // No machine yet: the placeholder is drawn only should the reels be rendered before one is loaded (its
+    // text would cost the start a font of its own).
     sheetMissing_ = true;
 }
 
@@ -233,6 +234,7 @@ void Graphics::renderReelSurfaces(const ReelSet& reels)
     if (reelsRendered_ && reels.strips == renderedStrips_) return;
     reelsRendered_ = true;
     renderedStrips_ = reels.strips;
+    if (symbolSheet_.isNull()) symbolSheet_ = placeholderSheet(3);
     for (auto& surface : reelSurfaces_) surface.fill(0xffffffff);
     const qreal s = symbolSheet_.devicePixelRatio();
     for (int r = 0; r < kReelCount; ++r) {

@@ -55,6 +55,13 @@ TEST(ReelSurface, MissingSymbolSheetGivesAPlaceholderNotACrash)
     int coloured = 0;
     for (int y = 34; y < 98; ++y) coloured += surface.pixel(32, y) != 0xffffffffu;
     EXPECT_GT(coloured, 30); // the placeholder cell is drawn, not left white
+
+    // Reels rendered before any machine was loaded show the placeholder too.
+    Graphics unloaded(assetDir());
+    EXPECT_TRUE(unloaded.symbolSheetMissing());
+    unloaded.renderReelSurfaces(rig.machine.reels());
+    EXPECT_EQ(unloaded.reelSurface(0).pixel(8, 40), surface.pixel(8, 40));
+    EXPECT_NE(unloaded.reelSurface(0).pixel(8, 40), 0xffffffffu);
 }
 
 TEST(ScaledPictures, TheSetOfTheScaleIsUsedAndAMissingFileFallsBackToTheOneBelow)
