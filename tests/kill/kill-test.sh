@@ -112,12 +112,15 @@ random_action() {
   case $((RANDOM % 10)) in
     0|1|2|3) key b;;
     4|5|6) key Return;;
-    7) key Return; sleep 0.3; answer_box; key alt+b; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 5))); do key Down; done; key Return;;
-    8) key Return; sleep 0.3; answer_box; key alt+o; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 3))); do key Down; done; key Return;;
+    7) empty_slot; key alt+b; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 5))); do key Down; done; key Return;;
+    8) empty_slot; bet_changes=$((bet_changes + 1)); key alt+o; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 3))); do key Down; done; key Return;;
     9) sleep 0.3;;
   esac
   answer_box
 }
+
+# Enter spins the coins in the slot. Twice: a box still open from the last action takes the first.
+empty_slot() { key Return; sleep 0.3; answer_box; key Return; sleep 0.3; answer_box; }
 
 # Message boxes (refusals) take the focus: answer them. (No window manager runs here, so there is no
 # "active window" to ask for: the focus tells.)
@@ -149,7 +152,8 @@ check_balance() {
   fi
   [ "$logged" -eq "$spins" ] || fail "$1: the spin log has $logged rows for $spins spins"
   [ $((staked + inserted)) -eq "$wagers" ] ||
-    fail "$1: the spin log's stakes add up to $staked cents and the slot holds $inserted, TotalWagers is $wagers"
+    fail "$1: the spin log's stakes add up to $staked cents and the slot holds $inserted, TotalWagers is $wagers" \
+      "($bet_changes bet changes so far: a bet change forfeits the coins in the slot)"
   [ "$won" -eq "$paid" ] || fail "$1: the spin log's payouts add up to $won cents, TotalPaid is $paid"
   last_spins=$spins
   snapshot="$credits $borrowed $paid $wagers $spins $inserted"
@@ -157,6 +161,7 @@ check_balance() {
 
 last_spins=0
 refused=0
+bet_changes=0
 start_game
 stop_game
 [ -f "$ini" ] || fail "no saved game after the first run"
