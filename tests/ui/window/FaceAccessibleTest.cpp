@@ -13,6 +13,7 @@
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
 #include "PlayingWindow.h"
+#include "TestPorts.h"
 #include "SlotsWindow.h"
 #include "VirtualClock.h"
 
@@ -24,12 +25,11 @@ struct Announcement {
     QString value;
 };
 
-class FaceAccessibleTest : public ::testing::Test {
+class FaceAccessibleTest : public ::testing::Test, protected TestPorts<> {
 protected:
     void SetUp() override
     {
-        playing = std::make_unique<PlayingWindow>(
-            SlotsWindowPorts{clock, clock, random, sound, music, qEnvironmentVariable("QUINTEL_ASSET_DIR"), &messages});
+        playing = std::make_unique<PlayingWindow>(ports());
         window = &playing->window;
         window->show();
         face = QAccessible::queryAccessibleInterface(window->centralWidget());
@@ -74,11 +74,6 @@ protected:
         return names.join(QStringLiteral(", "));
     }
 
-    VirtualClock clock;
-    ScriptedRandom random;
-    NullSound sound;
-    NullMusic music;
-    RecordingMessages messages;
     std::unique_ptr<PlayingWindow> playing;
     SlotsWindow* window = nullptr;
     QAccessibleInterface* face = nullptr;
