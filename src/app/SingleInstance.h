@@ -1,15 +1,18 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <map>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // One game per saved-game file: the first start listens on a local socket named after the profile path;
 // a later start on the same file asks that game to come to the front and ends. A socket left behind by
 // a killed game answers no one and is replaced. The socket and its lock file live where only the player
-// can write (see lockDirectory), so that no other user can keep the game from starting.
+// can write (see lockDirectory), so that no other user can keep the game from starting. Plain Unix sockets
+// watched by Qt's event loop: Qt's network library would cost every start nine more libraries.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -34,10 +37,19 @@ public:
 
 private:
     Claim askRunningGame();
+    bool listen();
     void answer();
+    void readFrom(int client);
+    void drop(int client);
 
     QString name_; // the socket's full path
     QString error_;
-    QLocalServer* server_ = nullptr;
+    int server_ = -1;
+    QSocketNotifier* serverNotifier_ = nullptr;
+    struct Client {
+        QSocketNotifier* notifier;
+        QByteArray received;
+    };
+    std::map<int, Client> clients_; // each knocking start's socket, and what it sent so far
     std::function<void()> activate_;
 };

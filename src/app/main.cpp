@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "AssetCheck.h"
+#include "AudioLoader.h"
 #include "CommandLine.h"
 #include "GameSession.h"
 #include "EngineTextTr.h"
@@ -20,7 +21,6 @@
 #include "ProfileFile.h"
 #include "ProgramDir.h"
 #include "QtEventClock.h"
-#include "SdlAudioBackend.h"
 #include "SignalBridge.h"
 #include "SingleInstance.h"
 #include "SlotsWindow.h"
@@ -117,8 +117,11 @@ int main(int argc, char* argv[])
     MersenneRandom random(
         [] { return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()); });
 
-    SdlAudioBackend audio;
-    if (!audio.isOpen()) std::fprintf(stderr, "quintel-slots: no sound (%s)\n", audio.openError().c_str());
+    // SDL and the mixer's libraries are loaded with the first sound the player causes.
+    const QStringList moduleDirs = ModuleLoader::defaultDirs(QCoreApplication::applicationDirPath());
+    DeferredAudioBackend audio(audioModuleFactory(moduleDirs), [](const std::string& why) {
+        std::fprintf(stderr, "quintel-slots: no sound (%s)\n", why.c_str());
+    });
     SoundEffects sound(audio, assetDir.toStdString(), random, clock, clock);
     MusicPlayer music(audio, assetDir.toStdString());
 
@@ -129,7 +132,7 @@ int main(int argc, char* argv[])
     GameSession session(window, profile, assetDir);
     SpinRecorder spinLog(SpinLog::defaultPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     session.setSpinLog(&spinLog);
-    StatisticsLoader statistics(StatisticsLoader::defaultDirs(QCoreApplication::applicationDirPath()));
+    StatisticsLoader statistics(moduleDirs);
     window.commands().statistics = [&window, &machine, &spinLog, &statistics] {
         statistics.open(&window, spinLog, machine.state(), [](int machine, int combo) {
             return machineText(combinationName(machine, combo)).toStdString();

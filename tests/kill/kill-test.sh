@@ -107,18 +107,27 @@ key() { xdotool key --window "$win" "$@" 2>/dev/null; }
 # Before a menu command the coins in the slot are spun (the menus are locked while the reels turn): a bet
 # change or a borrow that saves the game with coins in the slot would forfeit them, and the saved
 # TotalWagers would then hold stakes that no spin played.
+# An empty slot answers Return with a message box, which would swallow the menu keys that follow.
 random_action() {
   case $((RANDOM % 10)) in
     0|1|2|3) key b;;
     4|5|6) key Return;;
-    7) key Return; sleep 0.1; key alt+b; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 5))); do key Down; done; key Return;;
-    8) key Return; sleep 0.1; key alt+o; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 3))); do key Down; done; key Return;;
+    7) key Return; sleep 0.3; answer_box; key alt+b; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 5))); do key Down; done; key Return;;
+    8) key Return; sleep 0.3; answer_box; key alt+o; sleep 0.15; key Right; sleep 0.1; for _ in $(seq $((RANDOM % 3))); do key Down; done; key Return;;
     9) sleep 0.3;;
   esac
-  # Message boxes (refusals) take the focus: answer them.
+  answer_box
+}
+
+# Message boxes (refusals) take the focus: answer them. (No window manager runs here, so there is no
+# "active window" to ask for: the focus tells.)
+answer_box() {
   local box
-  box=$(xdotool getactivewindow 2>/dev/null)
-  if [ -n "$box" ] && [ "$box" != "$win" ]; then xdotool key --window "$box" Escape 2>/dev/null; fi
+  box=$(xdotool getwindowfocus 2>/dev/null)
+  if [ -n "$box" ] && [ "$box" != "$win" ]; then
+    xdotool key --window "$box" Escape 2>/dev/null; sleep 0.1
+    xdotool windowfocus "$win" 2>/dev/null # no window manager gives the focus back
+  fi
 }
 
 check_balance() {

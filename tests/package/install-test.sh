@@ -24,8 +24,12 @@ for f in games/quintel-slots games/quintel-analyze share/games/quintel-slots/QUI
   [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 
-# The Statistics window's module, which the game loads on first use, in the game's private library folder.
-find "$prefix/lib" -path '*/quintel-slots/quintel-statistics.so' | grep -q . || fail "not installed: lib/.../quintel-slots/quintel-statistics.so"
+# The Statistics window's and the audio backend's modules, which the game loads on first use, in the game's
+# private library folder; the program itself does not link SDL.
+for module in quintel-statistics.so quintel-audio.so; do
+  find "$prefix/lib" -path "*/quintel-slots/$module" | grep -q . || fail "not installed: lib/.../quintel-slots/$module"
+done
+! objdump -p "$prefix/games/quintel-slots" | grep -q 'NEEDED.*SDL' || fail "the program links SDL"
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the menu entry does not name the icon $id"

@@ -132,13 +132,18 @@ public:
     void endTune() { tuneEnded_ = true; }
     bool tuneOpen() const { return tuneOpen_; }
 
-    std::string lastError() const override { return {}; }
+    void setEffectsVolume(int percent) override { effectsVolume = percent; }
+    void setMusicVolume(int percent) override { musicVolume = percent; }
+
+    std::string lastError() const override { return open_ ? std::string() : "no device"; }
 
     std::vector<Wave> waves;
     std::vector<Play> plays;
     std::vector<std::string> fileLoads;
     std::vector<std::string> tuneOpens;
     int memoryLoads = 0;
+    int effectsVolume = -1; // -1 until set
+    int musicVolume = -1;
     int tunePlays = 0;
     int tuneCloses = 0;
 

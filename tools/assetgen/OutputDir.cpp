@@ -1,8 +1,8 @@
 #include "OutputDir.h"
 
 #include "BmpWriter.h"
+#include "PngWriter.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 
@@ -32,11 +32,8 @@ void OutputDir::writeBytes(const std::string& name, const std::vector<unsigned c
 
 void OutputDir::writePng(const std::string& name, const QImage& image)
 {
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    // Highest zlib level keeps the committed pictures small; the encoder is deterministic.
-    if (!image.save(&buffer, "PNG", 0)) throw std::runtime_error("cannot encode " + name);
+    if (image.isNull()) throw std::runtime_error("cannot encode " + name);
+    const QByteArray data = PngWriter::encode(image);
     writeBytes(name, std::string_view(data.constData(), static_cast<size_t>(data.size())));
 }
 

@@ -146,6 +146,7 @@ void GameSession::applyLoaded(const SavedGame& game)
 {
     // The menu commands below each count as a change of the game: save once, at the end, instead.
     restoring_ = true;
+    window_.holdFaceRepaints(true); // one repaint, at the end
     SlotMachine& machine = window_.machine();
     gameName_ = game.gameName.empty() ? gameName_ : game.gameName;
     applyLoadedGame(game, machine.state());
@@ -155,6 +156,7 @@ void GameSession::applyLoaded(const SavedGame& game)
     const int loaded = machine.state().currentMachine;
     machine.setupLoadedMachine(loaded);
     window_.showLoadedMachine(loaded);
+    window_.holdFaceRepaints(false);
     window_.refreshFace();
     restoring_ = false;
 }

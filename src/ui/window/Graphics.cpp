@@ -103,7 +103,8 @@ Graphics::Graphics(const QString& assetDir, int scale)
 {
     loadWindowPictures();
     legend_ = blank(96, 96, Palette::rgb(3));
-    symbolSheet_ = placeholderSheet(3);
+    // No machine yet: the placeholder is drawn only should the reels be rendered before one is loaded (its
+    // text would cost the start a font of its own).
     sheetMissing_ = true;
 }
 
@@ -133,18 +134,10 @@ void Graphics::loadWindowPictures()
     logo_ = loadPicture(QStringLiteral("logo.png"), 200, 128, drawLogo);
     largeDigits_ = loadPicture(QStringLiteral("digits-large-red.png"), 362, 42, nullptr);
     if (largeDigits_.isNull()) largeDigits_ = drawDigits(362, 42, Palette::rgb(12));
-    for (int i = 0; i < kSmallStripCount; ++i) {
-        const auto idx = static_cast<std::size_t>(i);
-        smallDigits_[idx] =
-            loadPicture(QStringLiteral("digits-%1.png").arg(QLatin1String(kStripNames[idx])), 181, 21, nullptr);
-        if (smallDigits_[idx].isNull()) smallDigits_[idx] = drawDigits(181, 21, Palette::rgb(kStripColors[idx]));
-    }
-    for (int i = 0; i < 3; ++i) {
-        QImage lamp = loadPicture(QStringLiteral("lamp%1.png").arg(i), 32, 41, nullptr);
-        lamps_[static_cast<std::size_t>(i)] = lamp.isNull() ? drawLamp(32, 41, i) : lamp;
-    }
-    handles_[0] = loadPicture(QStringLiteral("handle0.png"), 101, 226, handleFallback);
-    handles_[1] = loadPicture(QStringLiteral("handle1.png"), 101, 72, handleBackFallback);
+    // The other digit colours, the lit lamps and the pulled lever are read when first shown.
+    smallDigits_.fill(QImage());
+    lamps_.fill(QImage());
+    handles_.fill(QImage());
     for (auto& surface : reelSurfaces_) {
         surface = blank(kReelSurfaceWidth * scale_, kReelSurfaceHeight * scale_, 0xffffffff);
         surface.setDevicePixelRatio(scale_);
@@ -170,7 +163,13 @@ QImage Graphics::loadPicture(const QString& name, int width, int height, QImage 
 const QImage& Graphics::smallDigits(int color) const
 {
     if (color < 0 || color >= kSmallStripCount) color = 2;
-    return smallDigits_[static_cast<std::size_t>(color)];
+    const auto idx = static_cast<std::size_t>(color);
+    QImage& strip = smallDigits_[idx];
+    if (strip.isNull()) {
+        strip = loadPicture(QStringLiteral("digits-%1.png").arg(QLatin1String(kStripNames[idx])), 181, 21, nullptr);
+        if (strip.isNull()) strip = drawDigits(181, 21, Palette::rgb(kStripColors[idx]));
+    }
+    return strip;
 }
 
 void Graphics::selectDigitColor(int color)
@@ -183,10 +182,24 @@ void Graphics::selectDigitColor(int color)
 
 const QImage& Graphics::lamp(int picture) const
 {
-    return lamps_[static_cast<std::size_t>(picture >= 0 && picture < 3 ? picture : 0)];
+    const int i = picture >= 0 && picture < 3 ? picture : 0;
+    QImage& lamp = lamps_[static_cast<std::size_t>(i)];
+    if (lamp.isNull()) {
+        lamp = loadPicture(QStringLiteral("lamp%1.png").arg(i), 32, 41, nullptr);
+        if (lamp.isNull()) lamp = drawLamp(32, 41, i);
+    }
+    return lamp;
 }
 
-const QImage& Graphics::handle(int picture) const { return handles_[static_cast<std::size_t>(picture == 1 ? 1 : 0)]; }
+const QImage& Graphics::handle(int picture) const
+{
+    const bool back = picture == 1;
+    QImage& handle = handles_[back ? 1 : 0];
+    if (handle.isNull())
+        handle = back ? loadPicture(QStringLiteral("handle1.png"), 101, 72, handleBackFallback)
+                      : loadPicture(QStringLiteral("handle0.png"), 101, 226, handleFallback);
+    return handle;
+}
 
 const QImage& Graphics::reelSurface(int reel) const
 {
@@ -233,6 +246,7 @@ void Graphics::renderReelSurfaces(const ReelSet& reels)
     if (reelsRendered_ && reels.strips == renderedStrips_) return;
     reelsRendered_ = true;
     renderedStrips_ = reels.strips;
+    if (symbolSheet_.isNull()) symbolSheet_ = placeholderSheet(3);
     for (auto& surface : reelSurfaces_) surface.fill(0xffffffff);
     const qreal s = symbolSheet_.devicePixelRatio();
     for (int r = 0; r < kReelCount; ++r) {

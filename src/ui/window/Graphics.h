@@ -10,7 +10,8 @@ struct MachineInfo;
 
 // The pictures the face is drawn from: cabinet, logo, digit strips and the current digit source, the
 // reel surfaces, lever and lamp pictures, and the machine's symbol sheet and legend bitmap. A picture
-// whose file is missing or unreadable is replaced by a plain drawing of the same size.
+// whose file is missing or unreadable is replaced by a plain drawing of the same size. Pictures the first
+// frame does not show (the other digit colours, the lit lamps, the pulled lever) are read when first asked for.
 // Pictures come from the set of one scale: at scale 2 or 3 the "name@2x.png" / "name@3x.png" file
 // beside each 1x file, with that device pixel ratio (the 1x file when it is missing). Sizes and
 // coordinates are logical everywhere; the reel surfaces are rendered at the set's scale.
@@ -65,9 +66,10 @@ private:
     QString assetDir_;
     int scale_ = 1;
     QImage cabinet_, logo_, largeDigits_, digitSource_;
-    std::array<QImage, kSmallStripCount> smallDigits_;
-    std::array<QImage, 3> lamps_;
-    std::array<QImage, 2> handles_;
+    // Read on first use (see the accessors).
+    mutable std::array<QImage, kSmallStripCount> smallDigits_;
+    mutable std::array<QImage, 3> lamps_;
+    mutable std::array<QImage, 2> handles_;
     std::array<QImage, 3> reelSurfaces_;
     QImage symbolSheet_, legend_;
     int digitColor_ = 2;

@@ -100,6 +100,9 @@ public:
 
     // Repaints the whole face.
     void refreshFace() { refresh(); }
+    // While held, whole-face repaints are left to the refreshFace() that ends a series of changes (a game
+    // being loaded changes bet, colour and machine, and each would repaint the face).
+    void holdFaceRepaints(bool hold) { repaintsHeld_ = hold; }
     // The banner timer's handler and the music timer's handler.
     void bannerTick();
     void musicTick();
@@ -186,4 +189,5 @@ private:
     int playDepth_ = 0;
     bool closePending_ = false;
     bool closed_ = false;
+    bool repaintsHeld_ = false;
 };

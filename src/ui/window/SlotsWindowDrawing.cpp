@@ -47,6 +47,7 @@ void SlotsWindow::setMenusEnabled(bool enabled) { menus_->setPlayEnabled(enabled
 
 void SlotsWindow::refresh()
 {
+    if (repaintsHeld_) return;
     face_->paintAll(options().bannerOn ? &banner_ : nullptr);
     faceWidget_->update();
     readout_->announceChanges();

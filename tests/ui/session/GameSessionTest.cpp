@@ -12,9 +12,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "../window/ImageCompare.h"
 #include "GameSession.h"
 #include "GameStore.h"
 #include "LoadSaveDialog.h"
+#include "NumberLayout.h"
 #include "NullMusic.h"
 #include "NullSound.h"
 #include "ProfileFile.h"
@@ -101,6 +103,16 @@ TEST_F(SessionTest, AGameComesBackToTheCentWithItsChoicesAfterARestart)
     EXPECT_EQ(again.window->windowTitle().toStdString(), "Lucky 7 Slots 95");
     EXPECT_EQ(again.music.name, "QUIN10");
     EXPECT_EQ(again.state().lastBet, 0);
+    // The face shows the restored credits in the restored colour (its repaint comes once, at the end of the load).
+    int x = 89;
+    for (const int cell : NumberLayout::counterCells(credits.cents(), 5, true)) {
+        const int width = cell == NumberLayout::kPoint ? 4 : 16;
+        std::string where;
+        EXPECT_TRUE(sameBlock(again.window->face().surface(), x, 52, again.window->graphics().smallDigits(5), 16 * cell,
+                              0, width, 21, &where))
+            << where;
+        x += width;
+    }
 }
 
 TEST_F(SessionTest, CoinsInTheSlotStayThereAcrossARestartAndEnterSpinsThem)

@@ -55,6 +55,13 @@ TEST(ReelSurface, MissingSymbolSheetGivesAPlaceholderNotACrash)
     int coloured = 0;
     for (int y = 34; y < 98; ++y) coloured += surface.pixel(32, y) != 0xffffffffu;
     EXPECT_GT(coloured, 30); // the placeholder cell is drawn, not left white
+
+    // Reels rendered before any machine was loaded show the placeholder too.
+    Graphics unloaded(assetDir());
+    EXPECT_TRUE(unloaded.symbolSheetMissing());
+    unloaded.renderReelSurfaces(rig.machine.reels());
+    EXPECT_EQ(unloaded.reelSurface(0).pixel(8, 40), surface.pixel(8, 40));
+    EXPECT_NE(unloaded.reelSurface(0).pixel(8, 40), 0xffffffffu);
 }
 
 TEST(ScaledPictures, TheSetOfTheScaleIsUsedAndAMissingFileFallsBackToTheOneBelow)
@@ -82,6 +89,15 @@ TEST(ScaledPictures, TheSetOfTheScaleIsUsedAndAMissingFileFallsBackToTheOneBelow
     EXPECT_EQ(sparse.logo().size(), QSize(200, 128));
     sparse.loadMachinePictures(rig.machine.machineInfo());
     EXPECT_TRUE(sparse.symbolSheetMissing());
+
+    // Pictures read on first use, asked for before a change of scale, come again from the new set.
+    Graphics changing(assetDir(), 1);
+    for (const QImage* picture : {&changing.lamp(1), &changing.handle(1), &changing.smallDigits(0)})
+        EXPECT_EQ(picture->devicePixelRatio(), 1.0);
+    changing.setScale(3);
+    for (const QImage* picture : {&changing.lamp(1), &changing.handle(1), &changing.smallDigits(0)})
+        EXPECT_EQ(picture->devicePixelRatio(), 3.0);
+    EXPECT_EQ(changing.smallDigits(0).size(), QSize(3 * 181, 3 * 21));
 }
 
 TEST(FaceDrawing, HighDensityScalesBitmapsByWholePixels)
