@@ -45,6 +45,49 @@ QIcon windowIcon(const QString& assetDir)
     icon.addFile(assetDir + QStringLiteral("/icon.png"));
     return icon;
 }
+
+// False when another game plays on this saved game (it is told to come to the front); this one then ends.
+bool claimProfile(SingleInstance& instance, const std::filesystem::path& profileFile)
+{
+    if (const SingleInstance::Claim claim = instance.claim(); claim != SingleInstance::Claim::Owned) {
+        std::fprintf(stderr, "quintel-slots: a game on %s is already running; %s\n", profileFile.string().c_str(),
+                     claim == SingleInstance::Claim::Activated ? "it was brought to the front"
+                                                               : "it is busy and did not answer");
+        return false;
+    }
+    if (!instance.error().isEmpty())
+        std::fprintf(stderr, "quintel-slots: cannot watch for a second start on this saved game (%s)\n",
+                     qPrintable(instance.error()));
+    return true;
+}
+
+// The folder of the pictures, machine files and manual; what is missing there is reported on the terminal.
+QString checkedAssetDir()
+{
+    const QString assetDir = ProgramDir::find(QCoreApplication::applicationDirPath());
+    const QString assetReport = AssetCheck::report(assetDir);
+    if (!assetReport.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(assetReport));
+    return assetDir;
+}
+
+void bringToFront(SlotsWindow& window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+// Shows the window in the middle of its screen, its top-left corner kept on the screen.
+void showCentred(SlotsWindow& window)
+{
+    window.show();
+    if (QScreen* screen = window.screen()) {
+        const QRect area = screen->availableGeometry();
+        QPoint topLeft = area.center() - window.frameGeometry().center() + window.pos();
+        window.move(std::max(topLeft.x(), area.left()), std::max(topLeft.y(), area.top()));
+    }
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -65,19 +108,9 @@ int main(int argc, char* argv[])
 
     const std::filesystem::path profileFile = profilePath(processEnvironment());
     SingleInstance instance(QString::fromStdString(profileFile.string()));
-    if (const SingleInstance::Claim claim = instance.claim(); claim != SingleInstance::Claim::Owned) {
-        std::fprintf(stderr, "quintel-slots: a game on %s is already running; %s\n", profileFile.string().c_str(),
-                     claim == SingleInstance::Claim::Activated ? "it was brought to the front"
-                                                               : "it is busy and did not answer");
-        return 0;
-    }
-    if (!instance.error().isEmpty())
-        std::fprintf(stderr, "quintel-slots: cannot watch for a second start on this saved game (%s)\n",
-                     qPrintable(instance.error()));
+    if (!claimProfile(instance, profileFile)) return 0;
 
-    const QString assetDir = ProgramDir::find(QCoreApplication::applicationDirPath());
-    const QString assetReport = AssetCheck::report(assetDir);
-    if (!assetReport.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(assetReport));
+    const QString assetDir = checkedAssetDir();
     QApplication::setWindowIcon(windowIcon(assetDir));
 
     QtEventClock clock;
@@ -113,18 +146,7 @@ int main(int argc, char* argv[])
     // Closing the game window ends the program, also when the manual or a dialog is still open.
     QObject::connect(&window, &SlotsWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
-    instance.onActivate([&window] {
-        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-        window.show();
-        window.raise();
-        window.activateWindow();
-    });
-
-    window.show();
-    if (QScreen* screen = window.screen()) {
-        const QRect area = screen->availableGeometry();
-        QPoint topLeft = area.center() - window.frameGeometry().center() + window.pos();
-        window.move(std::max(topLeft.x(), area.left()), std::max(topLeft.y(), area.top()));
-    }
+    instance.onActivate([&window] { bringToFront(window); });
+    showCentred(window);
     return app.exec();
 }

@@ -17,7 +17,7 @@ struct BetAmount {
 };
 
 constexpr int kBetEntryCount = choiceCount<BetChoice>();
-constexpr int kBetEntryDefault = choiceIndex(BetChoice::One); // "$1"
+constexpr int kBetEntryDefault = choiceIndex(GameOptions{}.bet); // "$1"
 // The bet amounts in menu order.
 inline constexpr std::array<BetAmount, kBetEntryCount> kBetAmounts = {{
     {10, 30, "$10", 9},
@@ -38,7 +38,7 @@ constexpr int kBorrowEntryCount = 5;
 int borrowAmount(int entry); // 1000, 500, 250, 100, 50; 0 for other entries
 
 constexpr int kSpeedEntryCount = choiceCount<SpinSpeed>();
-constexpr int kSpeedEntryDefault = choiceIndex(SpinSpeed::Fast);
+constexpr int kSpeedEntryDefault = choiceIndex(GameOptions{}.speed);
 int spinSpeedMs(int entry); // 10, 25, 40, 60; others give 25
 inline int spinSpeedMs(SpinSpeed speed) { return spinSpeedMs(choiceIndex(speed)); }
 

@@ -14,6 +14,13 @@ constexpr int kStripLength = 28;
 constexpr int kComboCount = 8;
 constexpr int kMaxSymbols = 8;
 
+// The position on a strip of any whole-number stop, wrapped around the strip (28 is 0, -1 is 27).
+constexpr int stripPosition(int stop)
+{
+    if (static_cast<unsigned>(stop) < static_cast<unsigned>(kStripLength)) return stop;
+    return ((stop % kStripLength) + kStripLength) % kStripLength;
+}
+
 // The machines in menu order; the numbers are those of the saved games.
 enum class MachineId : int { Quintel = 0, Lucky7 = 1, Treasure = 2 };
 

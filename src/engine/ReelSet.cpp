@@ -3,8 +3,7 @@
 int ReelSet::symbolAt(int reel, int stop) const
 {
     if (reel < 0 || reel >= kReelCount) return -1;
-    const int p = ((stop % kStripLength) + kStripLength) % kStripLength;
-    return strips[static_cast<std::size_t>(reel)][static_cast<std::size_t>(p)];
+    return strips[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stripPosition(stop))];
 }
 
 const char* stripDigits(int machine, int reel, bool freeSpinMode)

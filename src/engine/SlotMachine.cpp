@@ -13,25 +13,6 @@
 #include "SpinOutcome.h"
 #include "TickSource.h"
 
-namespace {
-
-// Extra milliseconds between credits of a payout, by the credits still to count.
-int payoutExtraDelay(int remaining)
-{
-    if (remaining > 1000) return 0;
-    if (remaining > 500) return 2;
-    if (remaining > 250) return 4;
-    if (remaining > 125) return 6;
-    if (remaining > 50) return 12;
-    if (remaining > 25) return 25;
-    if (remaining > 12) return 50;
-    if (remaining > 6) return 75;
-    if (remaining > 3) return 100;
-    return 200;
-}
-
-} // namespace
-
 SlotMachine::SlotMachine(const SlotMachinePorts& ports)
     : ports_(ports)
 {
@@ -173,63 +154,15 @@ void SlotMachine::Spin()
     bool bannerPaused = false;
     // Auto spin repeats here rather than by calling Spin again, so a long losing run cannot grow the stack.
     for (;;) {
-        if (state_.wager <= 0) {
-            if (refuseOverLossLimit()) break;
-            const char* refusal = nullptr;
-            const char* text = nullptr;
-            if (state_.lastBet <= 0) {
-                refusal = EngineTexts::kNoWagerTitle;
-                text = EngineTexts::kNoWagerText;
-            } else if (Money::fromCredits(state_.lastBet) > state_.credits) {
-                refusal = EngineTexts::kInvalidWagerTitle;
-                text = EngineTexts::kInvalidWagerText;
-            }
-            if (refusal) {
-                ports_.messages.showExclamation(refusal, text);
-                break;
-            }
-            state_.wager = state_.lastBet;
-            charge(state_.lastBet);
-        }
-
+        if (!stakeSpin()) break;
         busy_ = true;
         SetPlayControls(false);
         state_.lastBet = state_.wager;
         ports_.view.pauseBanner();
         bannerPaused = true;
-        if (autoSpin_ && !autoRunning_) {
-            autoRunning_ = true;
-            autoLeft_ = settings_.autoSpins > 0 ? settings_.autoSpins : -1;
-        }
-        if (autoRunning_) {
-            if (autoLeft_ > 0) --autoLeft_;
-            ports_.hooks.autoPlayChanged();
-        }
-
-        // The stake is already charged: what the credits gain from here on is what the spin paid.
-        const Money creditsBefore = state_.credits;
-        sessionWagered_ += Money::fromCredits(state_.wager);
-        outcome_ = AutoPlayTally{};
-        runCycle(false);
-        if (state_.freeSpinCount >= 1) {
-            outcome_.freeSpinsStarted = true;
-            runFreeSpins();
-        }
-        sessionWon_ += state_.credits - creditsBefore;
-
-        ports_.view.drawStatistics();
-        busy_ = false;
-        ports_.hooks.playIdle();
-
-        if (!autoSpin_ || finishing_) break;
-        if (!autoRunning_) {
-            // Auto Spin was switched on while this spin ran: it is the run's first.
-            autoRunning_ = true;
-            autoLeft_ = settings_.autoSpins > 0 ? settings_.autoSpins - 1 : -1;
-        }
-        if (autoPlayStops(settings_, outcome_, state_.winMultiplier != 0, state_.credits)) break;
-        if (autoStopRequested_ || autoLeft_ == 0) break;
-        if (!state_.spinEnabled) break;
+        countAutoSpin();
+        playStakedSpin();
+        if (!autoSpinGoesOn()) break;
     }
     if (autoRunning_) {
         autoRunning_ = false;
@@ -238,6 +171,66 @@ void SlotMachine::Spin()
     }
     autoStopRequested_ = false;
     if (bannerPaused) ports_.view.resumeBanner();
+}
+
+bool SlotMachine::stakeSpin()
+{
+    if (state_.wager > 0) return true;
+    if (refuseOverLossLimit()) return false;
+    // No coins in the slot: the last bet again, if there was one and the credits cover it.
+    if (state_.lastBet <= 0) {
+        ports_.messages.showExclamation(EngineTexts::kNoWagerTitle, EngineTexts::kNoWagerText);
+        return false;
+    }
+    if (Money::fromCredits(state_.lastBet) > state_.credits) {
+        ports_.messages.showExclamation(EngineTexts::kInvalidWagerTitle, EngineTexts::kInvalidWagerText);
+        return false;
+    }
+    state_.wager = state_.lastBet;
+    charge(state_.lastBet);
+    return true;
+}
+
+void SlotMachine::countAutoSpin()
+{
+    if (autoSpin_ && !autoRunning_) {
+        autoRunning_ = true;
+        autoLeft_ = settings_.autoSpins > 0 ? settings_.autoSpins : -1;
+    }
+    if (autoRunning_) {
+        if (autoLeft_ > 0) --autoLeft_;
+        ports_.hooks.autoPlayChanged();
+    }
+}
+
+void SlotMachine::playStakedSpin()
+{
+    // The stake is already charged: what the credits gain from here on is what the spin paid.
+    const Money creditsBefore = state_.credits;
+    sessionWagered_ += Money::fromCredits(state_.wager);
+    outcome_ = AutoPlayTally{};
+    runCycle(false);
+    if (state_.freeSpinCount >= 1) {
+        outcome_.freeSpinsStarted = true;
+        runFreeSpins();
+    }
+    sessionWon_ += state_.credits - creditsBefore;
+
+    ports_.view.drawStatistics();
+    busy_ = false;
+    ports_.hooks.playIdle();
+}
+
+bool SlotMachine::autoSpinGoesOn()
+{
+    if (!autoSpin_ || finishing_) return false;
+    if (!autoRunning_) {
+        // Auto Spin was switched on while this spin ran: it is the run's first.
+        autoRunning_ = true;
+        autoLeft_ = settings_.autoSpins > 0 ? settings_.autoSpins - 1 : -1;
+    }
+    if (autoPlayStops(settings_, outcome_, state_.winMultiplier != 0, state_.credits)) return false;
+    return !autoStopRequested_ && autoLeft_ != 0 && state_.spinEnabled;
 }
 
 bool SlotMachine::stopAutoPlay()
@@ -310,24 +303,41 @@ void SlotMachine::play(SoundCue cue)
 
 void SlotMachine::AnimateSpin()
 {
-    GameView& view = ports_.view;
-    const std::uint32_t speed = static_cast<std::uint32_t>(spinSpeed());
+    const auto speed = static_cast<std::uint32_t>(spinSpeed());
     std::uint32_t t0 = ports_.clock.now();
-    // A step is over once the tick passes t0 + speed; lateness is not caught up.
-    auto waitStep = [&] {
-        waitUntil(t0 + speed + 1, false);
-        t0 = ports_.clock.now();
-    };
-
     if (!finishing_) {
         for (int s = 1; s <= 8; ++s) {
-            waitStep();
-            view.drawLever(1, kLeverX, kLeverTop + 15 * (s - 1), 70);
-            view.drawLever(0, kLeverX, kLeverTop + 15 * s, 70);
+            waitStep(t0, speed);
+            ports_.view.drawLever(1, kLeverX, kLeverTop + 15 * (s - 1), 70);
+            ports_.view.drawLever(0, kLeverX, kLeverTop + 15 * s, 70);
         }
     }
+    const bool cutShort = turnReels(speed);
+    // The pull's frames draw only the knob's part: the knob of a cut-short pull would stay half-way down
+    // and the last frames overlap the bracket, so the lever is drawn whole once it rests.
+    ports_.view.drawLever(0, kLeverX, kLeverTop, kLeverRows);
+    if (cutShort) {
+        for (int w = 3; w <= 5; ++w) {
+            const int f = SpinPlan::kRestFrame;
+            ports_.view.drawReel(w - 3, plan_.at(f, 0, w), plan_.at(f, 1, w), plan_.at(f, 2, w));
+        }
+        ports_.view.drawPayLine();
+        if (!finishing_) play(SoundCue::ReelStop);
+    }
+    quickStopRequested_ = false;
+}
 
+void SlotMachine::waitStep(std::uint32_t& t0, std::uint32_t speed)
+{
+    // A step is over once the tick passes t0 + speed; lateness is not caught up.
+    waitUntil(t0 + speed + 1, false);
     t0 = ports_.clock.now();
+}
+
+bool SlotMachine::turnReels(std::uint32_t speed)
+{
+    GameView& view = ports_.view;
+    std::uint32_t t0 = ports_.clock.now();
     play(SoundCue::Spin);
     const bool veryFast = state_.options.speed == SpinSpeed::VeryFast;
     int soundCounter = 0;
@@ -340,17 +350,14 @@ void SlotMachine::AnimateSpin()
             cutShort = true;
             break;
         }
-        waitStep();
+        waitStep(t0, speed);
         if (k <= 8) view.drawLever(0, kLeverX, kLeverTop + 15 * (8 - k), 90);
         for (int w = 3; w <= 5; ++w) {
             view.drawReel(w - 3, plan_.at(k, 0, w), plan_.at(k, 1, w), plan_.at(k, 2, w));
             view.drawPayLine();
-            if (veryFast) {
-                if (++soundCounter > 1) {
-                    soundCounter = 0;
-                    play(SoundCue::Spin);
-                }
-            } else {
+            // At the very fast speed every other frame of a reel sounds.
+            if (!veryFast || ++soundCounter > 1) {
+                soundCounter = 0;
                 play(SoundCue::Spin);
             }
         }
@@ -358,126 +365,7 @@ void SlotMachine::AnimateSpin()
         if (!finishing_) ports_.pump.processEvents();
     }
     animating_ = false;
-    // The pull's frames draw only the knob's part: the knob of a cut-short pull would stay half-way down
-    // and the last frames overlap the bracket, so the lever is drawn whole once it rests.
-    view.drawLever(0, kLeverX, kLeverTop, kLeverRows);
-    if (cutShort) {
-        for (int w = 3; w <= 5; ++w) {
-            const int f = SpinPlan::kRestFrame;
-            view.drawReel(w - 3, plan_.at(f, 0, w), plan_.at(f, 1, w), plan_.at(f, 2, w));
-        }
-        view.drawPayLine();
-        if (!finishing_) play(SoundCue::ReelStop);
-    }
-    quickStopRequested_ = false;
-}
-
-// ---- scoring and payout --------------------------------------------------------------------
-
-void SlotMachine::unlockUnlessFreeSpins()
-{
-    if (!inFreeSpinMode_ && state_.freeSpinCount == 0) SetPlayControls(true);
-}
-
-void SlotMachine::EvaluateSpin()
-{
-    const ReelStops stops = {plan_.stopOfReel(0), plan_.stopOfReel(1), plan_.stopOfReel(2)};
-    const SpinScore score = scoreSpin(machineDefinition(state_.currentMachine), stops, state_.wager,
-                                      state_.machinePool(), reels_.freeSpinStrip);
-
-    state_.winMultiplier = 0;
-    if (score.combo >= 0) {
-        state_.winMultiplier = score.multiplier;
-        state_.winCombo = score.combo;
-        if (score.startsFreeSpins) {
-            state_.freeSpinCount = 1;
-            SetupReels();
-        }
-    }
-
-    SpinOutcome outcome;
-    outcome.machine = state_.currentMachine;
-    for (int r = 0; r < kReelCount; ++r)
-        outcome.symbols[static_cast<std::size_t>(r)] = reels_.symbolAt(r, stops[static_cast<std::size_t>(r)]);
-    outcome.combo = score.combo;
-    outcome.freeSpin = inFreeSpinMode_;
-    outcome.freeSpinsStart = score.startsFreeSpins;
-    if (score.wins()) outcome.paid = score.payout;
-    if (score.winsPool) outcome.poolWon = score.poolWon;
-    ports_.hooks.spinScored(outcome);
-
-    if (score.wins()) {
-        state_.freeSpinCount = 0;
-        const int amount = static_cast<int>(score.payout.cents() / 100);
-        ports_.view.drawPayoffRow(state_.winCombo, amount);
-        outcome_.largestWin = std::max(outcome_.largestWin, Money::fromCredits(amount));
-        if (score.winsPool) {
-            outcome_.poolWon = true;
-            outcome_.largestWin = std::max(outcome_.largestWin, Money::fromCredits(amount) + score.poolWon);
-            state_.credits += score.poolWon;
-            state_.machinePaid() += score.poolWon;
-            state_.machinePool() = Money();
-            ports_.view.drawMainCounters();
-            TopAwardCelebration();
-            state_.machinePool() = kStartBonusPool;
-        } else {
-            play(SoundCue::Win);
-        }
-        PayOut(amount, state_.winCombo);
-        unlockUnlessFreeSpins();
-        state_.wager = 0;
-    } else {
-        if (state_.freeSpinCount >= 1) {
-            if (state_.freeSpinCount == 1) play(SoundCue::FreeSpins);
-            if (state_.freeSpinCount < std::numeric_limits<std::int16_t>::max()) ++state_.freeSpinCount;
-        } else {
-            play(SoundCue::Lose);
-        }
-        unlockUnlessFreeSpins();
-        state_.wager = 0;
-    }
-}
-
-void SlotMachine::PayOut(int amount, int combo)
-{
-    state_.wager = 0;
-    int remaining = amount;
-    std::uint32_t delay = 0;
-    std::uint32_t t0 = ports_.clock.now();
-    while (remaining >= 0) {
-        waitUntil(t0 + delay, false);
-        ports_.view.drawPayoffRow(combo, remaining);
-        if (remaining > 0) {
-            state_.credits += Money::fromCredits(1);
-            state_.machinePaid() += Money::fromCredits(1);
-            play(SoundCue::Credit);
-        }
-        ports_.view.drawCreditsCounter();
-        --remaining;
-        t0 = ports_.clock.now();
-        delay = 25 + static_cast<std::uint32_t>(payoutExtraDelay(remaining));
-        if (!finishing_) ports_.pump.processEvents();
-    }
-}
-
-void SlotMachine::TopAwardCelebration()
-{
-    std::uint32_t t0 = ports_.clock.now();
-    for (int step = 0; step < 60;) {
-        waitUntil(t0 + 46, false); // each step starts once more than 45 ms have passed
-        t0 = ports_.clock.now();
-        if (step % 12 == 0) play(SoundCue::TopAward);
-        ++step;
-        if (!finishing_) ports_.view.setLamp(step % 2 == 0 ? 1 : 2);
-    }
-    ports_.view.setLamp(0);
-}
-
-void SlotMachine::WaitSeconds(int seconds)
-{
-    seconds = std::clamp(seconds, 1, 32);
-    const std::uint32_t t0 = ports_.clock.now();
-    waitUntil(t0 + static_cast<std::uint32_t>(seconds) * 1000u, true);
+    return cutShort;
 }
 
 // ---- recovery ------------------------------------------------------------------------------

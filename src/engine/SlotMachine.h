@@ -113,6 +113,16 @@ private:
     void play(SoundCue cue);
     void waitUntil(std::uint32_t deadline, bool handleEvents);
     void unlockUnlessFreeSpins();
+    // The steps of one spin of Spin: its stake (false when refused), the auto run's count, the spin with
+    // its free spins, and whether an auto run goes on.
+    bool stakeSpin();
+    void countAutoSpin();
+    void playStakedSpin();
+    bool autoSpinGoesOn();
+    // The reels' turn of AnimateSpin, true when a quick stop or the closing window cut it short.
+    bool turnReels(std::uint32_t speed);
+    // Waits out one animation step of speed ms from t0 and sets t0 to its end.
+    void waitStep(std::uint32_t& t0, std::uint32_t speed);
     bool refuseOverLossLimit();
 
     SlotMachinePorts ports_;

@@ -66,7 +66,7 @@ void SpinPlan::restOn(int stop1, int stop2, int stop3)
 {
     const int stops[3] = {stop1, stop2, stop3};
     for (int r = 0; r < 3; ++r) {
-        const int p = ((stops[r] % 28) + 28) % 28;
+        const int p = stripPosition(stops[r]);
         setRest(r + 3, p * kSymbolRows);
         reelStop_[static_cast<std::size_t>(r + 3)] = static_cast<std::int16_t>(p);
     }

@@ -3,18 +3,23 @@
 #include <array>
 #include <cstdint>
 
+#include "MachineTable.h"
+
 class RandomSource;
 
 // Reel position (0..27) shown by a random draw r in [0, 1): Int(r * 28).
 constexpr int reelPositionForDraw(double r)
 {
-    const int k = static_cast<int>(r * 28);
-    return k < 0 ? 0 : k > 27 ? 27 : k;
+    const int k = static_cast<int>(r * kStripLength);
+    return k < 0 ? 0 : k > kStripLength - 1 ? kStripLength - 1 : k;
 }
 
+// The symbols the deceleration after a reel's last draw turns its strip on by.
+constexpr int kDecelerationSymbols = 5;
+
 // Stop position (0..27) under the pay line for the last random draw r of a reel: the deceleration
-// after that draw turns the strip on by 5 symbols, so the stop is (Int(r * 28) - 5) mod 28.
-constexpr int reelStopForDraw(double r) { return (reelPositionForDraw(r) + 23) % 28; }
+// after that draw turns the strip on, so the stop is (Int(r * 28) - 5) mod 28.
+constexpr int reelStopForDraw(double r) { return stripPosition(reelPositionForDraw(r) - kDecelerationSymbols); }
 
 // The precomputed animation of one spin: for frames 0..130, fields 0..2 (x, y, offset into the reel
 // surface) of wheels 0..8, where wheels 3, 4, 5 are reels 1, 2, 3. Frame 130 is the resting picture.
@@ -26,7 +31,7 @@ public:
     static constexpr int kReelLeft = 55;
     static constexpr int kReelTop = 83;
     static constexpr int kSymbolRows = 66;
-    static constexpr int kSurfaceCycle = 1848; // 28 symbols of 66 rows
+    static constexpr int kSurfaceCycle = kStripLength * kSymbolRows; // the whole strip
 
     SpinPlan();
 

@@ -33,20 +33,14 @@ inline const OutcomeTables& outcomeTables()
     static const OutcomeTables tables = tabulateAll(); // also right when asked during static initialisation
     return tables;
 }
-
-inline int wrap(int stop)
-{
-    if (static_cast<unsigned>(stop) < static_cast<unsigned>(kStripLength)) return stop;
-    return ((stop % kStripLength) + kStripLength) % kStripLength;
-}
 } // namespace spin_score
 
 // The combination (0..7, or -1) under the pay line at stops, on the machine's normal strips or, with
 // freeSpinStrip, with its free-spin third strip. Stops outside 0..27 wrap around the strip.
 inline int combinationAt(const MachineDefinition& machine, const ReelStops& stops, bool freeSpinStrip)
 {
-    using spin_score::wrap;
-    const int index = (wrap(stops[0]) * kStripLength + wrap(stops[1])) * kStripLength + wrap(stops[2]);
+    const int index =
+        (stripPosition(stops[0]) * kStripLength + stripPosition(stops[1])) * kStripLength + stripPosition(stops[2]);
     const auto table = static_cast<std::size_t>(2 * indexOf(machine.id) + (freeSpinStrip ? 1 : 0));
     return spin_score::outcomeTables()[table][static_cast<std::size_t>(index)];
 }

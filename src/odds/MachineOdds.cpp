@@ -22,6 +22,35 @@ std::array<std::int64_t, kComboCount + 1> countCombinations(const MachineDefinit
     return ways;
 }
 
+// The free spins a free-spin combination starts, played on the free-spin strip until one pays, and
+// what they add to the machine's return, jackpot chance and mean square.
+void addFreeSpins(const MachineDefinition& def, MachineOdds& odds)
+{
+    FreeSpinOdds& fs = odds.freeSpins;
+    const auto freeWays = countCombinations(def, true);
+    std::int64_t winWays = 0, freeSum = 0, freeSquares = 0;
+    for (int k = 0; k < kComboCount; ++k) {
+        const std::int64_t w = freeWays[static_cast<std::size_t>(k)];
+        const std::int64_t m = def.multiplier(k);
+        fs.ways[static_cast<std::size_t>(k)] = w;
+        if (m > 0) winWays += w;
+        freeSum += w * m;
+        freeSquares += w * m * m;
+    }
+    fs.triggerProbability = odds.combinations[static_cast<std::size_t>(odds.freeSpinCombination)].probability;
+    fs.winProbability = Ratio(winWays, MachineOdds::kOutcomes);
+    if (winWays > 0) {
+        // Each free spin ends the sequence with the same chance, so its length is geometric and the
+        // paying spin is distributed as one free spin given that it pays.
+        fs.expectedSpins = Ratio(MachineOdds::kOutcomes, winWays);
+        fs.expectedMultiplier = Ratio(freeSum, winWays);
+        fs.jackpotInSequence = Ratio(freeWays[static_cast<std::size_t>(def.poolCombination)], winWays);
+        odds.returnWithFreeSpins = odds.baseReturn + fs.triggerProbability * fs.expectedMultiplier;
+        odds.jackpotProbability = odds.jackpotProbability + fs.triggerProbability * fs.jackpotInSequence;
+        odds.meanSquare = odds.meanSquare + fs.triggerProbability * Ratio(freeSquares, winWays);
+    }
+}
+
 } // namespace
 
 MachineOdds computeMachineOdds(int machine)
@@ -54,31 +83,7 @@ MachineOdds computeMachineOdds(int machine)
     // Free spins follow a free-spin combination that pays nothing itself.
     odds.hasFreeSpins = def.hasFreeSpins() && def.multiplier(freeCombo) == 0;
     if (odds.hasFreeSpins) odds.freeSpinCombination = freeCombo;
-    if (odds.hasFreeSpins) {
-        FreeSpinOdds& fs = odds.freeSpins;
-        const auto freeWays = countCombinations(def, true);
-        std::int64_t winWays = 0, freeSum = 0, freeSquares = 0;
-        for (int k = 0; k < kComboCount; ++k) {
-            const std::int64_t w = freeWays[static_cast<std::size_t>(k)];
-            const std::int64_t m = def.multiplier(k);
-            fs.ways[static_cast<std::size_t>(k)] = w;
-            if (m > 0) winWays += w;
-            freeSum += w * m;
-            freeSquares += w * m * m;
-        }
-        fs.triggerProbability = odds.combinations[static_cast<std::size_t>(freeCombo)].probability;
-        fs.winProbability = Ratio(winWays, MachineOdds::kOutcomes);
-        if (winWays > 0) {
-            // Each free spin ends the sequence with the same chance, so its length is geometric and the
-            // paying spin is distributed as one free spin given that it pays.
-            fs.expectedSpins = Ratio(MachineOdds::kOutcomes, winWays);
-            fs.expectedMultiplier = Ratio(freeSum, winWays);
-            fs.jackpotInSequence = Ratio(freeWays[static_cast<std::size_t>(def.poolCombination)], winWays);
-            odds.returnWithFreeSpins = odds.baseReturn + fs.triggerProbability * fs.expectedMultiplier;
-            odds.jackpotProbability = odds.jackpotProbability + fs.triggerProbability * fs.jackpotInSequence;
-            odds.meanSquare = odds.meanSquare + fs.triggerProbability * Ratio(freeSquares, winWays);
-        }
-    }
+    if (odds.hasFreeSpins) addFreeSpins(def, odds);
 
     const double total = odds.returnWithFreeSpins.toDouble();
     for (CombinationOdds& c : odds.combinations) {

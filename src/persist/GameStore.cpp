@@ -118,10 +118,12 @@ SavedGame GameStore::LoadGame(int slot, const SavedGame& current) const
     game.borrowed = readMoney(stored("Borrowed"), current.borrowed);
     game.spins = readCount(stored("Spins"), kMaxSpins, current.spins);
     game.lastBet = static_cast<int>(readCount(stored("LastBet"), kMaxLastBet, current.lastBet, true));
-    game.coins = readIndex(stored("Coins"), kBetEntryCount - 1, 0);
-    game.speed = readIndex(stored("Speed"), kSpeedEntryCount - 1, 1);
-    game.digitColor = readIndex(stored("DigitColor"), 6, 2);
-    game.bannerOn = readIndex(stored("BannerOn"), 1, 0);
+    // The options: each within its menu, the defaults those of a game that names none.
+    const SavedGame fresh;
+    game.coins = readIndex(stored("Coins"), choiceCount<BetChoice>() - 1, fresh.coins);
+    game.speed = readIndex(stored("Speed"), choiceCount<SpinSpeed>() - 1, fresh.speed);
+    game.digitColor = readIndex(stored("DigitColor"), choiceCount<DigitColor>() - 1, fresh.digitColor);
+    game.bannerOn = readIndex(stored("BannerOn"), kBannerNumberCount - 1, fresh.bannerOn);
     // Whole coins of the saved bet amount, fewer than the three that spin by themselves; else none.
     const BetAmount& bet = betAmount(game.coins);
     const auto wager = static_cast<int>(readCount(stored("Wager"), bet.maxWager - 1, 0));

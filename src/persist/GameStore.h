@@ -45,11 +45,10 @@ public:
     // The last spins of the game, newest first.
     GameHistory readHistory() const;
 
-    // The game stored in slot. An absent key gives its default: GameNo 0, Coins 0, Speed 1,
-    // DigitColor 2, BannerOn 0, Wager 0 (no coins in the slot), GameName and every number the value
-    // in current. A text that is not
-    // a number reads as 0; a value out of its range reads as the default. An invalid slot gives
-    // current unchanged.
+    // The game stored in slot. An absent key gives its default: GameNo 0, Wager 0 (no coins in the
+    // slot), the options as a new SavedGame has them, GameName and every number the value in current.
+    // A text that is not a number reads as 0; a value out of its range reads as the default. An
+    // invalid slot gives current unchanged.
     SavedGame LoadGame(int slot, const SavedGame& current) const;
 
     // The names in slots 0..9 with the blanks around them removed; nullopt for a slot never saved.

@@ -15,7 +15,7 @@ SavedGame snapshotGame(const GameState& state, const std::string& gameName)
     game.spins = state.machineSpins();
     game.coins = choiceIndex(state.options.bet);
     game.speed = choiceIndex(state.options.speed);
-    game.bannerOn = state.options.bannerOn ? 0 : 1;
+    game.bannerOn = bannerNumber(state.options.bannerOn);
     game.digitColor = choiceIndex(state.options.digitColor);
     game.lastBet = state.lastBet;
     game.wager = state.wager;
@@ -42,6 +42,7 @@ GameOptions savedOptions(const SavedGame& game, GameOptions current)
     current.bet = choiceAt<BetChoice>(game.coins).value_or(current.bet);
     current.speed = choiceAt<SpinSpeed>(game.speed).value_or(current.speed);
     current.digitColor = choiceAt<DigitColor>(game.digitColor).value_or(current.digitColor);
-    if (game.bannerOn == 0 || game.bannerOn == 1) current.bannerOn = game.bannerOn == 0;
+    if (game.bannerOn >= 0 && game.bannerOn < kBannerNumberCount)
+        current.bannerOn = game.bannerOn == bannerNumber(true);
     return current;
 }

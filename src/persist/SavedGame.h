@@ -6,6 +6,10 @@
 #include "GameState.h"
 #include "Money.h"
 
+// The number a saved game keeps for the banner: 0 when it is on, 1 when off.
+constexpr int bannerNumber(bool on) { return on ? 0 : 1; }
+constexpr int kBannerNumberCount = 2;
+
 // One game as a profile section holds it: the machine in play, the shared balances, the current
 // machine's totals, and the menu choices that travel with the game.
 struct SavedGame {
@@ -17,12 +21,14 @@ struct SavedGame {
     Money totalPaid;   // of machine gameNo
     Money borrowed;
     std::int64_t spins = 0; // of machine gameNo
-    int coins = 0;          // checked Bet Amount entry: 0 "$10", 1 "$5", 2 "$1"
-    int speed = 1;          // checked Spin Speed entry 0..3
-    int bannerOn = 0;       // 0 when the banner is on, 1 when off
-    int digitColor = 2;     // checked Digit Colors entry 0..6
-    int lastBet = 0;        // read on load (never written); the Bet Amount command resets it
-    int wager = 0;          // credits of the coins in the slot, not yet spun (already charged)
+    // The options' numbers; a game that names none has the options' defaults, except that its Bet
+    // Amount entry is the first.
+    int coins = 0;                                          // checked Bet Amount entry: 0 "$10", 1 "$5", 2 "$1"
+    int speed = choiceIndex(GameOptions{}.speed);           // checked Spin Speed entry
+    int bannerOn = bannerNumber(GameOptions{}.bannerOn);    // 0 when the banner is on, 1 when off
+    int digitColor = choiceIndex(GameOptions{}.digitColor); // checked Digit Colors entry
+    int lastBet = 0; // read on load (never written); the Bet Amount command resets it
+    int wager = 0;   // credits of the coins in the slot, not yet spun (already charged)
 
     bool operator==(const SavedGame&) const = default;
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "GameState.h"
 #include "MachineInfo.h"
 #include "MachineOdds.h"
 
@@ -19,18 +20,18 @@ const MachineOdds& oddsOf(int machine)
     return odds[static_cast<std::size_t>(isValidMachine(machine) ? machine : 0)];
 }
 
-// totalReturn(wager) for every wager 0..30 of every machine.
+// totalReturn(wager) for every wager up to the largest stake of every machine.
 double expectedReturn(int machine, std::int64_t stakeCredits)
 {
     static const auto table = [] {
-        std::array<std::array<double, 31>, kMachineCount> t{};
+        std::array<std::array<double, largestStake() + 1>, kMachineCount> t{};
         for (int m = 0; m < kMachineCount; ++m)
-            for (int w = 1; w <= 30; ++w)
+            for (int w = 1; w <= largestStake(); ++w)
                 t[static_cast<std::size_t>(m)][static_cast<std::size_t>(w)] = oddsOf(m).totalReturn(w).toDouble();
         return t;
     }();
     const int m = isValidMachine(machine) ? machine : 0;
-    if (stakeCredits >= 1 && stakeCredits <= 30)
+    if (stakeCredits >= 1 && stakeCredits <= largestStake())
         return table[static_cast<std::size_t>(m)][static_cast<std::size_t>(stakeCredits)];
     return oddsOf(m).returnWithFreeSpins.toDouble();
 }

@@ -14,6 +14,7 @@
 #include "NullMusic.h"
 #include "NullSound.h"
 #include "PlayingWindow.h"
+#include "TestPorts.h"
 #include "ProfileFile.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
@@ -26,21 +27,16 @@ namespace {
 
 QString shown(QString text) { return text.remove(QLatin1Char('&')); }
 
-class WindowLayout : public TranslationFixture {
+class WindowLayout : public TranslationFixture, protected TestPorts<> {
 protected:
     TempDir dir;
-    VirtualClock clock;
-    ScriptedRandom random;
-    NullSound sound;
-    NullMusic music;
-    RecordingMessages messages;
 };
 
 TEST_P(WindowLayout, EveryMenuTitleAndEntryShowsWhole)
 {
     ProfileFile file(dir / "QUINTEL.INI");
     const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-    PlayingWindow playing(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+    PlayingWindow playing(ports());
     SlotsWindow& window = playing.window;
     GameSession session(window, file, assets, &messages);
     session.start();

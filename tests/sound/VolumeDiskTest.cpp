@@ -18,6 +18,7 @@
 #include "PlaySettingsDialogs.h"
 #include "ScriptedRandom.h"
 #include "SdlAudioBackend.h"
+#include "SdlDiskRecording.h"
 #include "SoundEffects.h"
 #include "VirtualClock.h"
 
@@ -25,54 +26,9 @@ namespace {
 
 using fake_audio::TempDir;
 
-void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
-class VolumeDiskTest : public ::testing::Test {
+class VolumeDiskTest : public SdlDiskRecording {
 protected:
-    static void SetUpTestSuite()
-    {
-        recordDir = new TempDir;
-        recordFile = (*recordDir / "out.raw").string();
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", recordFile.c_str(), 1);
-        backend = new SdlAudioBackend();
-    }
-    static void TearDownTestSuite()
-    {
-        delete backend;
-        delete recordDir;
-    }
-    void SetUp() override { ASSERT_TRUE(backend->isOpen()) << backend->openError(); }
-
-    static std::size_t mark()
-    {
-        std::ifstream in(recordFile, std::ios::binary | std::ios::ate);
-        return in ? static_cast<std::size_t>(in.tellg()) / 4 : 0;
-    }
-    // Waits until `wanted` ms have been recorded since frame: a busy machine may run the audio thread late.
-    static void waitRecorded(std::size_t frame, int wanted)
-    {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(wanted + 10000);
-        while ((mark() - std::min(mark(), frame)) * 1000 / 44100 < static_cast<std::size_t>(wanted) &&
-               std::chrono::steady_clock::now() < end) {
-            sleepMs(20);
-        }
-    }
-    // Root of the summed squares of the left channel from frame on: the loudness of everything played
-    // since, independent of when within the recording it started.
-    static double energy(std::size_t frame)
-    {
-        std::ifstream in(recordFile, std::ios::binary);
-        in.seekg(static_cast<std::streamoff>(frame * 4));
-        double sum = 0;
-        std::int16_t lr[2];
-        while (in.read(reinterpret_cast<char*>(lr), sizeof lr)) sum += static_cast<double>(lr[0]) * lr[0];
-        return std::sqrt(sum);
-    }
-
-    static inline TempDir* recordDir = nullptr;
-    static inline std::string recordFile;
-    static inline SdlAudioBackend* backend = nullptr;
+    static double energy(std::size_t frame) { return since(frame).energy(); }
 
     TempDir dir;
     VirtualClock clock;

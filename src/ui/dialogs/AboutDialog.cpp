@@ -45,6 +45,26 @@ AboutDialog::AboutDialog(const QString& machineName, const QIcon& icon, QWidget*
     setFont(dialoglook::windowFont());
     setFixedSize(twips(6540), twips(4695));
 
+    buildDescriptionFrame();
+    buildButtonFrame();
+
+    dialoglook::applyClassic(this);
+    // White on teal; set after the classic palette so the text box keeps these two roles.
+    QPalette teal = text_->palette();
+    teal.setColor(QPalette::Base, QColor(0, 128, 128));
+    teal.setColor(QPalette::Text, Qt::white);
+    text_->setPalette(teal);
+
+    setWindowTitle(tr("About %1 for Windows 95").arg(kTitle));
+    restoreDescription();
+    setMachineName(machineName);
+    setProgramIcon(icon);
+    okButton_->setFocus();
+    dialoglook::centreOnScreen(this);
+}
+
+void AboutDialog::buildDescriptionFrame()
+{
     QFrame* frame1 = captionlessFrame(this, "Frame1");
     frame1->setGeometry(twips(120), twips(120), twips(4695), twips(4455));
 
@@ -73,7 +93,10 @@ AboutDialog::AboutDialog(const QString& machineName, const QIcon& icon, QWidget*
     text_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     text_->setTabChangesFocus(true);
     text_->setAccessibleName(tr("Description"));
+}
 
+void AboutDialog::buildButtonFrame()
+{
     QFrame* frame2 = captionlessFrame(this, "Frame2");
     frame2->setGeometry(twips(4920), twips(120), twips(1575), twips(4455));
 
@@ -89,20 +112,6 @@ AboutDialog::AboutDialog(const QString& machineName, const QIcon& icon, QWidget*
     okButton_->setFont(dialoglook::font(9.75, false));
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-
-    dialoglook::applyClassic(this);
-    // White on teal; set after the classic palette so the text box keeps these two roles.
-    QPalette teal = text_->palette();
-    teal.setColor(QPalette::Base, QColor(0, 128, 128));
-    teal.setColor(QPalette::Text, Qt::white);
-    text_->setPalette(teal);
-
-    setWindowTitle(tr("About %1 for Windows 95").arg(kTitle));
-    restoreDescription();
-    setMachineName(machineName);
-    setProgramIcon(icon);
-    okButton_->setFocus();
-    dialoglook::centreOnScreen(this);
 }
 
 void AboutDialog::setMachineName(const QString& machineName)

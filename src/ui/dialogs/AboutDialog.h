@@ -30,6 +30,9 @@ public:
     static double titlePointSize(const QString& label);
 
 private:
+    // The left frame (icons, title, description) and the right one (the buttons), in tab order.
+    void buildDescriptionFrame();
+    void buildButtonFrame();
     void restoreDescription();
 
     QLabel* icons_[2] = {nullptr, nullptr};

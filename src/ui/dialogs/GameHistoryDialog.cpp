@@ -86,6 +86,38 @@ GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryRow>& entries, Sym
     table_->setFont(dialoglook::font(8.25, false));
     table_->verticalHeader()->setDefaultSectionSize(kCell + 4);
 
+    const int shown = fillRows(entries, sheets);
+
+    auto* close = new QPushButton(tr("&OK"), this);
+    close->setObjectName(QStringLiteral("OK"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(emptyLabel_, 1);
+    layout->addWidget(table_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+
+    emptyLabel_->setVisible(shown == 0);
+    table_->setVisible(shown > 0);
+
+    // Column widths are measured after the style is in place, which changes the header's margins.
+    dialoglook::applyClassic(this);
+    table_->resizeColumnsToContents();
+    table_->setColumnWidth(Reels, 3 * kCell + 8);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    int width = 0;
+    for (int c = 0; c < ColumnCount; ++c) width += table_->columnWidth(c);
+    resize(std::max(width + 40, 420), shown == 0 ? 160 : 90 + shown * (kCell + 4));
+    dialoglook::centreOnScreen(this);
+}
+
+int GameHistoryDialog::fillRows(const std::vector<HistoryRow>& entries, const SymbolSheetSource& sheets)
+{
     std::map<int, QImage> sheetCache;
     auto sheetOf = [&](int machine) -> const QImage& {
         auto found = sheetCache.find(machine);
@@ -116,33 +148,7 @@ GameHistoryDialog::GameHistoryDialog(const std::vector<HistoryRow>& entries, Sym
             row, Credits,
             textItem(fromUtf8(e.creditsBefore) + QStringLiteral(" \u2192 ") + fromUtf8(e.creditsAfter), right));
     }
-
-    auto* close = new QPushButton(tr("&OK"), this);
-    close->setObjectName(QStringLiteral("OK"));
-    close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(emptyLabel_, 1);
-    layout->addWidget(table_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
-
-    emptyLabel_->setVisible(shown == 0);
-    table_->setVisible(shown > 0);
-
-    // Column widths are measured after the style is in place, which changes the header's margins.
-    dialoglook::applyClassic(this);
-    table_->resizeColumnsToContents();
-    table_->setColumnWidth(Reels, 3 * kCell + 8);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    int width = 0;
-    for (int c = 0; c < ColumnCount; ++c) width += table_->columnWidth(c);
-    resize(std::max(width + 40, 420), shown == 0 ? 160 : 90 + shown * (kCell + 4));
-    dialoglook::centreOnScreen(this);
+    return shown;
 }
 
 int GameHistoryDialog::rowCount() const { return table_->rowCount(); }

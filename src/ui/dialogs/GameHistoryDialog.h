@@ -48,6 +48,9 @@ public:
     static QImage reelPicture(const QImage& sheet, const std::array<int, 3>& symbols);
 
 private:
+    // One row a spin, newest first, up to kMaxRows; the number of rows shown.
+    int fillRows(const std::vector<HistoryRow>& entries, const SymbolSheetSource& sheets);
+
     QTableWidget* table_ = nullptr;
     QLabel* emptyLabel_ = nullptr;
 };

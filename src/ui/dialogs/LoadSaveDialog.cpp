@@ -35,17 +35,7 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, const SlotNames& names, QWidget* paren
     nameBox_->hide();
     nameLabel_->setBuddy(nameBox_); // a screen reader names the box by its label
 
-    const int rowY[5] = {720, 1200, 1680, 2160, 2640};
-    for (int k = 0; k < kSlotCount; ++k) {
-        captions_[k] = slotCaption(k, names[k]);
-        auto* button = new QPushButton(this);
-        button->setObjectName(QStringLiteral("Command1_%1").arg(k));
-        button->setAccessibleName(captions_[k]);
-        button->setGeometry(twips(k < 5 ? 120 : 2400), twips(rowY[k % 5]), twips(2175), twips(375));
-        button->setFont(dialoglook::font(8.25, false));
-        connect(button, &QPushButton::clicked, this, [this, k] { slotClicked(k); });
-        slotButtons_[k] = button;
-    }
+    addSlotButtons(names);
 
     auto* frame1 = new QFrame(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
@@ -76,6 +66,21 @@ LoadSaveDialog::LoadSaveDialog(Mode mode, const SlotNames& names, QWidget* paren
     for (int k = 0; k < kSlotCount; ++k) showCaption(slotButtons_[k], captions_[k]);
     slotButtons_[0]->setFocus();
     dialoglook::centreOnScreen(this);
+}
+
+void LoadSaveDialog::addSlotButtons(const SlotNames& names)
+{
+    const int rowY[5] = {720, 1200, 1680, 2160, 2640};
+    for (int k = 0; k < kSlotCount; ++k) {
+        captions_[k] = slotCaption(k, names[k]);
+        auto* button = new QPushButton(this);
+        button->setObjectName(QStringLiteral("Command1_%1").arg(k));
+        button->setAccessibleName(captions_[k]);
+        button->setGeometry(twips(k < 5 ? 120 : 2400), twips(rowY[k % 5]), twips(2175), twips(375));
+        button->setFont(dialoglook::font(8.25, false));
+        connect(button, &QPushButton::clicked, this, [this, k] { slotClicked(k); });
+        slotButtons_[k] = button;
+    }
 }
 
 QString LoadSaveDialog::slotCaption(int slot, const std::optional<std::string>& name)

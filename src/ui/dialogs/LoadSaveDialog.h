@@ -42,6 +42,8 @@ public:
     void reject() override;
 
 private:
+    // The ten slot buttons in two columns, captioned with the names saved in them.
+    void addSlotButtons(const SlotNames& names);
     static void showCaption(QPushButton* button, const QString& caption);
     void slotClicked(int slot);
     void okClicked();

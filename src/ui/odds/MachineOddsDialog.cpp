@@ -83,7 +83,6 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
     if (!isValidMachine(machine)) machine = 0;
     const MachineOdds odds = computeMachineOdds(machine);
     const BetAmount& bet = betAmount(betEntry);
-    const MachineDefinition& def = machineDefinition(machine);
 
     setWindowTitle(tr("Machine Odds"));
     setModal(true);
@@ -98,6 +97,47 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
     title->setFont(bold);
     layout->addWidget(title);
 
+    layout->addLayout(combinationTable(odds, machine, assetDir));
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(rule);
+
+    const double hit = odds.hitFrequency.toDouble();
+    layout->addWidget(
+        makeLabel(tr("Hit frequency: %1 spins (%2)").arg(oneIn(hit), percent(hit, 1)), "hitFrequency", this));
+    if (odds.hasFreeSpins) {
+        layout->addWidget(makeLabel(tr("Spin 'til You Win!: %1 spins, %2 free spins on average, paying \u00d7 %3")
+                                        .arg(oneIn(odds.freeSpins.triggerProbability.toDouble()))
+                                        .arg(odds.freeSpins.expectedSpins.toDouble(), 0, 'f', 1)
+                                        .arg(odds.freeSpins.expectedMultiplier.toDouble(), 0, 'f', 2),
+                                    "freeSpins", this));
+    }
+
+    const QString betText = tr("%1 \u00d7 3 coins").arg(QString::fromLatin1(bet.label));
+    const double theoretical = odds.totalReturn(bet.maxWager).toDouble();
+    layout->addWidget(
+        makeLabel(tr("Theoretical return at %1: %2").arg(betText, percent(theoretical, 1)), "theoreticalReturn", this));
+    layout->addWidget(makeLabel(tr("Your payoff on this machine: %1").arg(percent(payoffPercentage / 100.0, 2)),
+                                "actualPayoff", this));
+
+    QFont headerFont = font();
+    headerFont.setBold(true);
+    auto* summary = makeLabel(
+        tr("On average this machine pays back %1 of what you bet at %2").arg(percent(theoretical, 1), betText),
+        "summary", this);
+    summary->setFont(headerFont);
+    layout->addWidget(summary);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+QGridLayout* MachineOddsDialog::combinationTable(const MachineOdds& odds, int machine, const QString& assetDir)
+{
+    const MachineDefinition& def = machineDefinition(machine);
     const QImage sheet = loadLegend(assetDir, QString::fromLatin1(def.legendSheet));
     hasPictures_ = !sheet.isNull();
     const int step = def.legendStep;
@@ -129,38 +169,5 @@ MachineOddsDialog::MachineOddsDialog(int machine, int betEntry, double payoffPer
         table->addWidget(makeLabel(oneIn(c.probability.toDouble()), "chance" + n, this), row, 2,
                          Qt::AlignRight | Qt::AlignVCenter);
     }
-    layout->addLayout(table);
-
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    layout->addWidget(rule);
-
-    const double hit = odds.hitFrequency.toDouble();
-    layout->addWidget(
-        makeLabel(tr("Hit frequency: %1 spins (%2)").arg(oneIn(hit), percent(hit, 1)), "hitFrequency", this));
-    if (odds.hasFreeSpins) {
-        layout->addWidget(makeLabel(tr("Spin 'til You Win!: %1 spins, %2 free spins on average, paying \u00d7 %3")
-                                        .arg(oneIn(odds.freeSpins.triggerProbability.toDouble()))
-                                        .arg(odds.freeSpins.expectedSpins.toDouble(), 0, 'f', 1)
-                                        .arg(odds.freeSpins.expectedMultiplier.toDouble(), 0, 'f', 2),
-                                    "freeSpins", this));
-    }
-
-    const QString betText = tr("%1 \u00d7 3 coins").arg(QString::fromLatin1(bet.label));
-    const double theoretical = odds.totalReturn(bet.maxWager).toDouble();
-    layout->addWidget(
-        makeLabel(tr("Theoretical return at %1: %2").arg(betText, percent(theoretical, 1)), "theoreticalReturn", this));
-    layout->addWidget(makeLabel(tr("Your payoff on this machine: %1").arg(percent(payoffPercentage / 100.0, 2)),
-                                "actualPayoff", this));
-
-    auto* summary = makeLabel(
-        tr("On average this machine pays back %1 of what you bet at %2").arg(percent(theoretical, 1), betText),
-        "summary", this);
-    summary->setFont(headerFont);
-    layout->addWidget(summary);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    layout->addWidget(buttons);
+    return table;
 }

@@ -3,7 +3,9 @@
 #include <QDialog>
 #include <QString>
 
+class QGridLayout;
 class QImage;
+struct MachineOdds;
 
 // "Machine Odds": the exact odds of one machine for players — every combination with its legend
 // pictures, multiplier and "1 in N" chance, the hit frequency, the long-run return at the current bet
@@ -21,5 +23,8 @@ public:
     bool hasLegendPictures() const { return hasPictures_; }
 
 private:
+    // Every combination's pictures (or name), multiplier and chance, under a header row.
+    QGridLayout* combinationTable(const MachineOdds& odds, int machine, const QString& assetDir);
+
     bool hasPictures_ = false;
 };

@@ -157,16 +157,7 @@ StatisticsWindow::StatisticsWindow(SpinLog& log, const StatisticsContext& contex
     returnChart_->setTitle(tr("Return to player against the machine's odds"));
     hitsChart_ = new QChart;
 
-    auto* figures = new QFormLayout;
-    for (const char* name : kFigureNames) {
-        auto* value = new QLabel;
-        value->setObjectName(QString::fromLatin1(name));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        figures->addRow(tr(name) + QLatin1Char(':'), value);
-        figures_.push_back(value);
-    }
-    auto* figuresBox = new QWidget;
-    figuresBox->setLayout(figures);
+    QWidget* figuresBox = figuresPanel();
 
     auto* grid = new QGridLayout;
     grid->addWidget(chartView(creditsChart_), 0, 0);
@@ -189,6 +180,21 @@ StatisticsWindow::StatisticsWindow(SpinLog& log, const StatisticsContext& contex
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
     resize(1000, 700);
     refresh();
+}
+
+QWidget* StatisticsWindow::figuresPanel()
+{
+    auto* figures = new QFormLayout;
+    for (const char* name : kFigureNames) {
+        auto* value = new QLabel;
+        value->setObjectName(QString::fromLatin1(name));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        figures->addRow(tr(name) + QLatin1Char(':'), value);
+        figures_.push_back(value);
+    }
+    auto* figuresBox = new QWidget;
+    figuresBox->setLayout(figures);
+    return figuresBox;
 }
 
 void StatisticsWindow::setScope(SpinScope scope)
@@ -220,7 +226,13 @@ void StatisticsWindow::refresh()
 
 void StatisticsWindow::buildCharts()
 {
-    // Credits by spin.
+    buildCreditsChart();
+    buildReturnChart();
+    buildHitsChart();
+}
+
+void StatisticsWindow::buildCreditsChart()
+{
     clearChart(creditsChart_);
     auto* credits = new QLineSeries;
     credits->setName(tr("Credits after the spin"));
@@ -237,8 +249,11 @@ void StatisticsWindow::buildCharts()
     creditsChart_->addSeries(credits);
     addAxes(creditsChart_, tr("Spin"), static_cast<double>(stats_.summary.spins), tr("Credits ($)"), lowest,
             highest * 1.05);
+}
 
-    // Return so far against the exact odds, with the band of ±2 standard deviations.
+void StatisticsWindow::buildReturnChart()
+{
+    // The band of ordinary luck is ±2 standard deviations around the exact odds.
     clearChart(returnChart_);
     auto* actual = new QLineSeries;
     actual->setName(tr("Your return %"));
@@ -273,8 +288,10 @@ void StatisticsWindow::buildCharts()
     returnChart_->addSeries(actual);
     const double paidSpins = stats_.returns.empty() ? 0.0 : static_cast<double>(stats_.returns.back().paidSpin);
     addAxes(returnChart_, tr("Paid spin"), paidSpins, tr("Return %"), 0, std::min(top, 400.0));
+}
 
-    // Hits per combination of the machine in play.
+void StatisticsWindow::buildHitsChart()
+{
     clearChart(hitsChart_);
     const ComboHits& h = stats_.hits;
     hitsChart_->setTitle(tr("Hits per combination on %1 (%2)")

@@ -39,7 +39,13 @@ public:
     bool exportTo(const QString& path, int showAfterMs = 400);
 
 private:
+    // The three charts, each drawn again from the statistics.
     void buildCharts();
+    void buildCreditsChart();
+    void buildReturnChart();
+    void buildHitsChart();
+    // The figures beside the charts, one selectable label each.
+    QWidget* figuresPanel();
     void refresh();
     void exportWithDialog();
 

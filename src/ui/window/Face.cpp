@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "BannerStrip.h"
+#include "FaceLayout.h"
 #include "Fonts.h"
 #include "Graphics.h"
 #include "NumberLayout.h"
@@ -247,21 +248,22 @@ QRect Face::drawStatistics()
     p.setFont(Fonts::face(14, false));
     printEngraved(p, 433, 6, QStringLiteral("Stats"), 7, 0, 14);
     p.setFont(Fonts::face(12, false));
-    printEngraved(p, 356, 35, QStringLiteral("Wagers:"), 7, 0, 12);
-    printEngraved(p, 356, 60, QStringLiteral("Winnings:"), 7, 0, 12);
-    printEngraved(p, 356, 85, QStringLiteral("Payoff:"), 7, 0, 12);
+    using FaceLayout::kPayoff, FaceLayout::kWagers, FaceLayout::kWinnings;
+    printEngraved(p, kWagers.x(), kWagers.y(), QStringLiteral("Wagers:"), 7, 0, 12);
+    printEngraved(p, kWinnings.x(), kWinnings.y(), QStringLiteral("Winnings:"), 7, 0, 12);
+    printEngraved(p, kPayoff.x(), kPayoff.y(), QStringLiteral("Payoff:"), 7, 0, 12);
 
     const QString wagers = QString::fromStdString(NumberLayout::format(s.machineWagers().toDouble(), "###,###,##0.00"));
     const QString paid = QString::fromStdString(NumberLayout::format(s.machinePaid().toDouble(), "###,###,##0.00"));
-    printEngraved(p, 533 - textWidth(p, wagers), 35, wagers, 7, 0, 15);
-    printEngraved(p, 533 - textWidth(p, paid), 60, paid, 7, 0, 15);
+    printEngraved(p, 533 - textWidth(p, wagers), kWagers.y(), wagers, 7, 0, 15);
+    printEngraved(p, 533 - textWidth(p, paid), kWinnings.y(), paid, 7, 0, 15);
 
     const double ratio = s.machineWagers() > Money() ? s.machinePaid().toDouble() / s.machineWagers().toDouble() : 0.0;
     const QString measured = QString::fromStdString(NumberLayout::format(ratio, "#,##0.00%"));
     const QString shown = QString::fromStdString(NumberLayout::format(ratio * 100.0, "#,##0.00"));
-    printEngraved(p, 547 - textWidth(p, measured), 85, shown, 7, 0, 15);
+    printEngraved(p, 547 - textWidth(p, measured), kPayoff.y(), shown, 7, 0, 15);
     const QString percent = QStringLiteral("%");
-    printEngraved(p, 548 - textWidth(p, percent), 85, percent, 7, 8, 0);
+    printEngraved(p, 548 - textWidth(p, percent), kPayoff.y(), percent, 7, 8, 0);
     return QRect(QPoint(left - 3, top - 3), QPoint(right + 3, bottom + 3));
 }
 
@@ -324,14 +326,16 @@ QRect Face::drawCaptions(QPainter& p)
     const BetAmount& bet = s.bet();
     p.setFont(Fonts::face(18, true));
     const QString label = QString::fromLatin1(bet.label);
-    printRaised(p, 300 - textWidth(p, label) / 2, 13, label, -1, 0, bet.color);
+    printRaised(p, FaceLayout::kBet.x() + FaceLayout::kBet.width() / 2 - textWidth(p, label) / 2,
+                FaceLayout::kBet.y() + 3, label, -1, 0, bet.color);
     p.setFont(Fonts::face(10, true));
-    printRaised(p, 33, 52, QStringLiteral("Credits:"), -1, 0, captionColor_);
-    printRaised(p, 212, 52, QStringLiteral("Wager:"), -1, 0, captionColor_);
+    printRaised(p, FaceLayout::kCredits.x(), FaceLayout::kCredits.y(), QStringLiteral("Credits:"), -1, 0,
+                captionColor_);
+    printRaised(p, FaceLayout::kWager.x(), FaceLayout::kWager.y(), QStringLiteral("Wager:"), -1, 0, captionColor_);
     p.setFont(Fonts::face(24, true));
     printRaised(p, 50, 242, QStringLiteral("Payoffs:"), -1, 0, captionColor_);
     p.setFont(Fonts::face(18, false));
-    printEngraved(p, 450, 220, QStringLiteral("Spins:"), 7, 0, captionColor_);
+    printEngraved(p, FaceLayout::kSpins.x(), FaceLayout::kSpins.y(), QStringLiteral("Spins:"), 7, 0, captionColor_);
     return QRect(0, 0, kWidth, kHeight);
 }
 
@@ -355,7 +359,9 @@ void Face::paintAll(BannerStrip* banner)
     drawSpinsCounter();
     {
         QPainter p(&surface_);
-        drawBevel(p, 62, 4, 260, 44);
+        // The bonus pool's bevel fills its place on the face.
+        const QRect pool = FaceLayout::kBonusPool.adjusted(3, 3, -3, -3);
+        drawBevel(p, pool.left(), pool.top(), pool.right(), pool.bottom());
     }
     drawMainCounters();
     drawPayoffTable(0, 7, machine_.state().wager);

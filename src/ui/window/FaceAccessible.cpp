@@ -5,6 +5,7 @@
 
 #include "EngineTextTr.h"
 #include "Face.h"
+#include "FaceLayout.h"
 #include "FaceWidget.h"
 #include "MachineNames.h"
 #include "NumberLayout.h"
@@ -16,6 +17,29 @@ namespace {
 QString grouped(Money m) { return QString::fromStdString(NumberLayout::format(m.toDouble(), "###,###,##0.00")); }
 
 QString money(Money m) { return QString::fromStdString(m.toString()); }
+
+// Each element's name, where it lies and, for a button, its key. The bet's name takes its label; the
+// last spin's is its result.
+struct ElementEntry {
+    const char* name;
+    QRect rect;
+    const char* key;
+};
+
+constexpr std::array<ElementEntry, FaceReadout::Count> kElements{{
+    {QT_TRANSLATE_NOOP("FaceReadout", "Credits"), FaceLayout::kCredits, nullptr},
+    {QT_TRANSLATE_NOOP("FaceReadout", "Wager"), FaceLayout::kWager, nullptr},
+    {QT_TRANSLATE_NOOP("FaceReadout", "Bonus Pool"), FaceLayout::kBonusPool, nullptr},
+    {QT_TRANSLATE_NOOP("FaceReadout", "Spins"), FaceLayout::kSpins, nullptr},
+    {QT_TRANSLATE_NOOP("FaceReadout", "Bet %1"), FaceLayout::kBet, nullptr},
+    {QT_TRANSLATE_NOOP("FaceReadout", "Wagers"), FaceLayout::kWagers, nullptr},
+    {QT_TRANSLATE_NOOP("FaceReadout", "Winnings"), FaceLayout::kWinnings, nullptr},
+    {QT_TRANSLATE_NOOP("FaceReadout", "Payoff"), FaceLayout::kPayoff, nullptr},
+    {QT_TRANSLATE_NOOP("FaceReadout", "Pay line"), FaceLayout::kReels, nullptr},
+    {nullptr, FaceLayout::kPayoffTable, nullptr},
+    {QT_TRANSLATE_NOOP("FaceReadout", "Insert Coin"), FaceWidget::kCoinZone, "B"},
+    {QT_TRANSLATE_NOOP("FaceReadout", "Spin"), FaceWidget::kSpinZone, "Return"},
+}};
 
 } // namespace
 
@@ -29,34 +53,10 @@ FaceReadout::FaceReadout(FaceWidget& widget, const SlotMachine& machine)
 
 QString FaceReadout::name(int element) const
 {
-    switch (element) {
-    case Credits:
-        return tr("Credits");
-    case Wager:
-        return tr("Wager");
-    case BonusPool:
-        return tr("Bonus Pool");
-    case Spins:
-        return tr("Spins");
-    case Bet:
-        return tr("Bet %1").arg(value(Bet));
-    case Wagers:
-        return tr("Wagers");
-    case Winnings:
-        return tr("Winnings");
-    case Payoff:
-        return tr("Payoff");
-    case PayLine:
-        return tr("Pay line");
-    case LastSpin:
-        return lastSpin_;
-    case InsertCoin:
-        return tr("Insert Coin");
-    case Spin:
-        return tr("Spin");
-    default:
-        return {};
-    }
+    if (element < 0 || element >= Count) return {};
+    if (element == LastSpin) return lastSpin_;
+    const QString n = tr(kElements[static_cast<std::size_t>(element)].name);
+    return element == Bet ? n.arg(value(Bet)) : n;
 }
 
 QString FaceReadout::value(int element) const
@@ -108,34 +108,7 @@ QAccessible::Role FaceReadout::role(int element) const
 
 QRect FaceReadout::rect(int element)
 {
-    switch (element) {
-    case Credits:
-        return QRect(33, 52, 172, 21);
-    case Wager:
-        return QRect(212, 52, 121, 21);
-    case BonusPool:
-        return QRect(59, 1, 205, 47);
-    case Spins:
-        return QRect(450, 220, 102, 60);
-    case Bet:
-        return QRect(268, 10, 64, 32);
-    case Wagers:
-        return QRect(356, 35, 192, 22);
-    case Winnings:
-        return QRect(356, 60, 192, 22);
-    case Payoff:
-        return QRect(356, 85, 192, 22);
-    case PayLine:
-        return QRect(55, 83, 254, 132);
-    case LastSpin:
-        return QRect(42, 240, 280, 180);
-    case InsertCoin:
-        return FaceWidget::kCoinZone;
-    case Spin:
-        return FaceWidget::kSpinZone;
-    default:
-        return {};
-    }
+    return element >= 0 && element < Count ? kElements[static_cast<std::size_t>(element)].rect : QRect();
 }
 
 bool FaceReadout::enabled(int element) const { return !isButton(element) || machine_.state().spinEnabled; }
@@ -367,7 +340,6 @@ void FaceElementAccessible::doAction(const QString& actionName)
 QStringList FaceElementAccessible::keyBindingsForAction(const QString& actionName) const
 {
     if (actionName != pressAction()) return {};
-    if (element_ == FaceReadout::Spin) return {QStringLiteral("Return")};
-    if (element_ == FaceReadout::InsertCoin) return {QStringLiteral("B")};
-    return {};
+    const char* key = kElements[static_cast<std::size_t>(element_)].key;
+    return key ? QStringList{QString::fromLatin1(key)} : QStringList();
 }

@@ -6,10 +6,6 @@
 
 #include "Face.h"
 
-const QRect FaceWidget::kSpinZone(144, 128, 305, 65);
-const QRect FaceWidget::kCoinZone(72, 0, 265, 49);
-const QRect FaceWidget::kCoinPlate(274, 436, 58, 48);
-
 FaceWidget::FaceWidget(Face& face, QWidget* parent)
     : QWidget(parent)
     , face_(face)

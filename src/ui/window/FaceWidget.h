@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 #include <functional>
 
@@ -12,10 +13,10 @@ class FaceReadout;
 class FaceWidget : public QWidget {
     Q_OBJECT
 public:
-    static const QRect kSpinZone;
-    static const QRect kCoinZone;
+    static constexpr QRect kSpinZone{144, 128, 305, 65};
+    static constexpr QRect kCoinZone{72, 0, 265, 49};
     // The "INSERT COIN" plate painted on the cabinet: a click there inserts a coin too.
-    static const QRect kCoinPlate;
+    static constexpr QRect kCoinPlate{274, 436, 58, 48};
 
     FaceWidget(Face& face, QWidget* parent = nullptr);
 

@@ -14,6 +14,7 @@
 #include "NullSound.h"
 #include "Palette.h"
 #include "ProfileFile.h"
+#include "TestPorts.h"
 #include "QuintelSymbols.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
@@ -39,7 +40,7 @@ std::unique_ptr<SymbolSet> artwork(int machine)
     return std::make_unique<QuintelSymbols>();
 }
 
-class ScaledFace : public ::testing::Test {
+class ScaledFace : public ::testing::Test, protected TestPorts<> {
 protected:
     void SetUp() override
     {
@@ -53,8 +54,7 @@ protected:
         }
         file = std::make_unique<ProfileFile>(ini.toStdString());
         const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-        playing =
-            std::make_unique<PlayingWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        playing = std::make_unique<PlayingWindow>(ports());
         window = &playing->window;
         session = std::make_unique<GameSession>(*window, *file, assets, &messages);
         session->start();
@@ -73,11 +73,6 @@ protected:
 
     int scale = 0;
     QTemporaryDir dir;
-    VirtualClock clock;
-    ScriptedRandom random;
-    NullSound sound;
-    NullMusic music;
-    RecordingMessages messages;
     std::unique_ptr<ProfileFile> file;
     std::unique_ptr<PlayingWindow> playing;
     SlotsWindow* window = nullptr;

@@ -22,7 +22,7 @@
 #include "ProfileFile.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
-#include "PlayingWindow.h"
+#include "RunningProgram.h"
 #include "SlotsWindow.h"
 #include "TempDir.h"
 #include "VirtualClock.h"
@@ -32,34 +32,11 @@ namespace fs = std::filesystem;
 namespace {
 
 // One run of the program: a window, its session and the profile file, on a virtual clock.
-struct ProgramRun {
-    VirtualClock clock;
-    ScriptedRandom random;
-    NullSound sound;
-    NullMusic music;
-    RecordingMessages messages;
-    ProfileFile file;
-    std::unique_ptr<PlayingWindow> playing;
-    SlotsWindow* window = nullptr;
-    std::unique_ptr<GameSession> session;
-
+struct ProgramRun : RunningProgram<> {
     // boxes: the player is told things in real message boxes rather than through the recorder.
     explicit ProgramRun(const fs::path& ini, bool boxes = false)
-        : file(ini)
-    {
-        const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-        MessageSink* sink = boxes ? nullptr : &messages;
-        playing = std::make_unique<PlayingWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, sink});
-        window = &playing->window;
-        session = std::make_unique<GameSession>(*window, file, assets, sink);
-        session->start();
-    }
-    ~ProgramRun()
-    {
-        if (window) window->close();
-    }
-    SlotMachine& machine() { return window->machine(); }
-    GameState& state() { return machine().state(); }
+        : RunningProgram(ini, {}, boxes)
+    {}
     void coins(int n)
     {
         for (int i = 0; i < n; ++i) window->insertCoinAction();

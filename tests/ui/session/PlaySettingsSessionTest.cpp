@@ -19,7 +19,7 @@
 #include "ProfileFile.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
-#include "PlayingWindow.h"
+#include "RunningProgram.h"
 #include "SlotsWindow.h"
 #include "VirtualClock.h"
 
@@ -36,28 +36,10 @@ struct VolumeMusic : NullMusic {
     std::vector<int> levels;
 };
 
-struct ProgramRun {
-    VirtualClock clock;
-    ScriptedRandom random;
-    VolumeSound sound;
-    VolumeMusic music;
-    RecordingMessages messages;
-    ProfileFile file;
-    std::unique_ptr<PlayingWindow> playing;
-    SlotsWindow* window = nullptr;
-    std::unique_ptr<GameSession> session;
-
+struct ProgramRun : RunningProgram<VolumeSound, VolumeMusic> {
     explicit ProgramRun(const fs::path& ini)
-        : file(ini)
-    {
-        const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-        playing =
-            std::make_unique<PlayingWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
-        window = &playing->window;
-        session = std::make_unique<GameSession>(*window, file, assets, &messages);
-        session->start();
-    }
-    ~ProgramRun() { window->close(); }
+        : RunningProgram(ini)
+    {}
     QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
 };
 

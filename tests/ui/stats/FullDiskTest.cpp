@@ -19,7 +19,7 @@
 #include "GameSession.h"
 #include "NullMusic.h"
 #include "NullSound.h"
-#include "PlayingWindow.h"
+#include "RunningProgram.h"
 #include "ProfileFile.h"
 #include "RecordingMessages.h"
 #include "SaveCalls.h"
@@ -44,40 +44,33 @@ public:
     }
 };
 
-// One run of the program with its spin log; the $1 bet.
-struct GameRun {
-    VirtualClock clock;
-    ScriptedRandom random;
-    NullSound sound;
-    NullMusic music;
-    RecordingMessages messages;
+// What a run is asked at close and how it answers, and its spin log: made before its session starts.
+struct RunSetUp {
+    explicit RunSetUp(const fs::path& db)
+        : recorder(db)
+    {}
     std::vector<std::string> asked; // the questions at close
     std::function<bool()> retry;    // the answer to each: try again?
-    ProfileFile file;
     SpinRecorder recorder;
-    std::unique_ptr<PlayingWindow> playing;
-    SlotsWindow* window = nullptr;
-    std::unique_ptr<GameSession> session;
 
-    GameRun(const fs::path& ini, const fs::path& db)
-        : file(ini)
-        , recorder(db)
+    void prepare(GameSession& session)
     {
-        const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-        playing =
-            std::make_unique<PlayingWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
-        window = &playing->window;
-        session = std::make_unique<GameSession>(*window, file, assets, &messages);
-        session->setSpinLog(&recorder);
-        session->setRetryQuestion([this](const std::string&, const std::string& text) {
+        session.setSpinLog(&recorder);
+        session.setRetryQuestion([this](const std::string&, const std::string& text) {
             asked.push_back(text);
             return retry && retry();
         });
-        session->start();
+    }
+};
+
+// One run of the program with its spin log; the $1 bet.
+struct GameRun : RunSetUp, RunningProgram<> {
+    GameRun(const fs::path& ini, const fs::path& db)
+        : RunSetUp(db)
+        , RunningProgram(ini, [this](GameSession& session) { prepare(session); })
+    {
         window->chooseBetAmount(BetChoice::One);
     }
-    ~GameRun() { window->close(); }
-    GameState& state() { return window->machine().state(); }
     // Spins with three coins, the first on a win (three cherries pay), the rest on nothing.
     void spins(int n)
     {

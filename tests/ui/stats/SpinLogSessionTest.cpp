@@ -11,7 +11,7 @@
 #include "ProfileFile.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
-#include "PlayingWindow.h"
+#include "RunningProgram.h"
 #include "SlotsWindow.h"
 #include "SpinRecorder.h"
 #include "TempDir.h"
@@ -21,33 +21,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// One run of the program with its spin log.
-struct LoggedRun {
-    VirtualClock clock;
-    ScriptedRandom random;
-    NullSound sound;
-    NullMusic music;
-    RecordingMessages messages;
-    ProfileFile file;
+// The spin log of a run, made before its session starts.
+struct SpinLogOfRun {
+    explicit SpinLogOfRun(const fs::path& db)
+        : recorder(db, [] { return std::chrono::system_clock::time_point(std::chrono::hours(24 * 20000)); })
+    {}
     SpinRecorder recorder;
-    std::unique_ptr<PlayingWindow> playing;
-    SlotsWindow* window = nullptr;
-    std::unique_ptr<GameSession> session;
+};
 
+// One run of the program with its spin log.
+struct LoggedRun : SpinLogOfRun, RunningProgram<> {
     LoggedRun(const fs::path& ini, const fs::path& db)
-        : file(ini)
-        , recorder(db, [] { return std::chrono::system_clock::time_point(std::chrono::hours(24 * 20000)); })
-    {
-        const QString assets = qEnvironmentVariable("QUINTEL_ASSET_DIR");
-        playing =
-            std::make_unique<PlayingWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
-        window = &playing->window;
-        session = std::make_unique<GameSession>(*window, file, assets, &messages);
-        session->setSpinLog(&recorder);
-        session->start();
-    }
-    ~LoggedRun() { window->close(); }
-    GameState& state() { return window->machine().state(); }
+        : SpinLogOfRun(db)
+        , RunningProgram(ini, [this](GameSession& session) { session.setSpinLog(&recorder); })
+    {}
 };
 
 class SpinLogSessionTest : public ::testing::Test {

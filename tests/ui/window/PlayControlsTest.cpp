@@ -15,17 +15,17 @@
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
 #include "PlayingWindow.h"
+#include "TestPorts.h"
 #include "SlotsWindow.h"
 #include "VirtualClock.h"
 
 namespace {
 
-class PlayControlsTest : public ::testing::Test {
+class PlayControlsTest : public ::testing::Test, protected TestPorts<> {
 protected:
     void SetUp() override
     {
-        playing = std::make_unique<PlayingWindow>(
-            SlotsWindowPorts{clock, clock, random, sound, music, qEnvironmentVariable("QUINTEL_ASSET_DIR"), &messages});
+        playing = std::make_unique<PlayingWindow>(ports());
         window = &playing->window;
         window->show();
         window->commands().playSettingsChanged = [this] { ++settingsSaved; };
@@ -47,11 +47,6 @@ protected:
         for (int i = 0; i < 3; ++i) window->insertCoinAction();
     }
 
-    VirtualClock clock;
-    ScriptedRandom random;
-    NullSound sound;
-    NullMusic music;
-    RecordingMessages messages;
     std::unique_ptr<PlayingWindow> playing;
     SlotsWindow* window = nullptr;
     int settingsSaved = 0;

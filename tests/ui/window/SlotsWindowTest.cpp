@@ -21,21 +21,21 @@
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
 #include "PlayingWindow.h"
+#include "TestPorts.h"
 #include "SlotsWindow.h"
 #include "TempDir.h"
 #include "VirtualClock.h"
 
 namespace {
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test, protected TestPorts<> {
 protected:
     void SetUp() override { open(qEnvironmentVariable("QUINTEL_ASSET_DIR")); }
 
     void open(const QString& assets)
     {
         playing.reset();
-        playing =
-            std::make_unique<PlayingWindow>(SlotsWindowPorts{clock, clock, random, sound, music, assets, &messages});
+        playing = std::make_unique<PlayingWindow>(ports(false, assets));
         window = &playing->window;
         window->show();
     }
@@ -138,11 +138,6 @@ protected:
         return {-1, -1, -1};
     }
 
-    VirtualClock clock;
-    ScriptedRandom random;
-    NullSound sound;
-    NullMusic music;
-    RecordingMessages messages;
     std::unique_ptr<PlayingWindow> playing;
     SlotsWindow* window = nullptr;
 };
@@ -659,8 +654,7 @@ TEST_F(WindowTest, TheBannerTextAppearsWhenTheStartUpFlashHasEnded)
 TEST_F(WindowTest, AMusicFailureOpensOneBoxAndStopsThePollFirst)
 {
     // The real message box, whose own event loop runs while it is open.
-    PlayingWindow plainRun(
-        SlotsWindowPorts{clock, clock, random, sound, music, qEnvironmentVariable("QUINTEL_ASSET_DIR")});
+    PlayingWindow plainRun(ports(true));
     SlotsWindow& plain = plainRun.window;
     plain.setMusicOn(true);
     music.tickResult = false;

@@ -11,6 +11,7 @@
 #include "NullMusic.h"
 #include "NullSound.h"
 #include "PlayingWindow.h"
+#include "TestPorts.h"
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
 #include "SlotsWindow.h"
@@ -18,14 +19,13 @@
 
 namespace {
 
-class WindowFitTest : public ::testing::Test {
+class WindowFitTest : public ::testing::Test, protected TestPorts<> {
 protected:
     void SetUp() override
     {
         if (QGuiApplication::primaryScreen()->size() != QSize(1280, 1024))
             GTEST_SKIP() << "needs the 1280 x 1024 screen of window_fit_tests";
-        playing = std::make_unique<PlayingWindow>(
-            SlotsWindowPorts{clock, clock, random, sound, music, qEnvironmentVariable("QUINTEL_ASSET_DIR"), &messages});
+        playing = std::make_unique<PlayingWindow>(ports());
         window = &playing->window;
         window->show();
         QCoreApplication::processEvents();
@@ -39,11 +39,6 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    VirtualClock clock;
-    ScriptedRandom random;
-    NullSound sound;
-    NullMusic music;
-    RecordingMessages messages;
     std::unique_ptr<PlayingWindow> playing;
     SlotsWindow* window = nullptr;
 };
