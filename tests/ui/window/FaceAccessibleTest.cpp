@@ -122,8 +122,9 @@ TEST_F(FaceAccessibleTest, EachElementIsFoundWhereTheFaceShowsItAndEachButtonNam
         const QString name = c->text(QAccessible::Name);
         EXPECT_TRUE(QRect(faceWidget->mapToGlobal(QPoint(0, 0)), faceWidget->size()).contains(r)) << qPrintable(name);
         // The buttons lie over some captions; elsewhere an element is found at its own centre.
-        if (!spinZone.contains(r.center()) && !coinZone.contains(r.center()))
+        if (!spinZone.contains(r.center()) && !coinZone.contains(r.center())) {
             EXPECT_EQ(face->childAt(r.center().x(), r.center().y()), c) << qPrintable(name);
+        }
     }
     const QString press = QAccessibleActionInterface::pressAction();
     EXPECT_EQ(element(QStringLiteral("Spin"))->actionInterface()->keyBindingsForAction(press), QStringList{"Return"});
