@@ -114,6 +114,7 @@ void Face::drawBevel(QPainter& p, int left, int top, int right, int bottom)
 
 QRect Face::drawReel(int reel, int x, int y, int offset)
 {
+    ensurePainted();
     QPainter p(&surface_);
     copyBlock(p, x, y, graphics_.reelSurface(reel), 0, offset, 64, 132);
     return QRect(x, y, 64, 132);
@@ -132,6 +133,7 @@ QRect Face::drawRestingReels()
 
 QRect Face::drawPayLine()
 {
+    ensurePainted();
     QPainter p(&surface_);
     const QRect line(QPoint(SpinPlan::kReelLeft - 18, kPayLineY), QPoint(SpinPlan::kReelLeft + 275, kPayLineY));
     p.fillRect(line, Palette::color(12));
@@ -140,6 +142,7 @@ QRect Face::drawPayLine()
 
 QRect Face::drawLegend()
 {
+    ensurePainted();
     QPainter p(&surface_);
     const MachineDefinition& def = machineDefinition(machine_.state().currentMachine);
     const int step = def.legendStep;
@@ -159,6 +162,7 @@ QRect Face::drawLegend()
 
 QRect Face::drawLever(int picture, int x, int y, int rows)
 {
+    ensurePainted();
     QPainter p(&surface_);
     copyBlock(p, x, y, graphics_.handle(picture), 0, 0, 101, rows);
     return QRect(x, y, 101, rows);
@@ -186,14 +190,20 @@ QRect Face::drawCells(QPainter& p, const QImage& strip, int cellWidth, int cellH
 
 QRect Face::drawCreditsCounter()
 {
+    ensurePainted();
     QPainter p(&surface_);
     shownCredits_ = machine_.state().credits;
     return drawCells(p, graphics_.digitSource(), kSmallCell, kSmallHeight, kSmallPoint, 89, 52,
                      NumberLayout::counterCells(shownCredits_.cents(), 5, true));
 }
 
+Money Face::shownCredits() const { return paintPending_ ? machine_.state().credits : shownCredits_; }
+Money Face::shownWager() const { return paintPending_ ? Money::fromCredits(machine_.state().wager) : shownWager_; }
+Money Face::shownPool() const { return paintPending_ ? machine_.state().machinePool() : shownPool_; }
+
 QRect Face::drawMainCounters()
 {
+    ensurePainted();
     QRect changed = drawCreditsCounter();
     QPainter p(&surface_);
     const GameState& s = machine_.state();
@@ -208,6 +218,7 @@ QRect Face::drawMainCounters()
 
 QRect Face::drawSpinsCounter()
 {
+    ensurePainted();
     QPainter p(&surface_);
     drawBevel(p, 455, 257, 549, 277);
     drawCells(p, graphics_.digitSource(), kSmallCell, kSmallHeight, kSmallPoint, 455, 257,
@@ -217,6 +228,7 @@ QRect Face::drawSpinsCounter()
 
 QRect Face::drawPayoffRow(int row, int amount)
 {
+    ensurePainted();
     if (row < 0 || row > 7) return {};
     // The free-spin combination pays nothing: its row stays empty.
     if (row == machineDefinition(machine_.state().currentMachine).freeSpinCombination) return {};
@@ -239,6 +251,7 @@ QRect Face::drawPayoffTable(int firstRow, int lastRow, int wager)
 
 QRect Face::drawStatistics()
 {
+    ensurePainted();
     QPainter p(&surface_);
     constexpr int left = 354, top = 5, right = 550, bottom = 115;
     drawBevel(p, left, top, right, bottom);
@@ -270,6 +283,8 @@ QRect Face::drawStatistics()
 QRect Face::drawLamp(int picture)
 {
     lamp_ = picture;
+    // The pending paint draws the lamp last, as it lies over the face.
+    if (paintPending_) return QRect(24, 4, 32, 41);
     QPainter p(&surface_);
     const QImage& img = graphics_.lamp(picture);
     copyBlock(p, 24, 4, img, 0, 0, 32, 41);
@@ -293,8 +308,9 @@ void Face::paintOverlay(QPainter& p) const
                QStringLiteral("Spin 'til You Win!"));
 }
 
-QImage Face::bannerPatch() const
+QImage Face::bannerPatch()
 {
+    ensurePainted();
     const qreal s = surface_.devicePixelRatio();
     QImage patch = surface_.copy(QRect(static_cast<int>(250 * s), static_cast<int>(430 * s), static_cast<int>(10 * s),
                                        static_cast<int>(10 * s)));
@@ -304,6 +320,7 @@ QImage Face::bannerPatch() const
 
 QRect Face::drawBanner(BannerStrip& banner)
 {
+    ensurePainted();
     QPainter p(&surface_);
     banner.draw(p, kBannerX, kBannerY);
     return QRect(kBannerX, kBannerY, BannerStrip::kWidth, BannerStrip::kHeight);
@@ -311,6 +328,7 @@ QRect Face::drawBanner(BannerStrip& banner)
 
 QRect Face::eraseBanner()
 {
+    ensurePainted();
     const QImage patch = bannerPatch();
     QPainter p(&surface_);
     for (int k = 0; k <= 30; ++k) {
@@ -339,8 +357,20 @@ QRect Face::drawCaptions(QPainter& p)
     return QRect(0, 0, kWidth, kHeight);
 }
 
+void Face::invalidate(BannerStrip* banner)
+{
+    paintPending_ = true;
+    pendingBanner_ = banner;
+}
+
+void Face::ensurePainted()
+{
+    if (paintPending_) paintAll(pendingBanner_);
+}
+
 void Face::paintAll(BannerStrip* banner)
 {
+    paintPending_ = false;
     {
         QPainter p(&surface_);
         p.fillRect(QRect(0, 0, kWidth, kHeight), Palette::color(14));

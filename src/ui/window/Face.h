@@ -29,6 +29,7 @@ public:
     // resolution; pictures of another scale are scaled to it, smoothly when they are larger.
     void setPixelRatio(qreal ratio);
     qreal pixelRatio() const { return surface_.devicePixelRatio(); }
+    // The surface as painted so far: ensurePainted() does a whole-face paint still pending.
     const QImage& surface() const { return surface_; }
 
     void setCaptionColor(int index) { captionColor_ = index; }
@@ -36,6 +37,10 @@ public:
 
     // The paint handler: the whole face in its drawing order.
     void paintAll(BannerStrip* banner);
+    // The whole face is painted when it is next shown, read or drawn on, not at once: a series of changes
+    // paints it once, and at start the window goes on screen before the face is painted.
+    void invalidate(BannerStrip* banner);
+    void ensurePainted();
 
     QRect drawReel(int reel, int x, int y, int offset);
     QRect drawRestingReels();
@@ -46,9 +51,10 @@ public:
     QRect drawCreditsCounter();
     // What the three counters show, as last drawn: the wager stays on its counter after a spin, the
     // emptied pool until the next stake, though the machine has moved on.
-    Money shownCredits() const { return shownCredits_; }
-    Money shownWager() const { return shownWager_; }
-    Money shownPool() const { return shownPool_; }
+    // A pending whole-face paint will show the machine's own figures.
+    Money shownCredits() const;
+    Money shownWager() const;
+    Money shownPool() const;
     QRect drawSpinsCounter();
     QRect drawPayoffTable(int firstRow, int lastRow, int wager);
     QRect drawPayoffRow(int row, int amount);
@@ -62,7 +68,7 @@ public:
     QRect eraseBanner();
 
     // The 10 x 10 patch of plain cabinet the banner background is tiled from.
-    QImage bannerPatch() const;
+    QImage bannerPatch();
 
     // Raised and engraved captions; colours are palette indices, back -1 gives a drop shadow.
     static void printRaised(QPainter& p, int x, int y, const QString& text, int back, int mid, int front);
@@ -82,4 +88,6 @@ private:
     int lamp_ = 0;
     Money shownCredits_, shownWager_, shownPool_;
     bool freeSpinLabel_ = false;
+    bool paintPending_ = false;
+    BannerStrip* pendingBanner_ = nullptr;
 };

@@ -36,6 +36,7 @@ void FaceWidget::paintEvent(QPaintEvent* event)
 {
     if (std::abs(Face::surfaceRatio(faceRatio()) - face_.pixelRatio()) > 0.001 && pixelRatioChanged)
         pixelRatioChanged();
+    face_.ensurePainted();
     QPainter p(this);
     const qreal z = zoom_ / 100.0;
     const QRect e = event->rect();

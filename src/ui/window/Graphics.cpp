@@ -101,8 +101,6 @@ Graphics::Graphics(const QString& assetDir, int scale)
     : assetDir_(assetDir)
     , scale_(std::clamp(scale, 1, kMaxScale))
 {
-    loadWindowPictures();
-    legend_ = blank(96, 96, Palette::rgb(3));
     // No machine yet: the placeholder is drawn only should the reels be rendered before one is loaded (its
     // text would cost the start a font of its own).
     sheetMissing_ = true;
@@ -124,25 +122,39 @@ void Graphics::setScale(int scale)
     scale_ = scale;
     // Every picture comes again from the new set, the machine's sheet and the reel surfaces too.
     sheetPath_.clear();
+    reelsWanted_ = false;
     reelsRendered_ = false;
-    loadWindowPictures();
+    forgetWindowPictures();
 }
 
-void Graphics::loadWindowPictures()
+void Graphics::forgetWindowPictures()
 {
-    cabinet_ = loadPicture(QStringLiteral("cabinet.png"), 353, 522, drawCabinet);
-    logo_ = loadPicture(QStringLiteral("logo.png"), 200, 128, drawLogo);
-    largeDigits_ = loadPicture(QStringLiteral("digits-large-red.png"), 362, 42, nullptr);
-    if (largeDigits_.isNull()) largeDigits_ = drawDigits(362, 42, Palette::rgb(12));
-    // The other digit colours, the lit lamps and the pulled lever are read when first shown.
+    for (QImage* picture : {&cabinet_, &logo_, &largeDigits_, &digitSource_}) *picture = QImage();
     smallDigits_.fill(QImage());
     lamps_.fill(QImage());
     handles_.fill(QImage());
-    for (auto& surface : reelSurfaces_) {
-        surface = blank(kReelSurfaceWidth * scale_, kReelSurfaceHeight * scale_, 0xffffffff);
-        surface.setDevicePixelRatio(scale_);
+    reelSurfaces_.fill(QImage());
+}
+
+const QImage& Graphics::cabinet() const
+{
+    if (cabinet_.isNull()) cabinet_ = loadPicture(QStringLiteral("cabinet.png"), 353, 522, drawCabinet);
+    return cabinet_;
+}
+
+const QImage& Graphics::logo() const
+{
+    if (logo_.isNull()) logo_ = loadPicture(QStringLiteral("logo.png"), 200, 128, drawLogo);
+    return logo_;
+}
+
+const QImage& Graphics::largeDigits() const
+{
+    if (largeDigits_.isNull()) {
+        largeDigits_ = loadPicture(QStringLiteral("digits-large-red.png"), 362, 42, nullptr);
+        if (largeDigits_.isNull()) largeDigits_ = drawDigits(362, 42, Palette::rgb(12));
     }
-    selectDigitColor(digitColor_);
+    return largeDigits_;
 }
 
 QImage Graphics::loadPicture(const QString& name, int width, int height, QImage (*fallback)(int, int)) const
@@ -176,8 +188,17 @@ void Graphics::selectDigitColor(int color)
 {
     if (color < 0 || color >= kSmallStripCount) return;
     digitColor_ = color;
-    digitSource_ = smallDigits(color).copy();
-    digitSource_.setDevicePixelRatio(smallDigits(color).devicePixelRatio());
+    digitSource_ = QImage();
+}
+
+const QImage& Graphics::digitSource() const
+{
+    if (digitSource_.isNull()) {
+        const QImage& strip = smallDigits(digitColor_);
+        digitSource_ = strip.copy();
+        digitSource_.setDevicePixelRatio(strip.devicePixelRatio());
+    }
+    return digitSource_;
 }
 
 const QImage& Graphics::lamp(int picture) const
@@ -203,7 +224,14 @@ const QImage& Graphics::handle(int picture) const
 
 const QImage& Graphics::reelSurface(int reel) const
 {
-    return reelSurfaces_[static_cast<std::size_t>(reel >= 0 && reel < 3 ? reel : 0)];
+    renderPendingReels();
+    QImage& surface = reelSurfaces_[static_cast<std::size_t>(reel >= 0 && reel < 3 ? reel : 0)];
+    if (surface.isNull()) {
+        // Nothing rendered yet: a blank strip.
+        surface = blank(kReelSurfaceWidth * scale_, kReelSurfaceHeight * scale_, 0xffffffff);
+        surface.setDevicePixelRatio(scale_);
+    }
+    return surface;
 }
 
 QImage Graphics::placeholderSheet(int rows)
@@ -228,26 +256,64 @@ void Graphics::loadMachinePictures(const MachineInfo& info)
 {
     const QString sheetName = QString::fromStdString(info.filePrefix) + QStringLiteral(".BMP");
     // The machine shown already (a restored game after the window's own new game): nothing to read again.
-    if (sheetName == sheetPath_ && !sheetMissing_) return;
+    if (sheetName == sheetPath_ && (machinePending_ || !sheetMissing_)) return;
     sheetPath_ = sheetName;
+    legendPath_ =
+        info.bitmapPrefix.empty() ? QString() : QString::fromStdString(info.bitmapPrefix) + QStringLiteral(".BMP");
+    machinePending_ = true;
     reelsRendered_ = false;
-    const QImage sheet = loadPicture(sheetName, 64, 64, nullptr);
+}
+
+void Graphics::readMachinePictures() const
+{
+    if (!machinePending_) return;
+    machinePending_ = false;
+    const QImage sheet = loadPicture(sheetPath_, 64, 64, nullptr);
     sheetMissing_ = sheet.isNull();
     symbolSheet_ = sheetMissing_ ? placeholderSheet(3) : sheet;
-    if (info.bitmapPrefix.empty()) return;
-    const QString legendName = QString::fromStdString(info.bitmapPrefix) + QStringLiteral(".BMP");
-    if (!QFileInfo::exists(assetDir_ + QLatin1Char('/') + legendName)) return;
-    const QImage legend = loadPicture(legendName, 1, 1, nullptr);
+    // A missing legend keeps the one shown before.
+    if (legendPath_.isEmpty() || !QFileInfo::exists(assetDir_ + QLatin1Char('/') + legendPath_)) return;
+    const QImage legend = loadPicture(legendPath_, 1, 1, nullptr);
     if (!legend.isNull()) legend_ = legend;
+}
+
+const QImage& Graphics::symbolSheet() const
+{
+    readMachinePictures();
+    return symbolSheet_;
+}
+
+bool Graphics::symbolSheetMissing() const
+{
+    readMachinePictures();
+    return sheetMissing_;
+}
+
+const QImage& Graphics::legend() const
+{
+    readMachinePictures();
+    if (legend_.isNull()) legend_ = blank(96, 96, Palette::rgb(3));
+    return legend_;
 }
 
 void Graphics::renderReelSurfaces(const ReelSet& reels)
 {
-    if (reelsRendered_ && reels.strips == renderedStrips_) return;
+    if (reelsWanted_ && reels.strips == wantedStrips_) return;
+    reelsWanted_ = true;
+    wantedStrips_ = reels.strips;
+}
+
+void Graphics::renderPendingReels() const
+{
+    readMachinePictures();
+    if (!reelsWanted_ || (reelsRendered_ && renderedStrips_ == wantedStrips_)) return;
     reelsRendered_ = true;
-    renderedStrips_ = reels.strips;
+    renderedStrips_ = wantedStrips_;
     if (symbolSheet_.isNull()) symbolSheet_ = placeholderSheet(3);
-    for (auto& surface : reelSurfaces_) surface.fill(0xffffffff);
+    for (auto& surface : reelSurfaces_) {
+        surface = blank(kReelSurfaceWidth * scale_, kReelSurfaceHeight * scale_, 0xffffffff);
+        surface.setDevicePixelRatio(scale_);
+    }
     const qreal s = symbolSheet_.devicePixelRatio();
     for (int r = 0; r < kReelCount; ++r) {
         QPainter p(&reelSurfaces_[static_cast<std::size_t>(r)]);
@@ -257,7 +323,7 @@ void Graphics::renderReelSurfaces(const ReelSet& reels)
             p.drawImage(QRectF(0, y, 64, rows), symbolSheet_,
                         QRectF(at.x() * s, (at.y() + fromRow) * s, 64 * s, rows * s));
         };
-        const auto& strip = reels.strips[static_cast<std::size_t>(r)];
+        const auto& strip = wantedStrips_[static_cast<std::size_t>(r)];
         copy(0, strip[27], 32, 32);
         for (int pos = 0; pos < kStripLength; ++pos) copy(66 * pos + 34, strip[static_cast<std::size_t>(pos)], 0, 64);
         copy(66 * 28 + 34, strip[0], 0, 64);

@@ -10,8 +10,9 @@ struct MachineInfo;
 
 // The pictures the face is drawn from: cabinet, logo, digit strips and the current digit source, the
 // reel surfaces, lever and lamp pictures, and the machine's symbol sheet and legend bitmap. A picture
-// whose file is missing or unreadable is replaced by a plain drawing of the same size. Pictures the first
-// frame does not show (the other digit colours, the lit lamps, the pulled lever) are read when first asked for.
+// whose file is missing or unreadable is replaced by a plain drawing of the same size. Every picture is
+// read, and the reel surfaces rendered, when first asked for: the window is on screen before they are
+// needed, and pictures that are never shown (other digit colours, lit lamps) are never read.
 // Pictures come from the set of one scale: at scale 2 or 3 the "name@2x.png" / "name@3x.png" file
 // beside each 1x file, with that device pixel ratio (the 1x file when it is missing). Sizes and
 // coordinates are logical everywhere; the reel surfaces are rendered at the set's scale.
@@ -34,47 +35,51 @@ public:
     // The file of a picture at a scale: "cabinet.png" at 2 is "cabinet@2x.png", "QUINTEL.BMP" at 3 is
     // "QUINTEL@3x.png"; at 1 the name itself.
     static QString scaledName(const QString& name, int scale);
-    const QImage& cabinet() const { return cabinet_; }
-    const QImage& logo() const { return logo_; }
-    const QImage& largeDigits() const { return largeDigits_; }
+    const QImage& cabinet() const;
+    const QImage& logo() const;
+    const QImage& largeDigits() const;
     const QImage& smallDigits(int color) const;
     // The strip every small counter copies its cells from.
-    const QImage& digitSource() const { return digitSource_; }
+    const QImage& digitSource() const;
     int digitColor() const { return digitColor_; }
     void selectDigitColor(int color);
     const QImage& lamp(int picture) const;
     const QImage& handle(int picture) const;
     const QImage& reelSurface(int reel) const;
-    const QImage& symbolSheet() const { return symbolSheet_; }
-    const QImage& legend() const { return legend_; }
-    bool symbolSheetMissing() const { return sheetMissing_; }
+    const QImage& symbolSheet() const;
+    const QImage& legend() const;
+    bool symbolSheetMissing() const;
 
-    // Loads the symbol sheet of the machine (a placeholder when it cannot be read) and its legend bitmap
-    // when that file exists; a missing legend keeps the one shown before. The machine already loaded is
-    // not read again.
+    // The symbol sheet of the machine (a placeholder when it cannot be read) and its legend bitmap when that
+    // file exists; a missing legend keeps the one shown before. The machine already loaded is not read again.
     void loadMachinePictures(const MachineInfo& info);
-    // Clears and renders the three reel surfaces from the strips and the symbol sheet, unless they show
-    // these strips of this sheet already.
+    // The three reel surfaces show these strips of the machine's sheet, rendered when next asked for.
     void renderReelSurfaces(const ReelSet& reels);
 
     static QImage placeholderSheet(int rows);
 
 private:
-    void loadWindowPictures();
+    void forgetWindowPictures();
+    void readMachinePictures() const;
+    void renderPendingReels() const;
     QImage loadPicture(const QString& name, int width, int height, QImage (*fallback)(int, int)) const;
 
     QString assetDir_;
     int scale_ = 1;
-    QImage cabinet_, logo_, largeDigits_, digitSource_;
-    // Read on first use (see the accessors).
+    // Read or made on first use (see the accessors); a null picture is one not read yet.
+    mutable QImage cabinet_, logo_, largeDigits_, digitSource_;
     mutable std::array<QImage, kSmallStripCount> smallDigits_;
     mutable std::array<QImage, 3> lamps_;
     mutable std::array<QImage, 2> handles_;
-    std::array<QImage, 3> reelSurfaces_;
-    QImage symbolSheet_, legend_;
+    mutable std::array<QImage, 3> reelSurfaces_;
+    mutable QImage symbolSheet_, legend_;
     int digitColor_ = 2;
-    bool sheetMissing_ = false;
-    QString sheetPath_;
-    bool reelsRendered_ = false;
-    std::array<ReelStrip, kReelCount> renderedStrips_{};
+    mutable bool sheetMissing_ = false;
+    // The machine whose sheet and legend are to be read, and the strips the reels are to show.
+    QString sheetPath_, legendPath_;
+    mutable bool machinePending_ = false;
+    std::array<ReelStrip, kReelCount> wantedStrips_{};
+    mutable std::array<ReelStrip, kReelCount> renderedStrips_{};
+    bool reelsWanted_ = false;
+    mutable bool reelsRendered_ = false;
 };

@@ -47,7 +47,12 @@ public:
 
     SlotMachine& machine() { return *machine_; }
     SlotsWindowCommands& commands() { return commands_; }
-    const Face& face() const { return *face_; }
+    // The face as shown: a whole-face paint still pending is done first.
+    const Face& face() const
+    {
+        face_->ensurePainted();
+        return *face_;
+    }
     const Graphics& graphics() const { return graphics_; }
     const BannerStrip& banner() const { return banner_; }
     const GameMenus& menus() const { return *menus_; }

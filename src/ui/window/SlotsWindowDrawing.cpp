@@ -48,7 +48,10 @@ void SlotsWindow::setMenusEnabled(bool enabled) { menus_->setPlayEnabled(enabled
 void SlotsWindow::refresh()
 {
     if (repaintsHeld_) return;
-    face_->paintAll(options().bannerOn ? &banner_ : nullptr);
+    face_->invalidate(options().bannerOn ? &banner_ : nullptr);
+    // A window not yet shown paints its face when it is first shown, so that it goes on screen sooner;
+    // a shown one paints it now, with the state of this moment.
+    if (isVisible()) face_->ensurePainted();
     faceWidget_->update();
     readout_->announceChanges();
 }

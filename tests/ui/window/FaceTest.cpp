@@ -152,3 +152,24 @@ TEST(FaceDrawing, StatisticsAmountsEndAtTheSameRightEdgeWhateverTheirLength)
     EXPECT_GE(grouped.second, 526);
     EXPECT_LT(grouped.first, small.first - 40); // "1,000,000.00" is much wider than "0.00"
 }
+
+TEST(FaceDrawing, APendingWholePaintIsDoneBeforeAnythingIsDrawnOverIt)
+{
+    EngineRig rig;
+    Graphics graphics(assetDir());
+    graphics.loadMachinePictures(rig.machine.machineInfo());
+    graphics.renderReelSurfaces(rig.machine.reels());
+    Face painted(graphics, rig.machine);
+    painted.paintAll(nullptr);
+    painted.drawReel(0, SpinPlan::kReelLeft, SpinPlan::kReelTop, 700);
+    painted.drawLamp(2);
+
+    Face pending(graphics, rig.machine);
+    pending.invalidate(nullptr);
+    EXPECT_EQ(pending.shownCredits(), rig.state().credits); // what the pending paint will show
+    // A lit lamp and a reel frame mid-spin: the whole face comes first, the lamp and the frame stay on it.
+    pending.drawLamp(2);
+    pending.drawReel(0, SpinPlan::kReelLeft, SpinPlan::kReelTop, 700);
+    pending.ensurePainted();
+    EXPECT_EQ(pending.surface(), painted.surface());
+}
