@@ -19,7 +19,6 @@ void paintFace(benchmark::State& st, qreal ratio)
     EngineRig rig;
     Graphics graphics(assetDir(), Graphics::scaleFor(ratio));
     graphics.loadMachinePictures(rig.machine.machineInfo());
-    graphics.renderReelSurfaces(rig.machine.reels());
     Face face(graphics, rig.machine);
     face.setPixelRatio(ratio);
     for (auto _ : st) {
@@ -40,7 +39,6 @@ void BM_ReelFrame(benchmark::State& st)
     EngineRig rig;
     Graphics graphics(assetDir(), scale);
     graphics.loadMachinePictures(rig.machine.machineInfo());
-    graphics.renderReelSurfaces(rig.machine.reels());
     Face face(graphics, rig.machine);
     face.setPixelRatio(scale);
     int offset = 0;

@@ -19,6 +19,7 @@ constexpr int kSmallCell = 16, kSmallHeight = 21, kSmallPoint = 4;
 constexpr int kLargeCell = 32, kLargeHeight = 42, kLargePoint = 8;
 constexpr int kPayLineY = SpinPlan::kReelTop + 66;
 constexpr int kBannerX = 42, kBannerY = 222;
+constexpr int kReelWidth = 64, kReelRows = 132, kCellPitch = 66;
 
 // A plain block copy of a logical rectangle of src to (x, y). A picture of a larger scale than the
 // surface (the next larger set at a fractional ratio) is scaled down smoothly; a smaller one is
@@ -116,8 +117,20 @@ QRect Face::drawReel(int reel, int x, int y, int offset)
 {
     ensurePainted();
     QPainter p(&surface_);
-    copyBlock(p, x, y, graphics_.reelSurface(reel), 0, offset, 64, 132);
-    return QRect(x, y, 64, 132);
+    const QRect window(x, y, kReelWidth, kReelRows);
+    p.fillRect(window, Qt::white);
+    // Rows offset .. offset + 131 of the reel's strip drawn end to end: a cell of 64 rows every 66 from row
+    // 34, white between them, the last symbol's lower half above the first and the strip going on below.
+    const auto& strip = machine_.reels().strips[static_cast<std::size_t>(std::clamp(reel, 0, kReelCount - 1))];
+    const QImage& sheet = graphics_.symbolSheet();
+    for (int k = std::max(-1, (offset - 98) / kCellPitch); 34 + kCellPitch * k < offset + kReelRows; ++k) {
+        const int top = 34 + kCellPitch * k;
+        const int from = std::max(top, offset), to = std::min(top + 64, offset + kReelRows);
+        if (from >= to) continue;
+        const int symbol = strip[static_cast<std::size_t>(stripPosition(k))];
+        copyBlock(p, x, y + from - offset, sheet, 64 * (symbol % 3), 64 * (symbol / 3) + from - top, 64, to - from);
+    }
+    return window;
 }
 
 QRect Face::drawRestingReels()

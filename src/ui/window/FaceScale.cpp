@@ -110,10 +110,7 @@ void FaceScale::adoptPixelRatio()
     const int pictures = Graphics::scaleFor(ratio);
     if (pictures != graphics_.scale()) {
         graphics_.setScale(pictures);
-        if (machine_) {
-            graphics_.loadMachinePictures(machine_->machineInfo());
-            graphics_.renderReelSurfaces(machine_->reels());
-        }
+        if (machine_) graphics_.loadMachinePictures(machine_->machineInfo());
     }
     if (banner_.rendered()) banner_.invalidate();
     repaint_();

@@ -7,7 +7,6 @@
 
 #include "MachineInfo.h"
 #include "Palette.h"
-#include "ReelSet.h"
 
 namespace {
 
@@ -122,8 +121,6 @@ void Graphics::setScale(int scale)
     scale_ = scale;
     // Every picture comes again from the new set, the machine's sheet and the reel surfaces too.
     sheetPath_.clear();
-    reelsWanted_ = false;
-    reelsRendered_ = false;
     forgetWindowPictures();
 }
 
@@ -133,7 +130,6 @@ void Graphics::forgetWindowPictures()
     smallDigits_.fill(QImage());
     lamps_.fill(QImage());
     handles_.fill(QImage());
-    reelSurfaces_.fill(QImage());
 }
 
 const QImage& Graphics::cabinet() const
@@ -222,18 +218,6 @@ const QImage& Graphics::handle(int picture) const
     return handle;
 }
 
-const QImage& Graphics::reelSurface(int reel) const
-{
-    renderPendingReels();
-    QImage& surface = reelSurfaces_[static_cast<std::size_t>(reel >= 0 && reel < 3 ? reel : 0)];
-    if (surface.isNull()) {
-        // Nothing rendered yet: a blank strip.
-        surface = blank(kReelSurfaceWidth * scale_, kReelSurfaceHeight * scale_, 0xffffffff);
-        surface.setDevicePixelRatio(scale_);
-    }
-    return surface;
-}
-
 QImage Graphics::placeholderSheet(int rows)
 {
     // A clear sign that the machine file is missing: numbered cells in distinct colours.
@@ -261,7 +245,6 @@ void Graphics::loadMachinePictures(const MachineInfo& info)
     legendPath_ =
         info.bitmapPrefix.empty() ? QString() : QString::fromStdString(info.bitmapPrefix) + QStringLiteral(".BMP");
     machinePending_ = true;
-    reelsRendered_ = false;
 }
 
 void Graphics::readMachinePictures() const
@@ -280,6 +263,8 @@ void Graphics::readMachinePictures() const
 const QImage& Graphics::symbolSheet() const
 {
     readMachinePictures();
+    // Reels drawn before any machine was loaded show the placeholder.
+    if (symbolSheet_.isNull()) symbolSheet_ = placeholderSheet(3);
     return symbolSheet_;
 }
 
@@ -294,39 +279,4 @@ const QImage& Graphics::legend() const
     readMachinePictures();
     if (legend_.isNull()) legend_ = blank(96, 96, Palette::rgb(3));
     return legend_;
-}
-
-void Graphics::renderReelSurfaces(const ReelSet& reels)
-{
-    if (reelsWanted_ && reels.strips == wantedStrips_) return;
-    reelsWanted_ = true;
-    wantedStrips_ = reels.strips;
-}
-
-void Graphics::renderPendingReels() const
-{
-    readMachinePictures();
-    if (!reelsWanted_ || (reelsRendered_ && renderedStrips_ == wantedStrips_)) return;
-    reelsRendered_ = true;
-    renderedStrips_ = wantedStrips_;
-    if (symbolSheet_.isNull()) symbolSheet_ = placeholderSheet(3);
-    for (auto& surface : reelSurfaces_) {
-        surface = blank(kReelSurfaceWidth * scale_, kReelSurfaceHeight * scale_, 0xffffffff);
-        surface.setDevicePixelRatio(scale_);
-    }
-    const qreal s = symbolSheet_.devicePixelRatio();
-    for (int r = 0; r < kReelCount; ++r) {
-        QPainter p(&reelSurfaces_[static_cast<std::size_t>(r)]);
-        auto cell = [&](int symbol) { return QPoint(64 * (symbol % 3), 64 * (symbol / 3)); };
-        auto copy = [&](int y, int symbol, int fromRow, int rows) {
-            const QPoint at = cell(symbol);
-            p.drawImage(QRectF(0, y, 64, rows), symbolSheet_,
-                        QRectF(at.x() * s, (at.y() + fromRow) * s, 64 * s, rows * s));
-        };
-        const auto& strip = wantedStrips_[static_cast<std::size_t>(r)];
-        copy(0, strip[27], 32, 32);
-        for (int pos = 0; pos < kStripLength; ++pos) copy(66 * pos + 34, strip[static_cast<std::size_t>(pos)], 0, 64);
-        copy(66 * 28 + 34, strip[0], 0, 64);
-        copy(66 * 29 + 34, strip[1], 0, 32);
-    }
 }

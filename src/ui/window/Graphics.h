@@ -4,31 +4,27 @@
 #include <QString>
 #include <array>
 
-#include "ReelSet.h"
-
 struct MachineInfo;
 
-// The pictures the face is drawn from: cabinet, logo, digit strips and the current digit source, the
-// reel surfaces, lever and lamp pictures, and the machine's symbol sheet and legend bitmap. A picture
+// The pictures the face is drawn from: cabinet, logo, digit strips and the current digit source, lever
+// and lamp pictures, and the machine's symbol sheet (the reels are drawn from it) and legend bitmap. A picture
 // whose file is missing or unreadable is replaced by a plain drawing of the same size. Every picture is
-// read, and the reel surfaces rendered, when first asked for: the window is on screen before they are
+// read when first asked for: the window is on screen before they are
 // needed, and pictures that are never shown (other digit colours, lit lamps) are never read.
 // Pictures come from the set of one scale: at scale 2 or 3 the "name@2x.png" / "name@3x.png" file
 // beside each 1x file, with that device pixel ratio (the 1x file when it is missing). Sizes and
-// coordinates are logical everywhere; the reel surfaces are rendered at the set's scale.
+// coordinates are logical everywhere.
 class Graphics {
 public:
     static constexpr int kSmallStripCount = 7; // Blue, Cyan, Green, Purple, Red, White, Yellow
-    static constexpr int kReelSurfaceWidth = 64;
-    static constexpr int kReelSurfaceHeight = 1980;
     static constexpr int kMaxScale = 3;
 
     explicit Graphics(const QString& assetDir, int scale = 1);
 
     const QString& assetDir() const { return assetDir_; }
     int scale() const { return scale_; }
-    // Loads every picture again from the set of scale (clamped to 1..3); the machine pictures and the
-    // reel surfaces must be loaded and rendered again afterwards.
+    // Loads every picture again from the set of scale (clamped to 1..3); the machine pictures must be
+    // loaded again afterwards.
     void setScale(int scale);
     // The picture set for a ratio of device pixels to face pixels: the next larger one, at most 3.
     static int scaleFor(qreal ratio);
@@ -45,7 +41,6 @@ public:
     void selectDigitColor(int color);
     const QImage& lamp(int picture) const;
     const QImage& handle(int picture) const;
-    const QImage& reelSurface(int reel) const;
     const QImage& symbolSheet() const;
     const QImage& legend() const;
     bool symbolSheetMissing() const;
@@ -53,15 +48,12 @@ public:
     // The symbol sheet of the machine (a placeholder when it cannot be read) and its legend bitmap when that
     // file exists; a missing legend keeps the one shown before. The machine already loaded is not read again.
     void loadMachinePictures(const MachineInfo& info);
-    // The three reel surfaces show these strips of the machine's sheet, rendered when next asked for.
-    void renderReelSurfaces(const ReelSet& reels);
 
     static QImage placeholderSheet(int rows);
 
 private:
     void forgetWindowPictures();
     void readMachinePictures() const;
-    void renderPendingReels() const;
     QImage loadPicture(const QString& name, int width, int height, QImage (*fallback)(int, int)) const;
 
     QString assetDir_;
@@ -71,15 +63,10 @@ private:
     mutable std::array<QImage, kSmallStripCount> smallDigits_;
     mutable std::array<QImage, 3> lamps_;
     mutable std::array<QImage, 2> handles_;
-    mutable std::array<QImage, 3> reelSurfaces_;
     mutable QImage symbolSheet_, legend_;
     int digitColor_ = 2;
     mutable bool sheetMissing_ = false;
-    // The machine whose sheet and legend are to be read, and the strips the reels are to show.
+    // The machine whose sheet and legend are to be read.
     QString sheetPath_, legendPath_;
     mutable bool machinePending_ = false;
-    std::array<ReelStrip, kReelCount> wantedStrips_{};
-    mutable std::array<ReelStrip, kReelCount> renderedStrips_{};
-    bool reelsWanted_ = false;
-    mutable bool reelsRendered_ = false;
 };

@@ -41,7 +41,8 @@ void SlotsWindow::setLamp(int picture)
     showChanged(face_->drawLamp(picture));
 }
 void SlotsWindow::showFreeSpinLabel(bool shown) { showChanged(face_->drawFreeSpinLabel(shown)); }
-void SlotsWindow::reelsChanged() { graphics_.renderReelSurfaces(machine_->reels()); }
+// The reels are drawn from the machine's strips as they are at each frame.
+void SlotsWindow::reelsChanged() {}
 
 void SlotsWindow::setMenusEnabled(bool enabled) { menus_->setPlayEnabled(enabled); }
 

@@ -109,14 +109,15 @@ TEST_F(ScaledFace, ReelWindowsShowTheGeneratorsPicturesOfThatScale)
             }
             // Antialiased edges may differ a little between machines; a shifted or enlarged picture differs widely.
             EXPECT_LT(differing, compared / 100);
-            // On this machine the window is a pure copy of the reel surface, pay line rows aside.
-            const QImage& surface = window->graphics().reelSurface(reel);
-            ASSERT_EQ(surface.devicePixelRatio(), scale);
+            // On this machine the window is a pure copy of the symbol sheet's cell, pay line rows aside.
+            const QImage& sheet = window->graphics().symbolSheet();
+            ASSERT_EQ(sheet.devicePixelRatio(), scale);
+            const int cellX = 64 * (symbol % 3) * scale, cellY = 64 * (symbol / 3) * scale;
             int copied = 0;
             for (int row = 0; row < 64 * scale; ++row) {
                 if (row >= line && row < line + scale) continue;
                 for (int col = 0; col < 64 * scale; ++col)
-                    copied += shot.pixel(left + col, top + row) == surface.pixel(col, (offset + 34) * scale + row);
+                    copied += shot.pixel(left + col, top + row) == sheet.pixel(cellX + col, cellY + row);
             }
             EXPECT_EQ(copied, compared);
             // Many blocks of scale x scale device pixels carry detail: not a 1x picture with its pixels repeated.

@@ -7,6 +7,7 @@
 #include "Face.h"
 #include "Graphics.h"
 #include "ImageCompare.h"
+#include "MachineTable.h"
 #include "Palette.h"
 
 namespace {
@@ -15,53 +16,59 @@ QString assetDir() { return qEnvironmentVariable("QUINTEL_ASSET_DIR"); }
 
 } // namespace
 
-TEST(ReelSurface, HoldsHalfSymbolsAroundTheWholeStripInOrder)
+TEST(ReelWindow, ShowsTheStripEndToEndWithHalfSymbolsAroundTheMiddleOne)
 {
     EngineRig rig;
     Graphics graphics(assetDir());
     graphics.loadMachinePictures(rig.machine.machineInfo());
-    const ReelSet& reels = rig.machine.reels();
-    graphics.renderReelSurfaces(reels);
+    Face face(graphics, rig.machine);
     const QImage& sheet = graphics.symbolSheet();
+    const auto cellX = [](int symbol) { return 64 * (symbol % 3); };
+    const auto cellY = [](int symbol) { return 64 * (symbol / 3); };
+    constexpr int x = 55, y = 83;
     for (int r = 0; r < 3; ++r) {
-        const QImage& surface = graphics.reelSurface(r);
-        const auto& strip = reels.strips[static_cast<std::size_t>(r)];
-        auto cellX = [](int s) { return 64 * (s % 3); };
-        auto cellY = [](int s) { return 64 * (s / 3); };
+        const auto& strip = rig.machine.reels().strips[static_cast<std::size_t>(r)];
+        const auto at = [&](int position) { return strip[static_cast<std::size_t>(stripPosition(position))]; };
         std::string where;
-        EXPECT_TRUE(sameBlock(surface, 0, 0, sheet, cellX(strip[27]), cellY(strip[27]) + 32, 64, 32, &where)) << where;
+        // Resting on each position: the lower half of the one before, the whole symbol, the upper half of the next.
         for (int p = 0; p < kStripLength; ++p) {
-            const int s = strip[static_cast<std::size_t>(p)];
-            ASSERT_TRUE(sameBlock(surface, 0, 66 * p + 34, sheet, cellX(s), cellY(s), 64, 64, &where))
+            face.drawReel(r, x, y, 66 * p);
+            const QImage& s = face.surface();
+            ASSERT_TRUE(sameBlock(s, x, y, sheet, cellX(at(p - 1)), cellY(at(p - 1)) + 32, 64, 32, &where))
                 << "reel " << r << " position " << p << " " << where;
+            ASSERT_TRUE(sameBlock(s, x, y + 34, sheet, cellX(at(p)), cellY(at(p)), 64, 64, &where))
+                << "reel " << r << " position " << p << " " << where;
+            ASSERT_TRUE(sameBlock(s, x, y + 100, sheet, cellX(at(p + 1)), cellY(at(p + 1)), 64, 32, &where))
+                << "reel " << r << " position " << p << " " << where;
+            for (int col = 0; col < 64; ++col)
+                for (int row : {32, 33, 98, 99}) ASSERT_EQ(s.pixel(x + col, y + row), 0xffffffffu) << row;
         }
-        EXPECT_TRUE(sameBlock(surface, 0, 1882, sheet, cellX(strip[0]), cellY(strip[0]), 64, 64, &where)) << where;
-        EXPECT_TRUE(sameBlock(surface, 0, 1948, sheet, cellX(strip[1]), cellY(strip[1]), 64, 32, &where)) << where;
-        for (int x = 0; x < 64; ++x) {
-            EXPECT_EQ(surface.pixel(x, 32), 0xffffffffu);
-            EXPECT_EQ(surface.pixel(x, 99), 0xffffffffu);
-        }
+        // Between two stops, past the end of the strip: its last symbol from row 16, then the first.
+        face.drawReel(r, x, y, 66 * 27 + 50);
+        EXPECT_TRUE(sameBlock(face.surface(), x, y, sheet, cellX(at(27)), cellY(at(27)) + 16, 64, 48, &where)) << where;
+        EXPECT_TRUE(sameBlock(face.surface(), x, y + 50, sheet, cellX(at(0)), cellY(at(0)), 64, 64, &where)) << where;
     }
 }
 
-TEST(ReelSurface, MissingSymbolSheetGivesAPlaceholderNotACrash)
+TEST(ReelWindow, MissingSymbolSheetGivesAPlaceholderNotACrash)
 {
     EngineRig rig;
     Graphics graphics(QStringLiteral("/nonexistent/quintel-assets"));
     graphics.loadMachinePictures(rig.machine.machineInfo());
     EXPECT_TRUE(graphics.symbolSheetMissing());
-    graphics.renderReelSurfaces(rig.machine.reels());
-    const QImage& surface = graphics.reelSurface(0);
+    Face face(graphics, rig.machine);
+    face.drawReel(0, 55, 83, 0);
     int coloured = 0;
-    for (int y = 34; y < 98; ++y) coloured += surface.pixel(32, y) != 0xffffffffu;
+    for (int y = 83 + 34; y < 83 + 98; ++y) coloured += face.surface().pixel(55 + 32, y) != 0xffffffffu;
     EXPECT_GT(coloured, 30); // the placeholder cell is drawn, not left white
 
-    // Reels rendered before any machine was loaded show the placeholder too.
+    // Reels drawn before any machine was loaded show the placeholder too.
     Graphics unloaded(assetDir());
     EXPECT_TRUE(unloaded.symbolSheetMissing());
-    unloaded.renderReelSurfaces(rig.machine.reels());
-    EXPECT_EQ(unloaded.reelSurface(0).pixel(8, 40), surface.pixel(8, 40));
-    EXPECT_NE(unloaded.reelSurface(0).pixel(8, 40), 0xffffffffu);
+    Face before(unloaded, rig.machine);
+    before.drawReel(0, 55, 83, 0);
+    EXPECT_EQ(before.surface().pixel(55 + 8, 83 + 40), face.surface().pixel(55 + 8, 83 + 40));
+    EXPECT_NE(before.surface().pixel(55 + 8, 83 + 40), 0xffffffffu);
 }
 
 TEST(ScaledPictures, TheSetOfTheScaleIsUsedAndAMissingFileFallsBackToTheOneBelow)
@@ -75,8 +82,6 @@ TEST(ScaledPictures, TheSetOfTheScaleIsUsedAndAMissingFileFallsBackToTheOneBelow
     EXPECT_EQ(graphics.cabinet().size(), QSize(706, 1044));
     EXPECT_EQ(graphics.symbolSheet().devicePixelRatio(), 2.0);
     EXPECT_EQ(graphics.digitSource().devicePixelRatio(), 2.0);
-    graphics.renderReelSurfaces(rig.machine.reels());
-    EXPECT_EQ(graphics.reelSurface(0).size(), QSize(64 * 2, 1980 * 2));
 
     // Only the 1x cabinet, and a 2x logo too small for its place: both come from 1x pictures.
     QTemporaryDir dir;
@@ -105,7 +110,6 @@ TEST(FaceDrawing, HighDensityScalesBitmapsByWholePixels)
     EngineRig rig;
     Graphics graphics(assetDir());
     graphics.loadMachinePictures(rig.machine.machineInfo());
-    graphics.renderReelSurfaces(rig.machine.reels());
     Face face(graphics, rig.machine);
     face.setPixelRatio(2.0);
     face.paintAll(nullptr);
@@ -158,7 +162,6 @@ TEST(FaceDrawing, APendingWholePaintIsDoneBeforeAnythingIsDrawnOverIt)
     EngineRig rig;
     Graphics graphics(assetDir());
     graphics.loadMachinePictures(rig.machine.machineInfo());
-    graphics.renderReelSurfaces(rig.machine.reels());
     Face painted(graphics, rig.machine);
     painted.paintAll(nullptr);
     painted.drawReel(0, SpinPlan::kReelLeft, SpinPlan::kReelTop, 700);

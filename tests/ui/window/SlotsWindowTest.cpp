@@ -476,13 +476,13 @@ TEST_F(WindowTest, FullSpinRestsOnThePlannedStops)
     for (int r = 0; r < 3; ++r) {
         EXPECT_EQ(window->machine().plan().stopOfReel(r), stops[r]);
         std::string where;
-        // The reel window shows rows 66p .. 66p + 131 of its surface, the pay line row aside.
-        EXPECT_TRUE(
-            sameBlock(face(), 55 + 95 * r, 83, window->graphics().reelSurface(r), 0, 66 * stops[r], 64, 66, &where))
-            << where;
-        EXPECT_TRUE(sameBlock(face(), 55 + 95 * r, 150, window->graphics().reelSurface(r), 0, 66 * stops[r] + 67, 64,
-                              65, &where))
-            << where;
+        // The stop's symbol in the middle of the reel window, the pay line row aside.
+        const int symbol =
+            window->machine().reels().strips[static_cast<std::size_t>(r)][static_cast<std::size_t>(stops[r])];
+        const QImage& sheet = window->graphics().symbolSheet();
+        const int cellX = 64 * (symbol % 3), cellY = 64 * (symbol / 3);
+        EXPECT_TRUE(sameBlock(face(), 55 + 95 * r, 117, sheet, cellX, cellY, 64, 32, &where)) << where;
+        EXPECT_TRUE(sameBlock(face(), 55 + 95 * r, 150, sheet, cellX, cellY + 33, 64, 31, &where)) << where;
     }
     EXPECT_GE(clock.now() - start, 102u * 25u); // the animation ran its steps on the clock
     expectCounter(455, 257, NumberLayout::counterCells(100, 6, false));
