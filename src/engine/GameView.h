@@ -5,7 +5,8 @@ class GameView {
 public:
     virtual ~GameView() = default;
 
-    // Copies the 64 x 132 window of reel surface `reel` (0..2) starting at row `offset` to (x, y).
+    // Draws the 64 x 132 window of reel `reel` (0..2) to (x, y): rows `offset`.. of its strip laid out
+    // end to end, a symbol every 66 rows.
     virtual void drawReel(int reel, int x, int y, int offset) = 0;
     virtual void drawPayLine() = 0;
     // Copies `rows` rows of lever picture `picture` (0 = lever, 1 = plain background) to (x, y).
@@ -22,7 +23,7 @@ public:
     virtual void setLamp(int picture) = 0;
     virtual void showFreeSpinLabel(bool shown) = 0;
 
-    // The strips or the symbol sheet changed: render the reel surfaces again.
+    // The strips changed (free spins begin or end, another machine): the next frames show the new ones.
     virtual void reelsChanged() = 0;
     // Enables or disables the File, Options, Bank and Help menus.
     virtual void setMenusEnabled(bool enabled) = 0;

@@ -21,8 +21,8 @@ constexpr int kDecelerationSymbols = 5;
 // after that draw turns the strip on, so the stop is (Int(r * 28) - 5) mod 28.
 constexpr int reelStopForDraw(double r) { return stripPosition(reelPositionForDraw(r) - kDecelerationSymbols); }
 
-// The precomputed animation of one spin: for frames 0..130, fields 0..2 (x, y, offset into the reel
-// surface) of wheels 0..8, where wheels 3, 4, 5 are reels 1, 2, 3. Frame 130 is the resting picture.
+// The precomputed animation of one spin: for frames 0..130, fields 0..2 (x, y, row of the reel's
+// strip) of wheels 0..8, where wheels 3, 4, 5 are reels 1, 2, 3. Frame 130 is the resting picture.
 class SpinPlan {
 public:
     static constexpr int kFrames = 131;

@@ -119,7 +119,7 @@ void Graphics::setScale(int scale)
     scale = std::clamp(scale, 1, kMaxScale);
     if (scale == scale_) return;
     scale_ = scale;
-    // Every picture comes again from the new set, the machine's sheet and the reel surfaces too.
+    // Every picture comes again from the new set, the machine's sheet too.
     sheetPath_.clear();
     forgetWindowPictures();
 }
