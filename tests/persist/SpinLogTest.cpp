@@ -5,6 +5,7 @@
 #include "IniDocument.h"
 #include "SpinJournal.h"
 #include "SpinLog.h"
+#include "SqlNumber.h"
 #include "TempDir.h"
 
 namespace fs = std::filesystem;
@@ -27,20 +28,6 @@ LoggedSpin spin(std::int64_t id, std::int64_t paid = 0)
     s.poolCents = paid > 100'00 ? 150'00 : 0;
     s.creditsAfterCents = 123'45 + paid;
     return s;
-}
-
-// A number from the database by plain SQL, to see the file as another program would.
-std::int64_t query(const fs::path& db, const char* sql)
-{
-    sqlite3* handle = nullptr;
-    sqlite3_open_v2(db.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* st = nullptr;
-    std::int64_t value = -1;
-    if (sqlite3_prepare_v2(handle, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
-        value = sqlite3_column_int64(st, 0);
-    sqlite3_finalize(st);
-    sqlite3_close(handle);
-    return value;
 }
 
 void execute(const fs::path& db, const char* sql)
@@ -70,8 +57,8 @@ TEST(SpinLogTest, RowsAreKeptWholeAndASpinWrittenAgainKeepsItsFirstRow)
         EXPECT_EQ(log.lastId(), 2);
         EXPECT_FALSE(log.append(spin(0))); // an unnumbered spin is not a row
     }
-    EXPECT_EQ(query(db, "SELECT count(*) FROM spins"), 2);
-    EXPECT_EQ(query(db, "PRAGMA user_version"), SpinLog::kSchemaVersion);
+    EXPECT_EQ(sqlNumber(db, "SELECT count(*) FROM spins"), 2);
+    EXPECT_EQ(sqlNumber(db, "PRAGMA user_version"), SpinLog::kSchemaVersion);
     SpinLog again(db);
     const std::vector<LoggedSpin> rows = again.read();
     ASSERT_EQ(rows.size(), 2u);
@@ -189,8 +176,8 @@ TEST(SpinLogTest, ALogOfALaterVersionIsWrittenWithoutTouchingItsSchema)
     SpinLog log(db);
     ASSERT_EQ(log.status(), SpinLog::Status::Ready);
     EXPECT_TRUE(log.append(spin(1)));
-    EXPECT_EQ(query(db, "PRAGMA user_version"), 7);
-    EXPECT_EQ(query(db, "SELECT count(*) FROM spins WHERE note IS NULL"), 1);
+    EXPECT_EQ(sqlNumber(db, "PRAGMA user_version"), 7);
+    EXPECT_EQ(sqlNumber(db, "SELECT count(*) FROM spins WHERE note IS NULL"), 1);
 }
 
 // A log as the first version wrote it: no game numbers. Its games are told apart by their name and machine.
@@ -215,7 +202,7 @@ TEST(SpinLogTest, AVersionOneLogGetsGameNumbersFromItsRunsOfOneGame)
     }
     SpinLog log(db);
     ASSERT_EQ(log.status(), SpinLog::Status::Ready) << log.error();
-    EXPECT_EQ(query(db, "PRAGMA user_version"), SpinLog::kSchemaVersion);
+    EXPECT_EQ(sqlNumber(db, "PRAGMA user_version"), SpinLog::kSchemaVersion);
     std::vector<std::int64_t> numbers;
     for (const LoggedSpin& s : log.read()) numbers.push_back(s.gameNumber);
     EXPECT_EQ(numbers, (std::vector<std::int64_t>{1, 1, 2, 3, 3, 4}));

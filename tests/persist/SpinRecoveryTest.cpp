@@ -7,6 +7,7 @@
 #include "MachineTable.h"
 #include "SpinJournal.h"
 #include "SpinLog.h"
+#include "SqlNumber.h"
 #include "TempDir.h"
 
 namespace fs = std::filesystem;
@@ -27,20 +28,6 @@ LoggedSpin row(std::int64_t id)
     return s;
 }
 
-// One number from the database by plain SQL, as another program would read it.
-std::int64_t number(const fs::path& db, const char* sql)
-{
-    sqlite3* handle = nullptr;
-    sqlite3_open_v2(db.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* st = nullptr;
-    std::int64_t value = -1;
-    if (sqlite3_prepare_v2(handle, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
-        value = sqlite3_column_int64(st, 0);
-    sqlite3_finalize(st);
-    sqlite3_close(handle);
-    return value;
-}
-
 } // namespace
 
 // Another program reading the log (a second player's game on the same data folder) keeps SQLite from
@@ -58,8 +45,8 @@ TEST(SpinLogDamage, ADamagedLogGoesAsideWithItsWriteAheadFileAndTheNewLogStartsC
     }
     // The rows' page is overwritten; the file's header and its table of contents stay whole.
     std::string bytes = readBytes(db);
-    const std::int64_t page = number(db, "SELECT rootpage FROM sqlite_master WHERE name = 'spins'");
-    const std::int64_t size = number(db, "PRAGMA page_size");
+    const std::int64_t page = sqlNumber(db, "SELECT rootpage FROM sqlite_master WHERE name = 'spins'");
+    const std::int64_t size = sqlNumber(db, "PRAGMA page_size");
     ASSERT_GT(page, 1);
     ASSERT_GE(static_cast<std::int64_t>(bytes.size()), page * size);
     bytes.replace(static_cast<std::size_t>((page - 1) * size), static_cast<std::size_t>(size),
@@ -115,7 +102,7 @@ TEST(SpinLogDamage, ADamagedLogGoesAsideWithItsWriteAheadFileAndTheNewLogStartsC
         EXPECT_EQ(log.status(), SpinLog::Status::Replaced) << log.error();
     }
     stopOther();
-    EXPECT_EQ(number(db, "SELECT count(*) FROM spins"), 1);
+    EXPECT_EQ(sqlNumber(db, "SELECT count(*) FROM spins"), 1);
 }
 
 TEST(SpinJournalRecord, AStopOnePastTheEndOfTheStripIsRefusedOnEveryReel)
