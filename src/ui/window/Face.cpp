@@ -78,7 +78,9 @@ void Face::setPixelRatio(qreal ratio)
     surface_ = QImage(static_cast<int>(std::ceil(kWidth * r - 0.01)), static_cast<int>(std::ceil(kHeight * r - 0.01)),
                       QImage::Format_RGB32);
     surface_.setDevicePixelRatio(r);
-    surface_.fill(Palette::rgb(14));
+    // Left unfilled: the whole face is painted on it before it is first shown, read or drawn on, so that
+    // at start its memory is first touched after the window is on screen.
+    paintPending_ = true;
 }
 
 void Face::printRaised(QPainter& p, int x, int y, const QString& text, int back, int mid, int front)

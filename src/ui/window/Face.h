@@ -25,11 +25,11 @@ public:
     static constexpr qreal kMaxRatio = 6.0;
     static qreal surfaceRatio(qreal ratio);
     // A new surface for the ratio of device pixels to face pixels (the screen's pixel ratio times the
-    // window size); the face must be painted again afterwards. Text and lines are drawn on it at device
+    // window size), the whole face pending on it (see invalidate). Text and lines are drawn on it at device
     // resolution; pictures of another scale are scaled to it, smoothly when they are larger.
     void setPixelRatio(qreal ratio);
     qreal pixelRatio() const { return surface_.devicePixelRatio(); }
-    // The surface as painted so far: ensurePainted() does a whole-face paint still pending.
+    // The surface as painted so far (unpainted at first): ensurePainted() does a whole-face paint still pending.
     const QImage& surface() const { return surface_; }
 
     void setCaptionColor(int index) { captionColor_ = index; }
