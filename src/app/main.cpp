@@ -117,7 +117,8 @@ int main(int argc, char* argv[])
     MersenneRandom random(
         [] { return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()); });
 
-    // SDL and the mixer's libraries are loaded with the first sound the player causes.
+    // SDL and the mixer's libraries are loaded with the first sound played, usually the lamp's flash a moment
+    // after the window shows.
     const QStringList moduleDirs = ModuleLoader::defaultDirs(QCoreApplication::applicationDirPath());
     DeferredAudioBackend audio(audioModuleFactory(moduleDirs), [](const std::string& why) {
         std::fprintf(stderr, "quintel-slots: no sound (%s)\n", why.c_str());
