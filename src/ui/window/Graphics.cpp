@@ -100,7 +100,7 @@ Graphics::Graphics(const QString& assetDir, int scale)
     : assetDir_(assetDir)
     , scale_(std::clamp(scale, 1, kMaxScale))
 {
-    // No machine yet: the placeholder is drawn only should the reels be rendered before one is loaded (its
+    // No machine yet: the placeholder is drawn only should the reels be drawn before one is loaded (its
     // text would cost the start a font of its own).
     sheetMissing_ = true;
 }

@@ -7,10 +7,10 @@
 struct MachineInfo;
 
 // The pictures the face is drawn from: cabinet, logo, digit strips and the current digit source, lever
-// and lamp pictures, and the machine's symbol sheet (the reels are drawn from it) and legend bitmap. A picture
-// whose file is missing or unreadable is replaced by a plain drawing of the same size. Every picture is
-// read when first asked for: the window is on screen before they are
-// needed, and pictures that are never shown (other digit colours, lit lamps) are never read.
+// and lamp pictures, and the machine's symbol sheet (the reels are drawn from it) and legend bitmap. A
+// picture whose file is missing or unreadable is replaced by a plain drawing of the same size. Every
+// picture is read when first asked for: the window is on screen before they are needed, and pictures that
+// are never shown (other digit colours, lit lamps) are never read.
 // Pictures come from the set of one scale: at scale 2 or 3 the "name@2x.png" / "name@3x.png" file
 // beside each 1x file, with that device pixel ratio (the 1x file when it is missing). Sizes and
 // coordinates are logical everywhere.
@@ -23,8 +23,8 @@ public:
 
     const QString& assetDir() const { return assetDir_; }
     int scale() const { return scale_; }
-    // Loads every picture again from the set of scale (clamped to 1..3); the machine pictures must be
-    // loaded again afterwards.
+    // Every picture comes again from the set of scale (clamped to 1..3) when next asked for; the machine
+    // pictures must be loaded again afterwards.
     void setScale(int scale);
     // The picture set for a ratio of device pixels to face pixels: the next larger one, at most 3.
     static int scaleFor(qreal ratio);
